@@ -1,0 +1,53 @@
+#include "orvo/Core/Assert.h"
+#include "orvo/Core/FourCc.h"
+#include "orvo/Core/OperationFailedException.h"
+
+#include <gtest/gtest.h>
+
+using namespace Orvo;
+
+namespace {
+void check_positive(int a_value) {
+    ORVO_ASSERT(a_value > 0);
+}
+} // namespace
+
+TEST(Assertions, CarryConditionTextSourcePathSignatureAndLine) {
+    try {
+        check_positive(0);
+        FAIL() << "no exception";
+    } catch (const Exception& failure) {
+        EXPECT_EQ(failure.get_message(), u"a_value > 0");
+        EXPECT_EQ(failure.get_source_path(), "tests/orvo/Core/ExceptionTest");
+        EXPECT_NE(failure.get_function().find("check_positive(int)"), std::string::npos);
+        EXPECT_GT(failure.get_line(), 0);
+        EXPECT_STREQ(failure.what(), "a_value > 0");
+    }
+}
+
+TEST(Assertions, NotOverriddenNamesTheOperation) {
+    try {
+        not_overridden("Parameter::do_load()");
+        FAIL() << "no exception";
+    } catch (const Exception& failure) {
+        EXPECT_EQ(failure.get_message(), u"Parameter::do_load() not overridden.");
+    }
+}
+
+TEST(Exception, CopiesOwnTheirInnerExceptionWithItsKind) {
+    Exception outer(u"An error occurred while loading the preset.");
+    outer.set_inner(std::make_unique<OperationFailedException>());
+    const Exception copy = outer;
+    outer.set_inner(nullptr);
+    ASSERT_NE(copy.get_inner(), nullptr);
+    EXPECT_NE(dynamic_cast<const OperationFailedException*>(copy.get_inner()), nullptr);
+    EXPECT_EQ(copy.get_inner()->get_message(), u"Operation failed.");
+}
+
+TEST(FourCc, FirstCharacterInTheLowestByte) {
+    static_assert(four_cc("PrPa") == 0x61507250u);
+    EXPECT_EQ(four_cc_text(four_cc("Valu")), u"Valu");
+    EXPECT_EQ(four_cc_text(3), u"3");
+    EXPECT_EQ(four_cc_text(0x7F414141u), u"2134982977");
+    EXPECT_EQ(four_cc_text(four_cc("a b~")), u"a b~");
+}
