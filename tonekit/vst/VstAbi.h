@@ -250,9 +250,9 @@ struct ERect {
 };
 
 // The wheel call that hosts use for editors: effVendorSpecific with these index and value words.
-constexpr Int32 vendor_specific_wheel_index = 0x73744341; // "stCA"
+constexpr Int32 vendor_specific_wheel_index = 0x73744341;  // "stCA"
 constexpr IntPtr vendor_specific_wheel_value = 0x57686565; // "Whee"
-constexpr IntPtr effect_identify_answer = 0x4E764566;     // "NvEf"
+constexpr IntPtr effect_identify_answer = 0x4E764566;      // "NvEf"
 
 static_assert(sizeof(void*) == 8, "the layout below is pinned for 64-bit hosts");
 static_assert(offsetof(AEffect, dispatcher) == 8);

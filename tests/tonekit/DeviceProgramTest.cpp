@@ -1,0 +1,101 @@
+#include "TestDevice.h"
+
+#include "tonekit/Parameters/ParameterOwner.h"
+
+#include <gtest/gtest.h>
+
+using namespace TonekitTest;
+
+namespace {
+
+class VersionedDevice : public RecordingDevice {
+public:
+    using RecordingDevice::RecordingDevice;
+    void build() override {
+        Tonekit::DeviceProgramBuilder builder(*get_program());
+        auto* newer = new PlainParameter(Orvo::four_cc("Newr"), u"Newer", nullptr);
+        newer->m_minimum_plugin_internal_version = 2;
+        builder.add_parameter(newer);
+        RecordingDevice::build();
+        auto* hidden = new PlainParameter(Orvo::four_cc("Hidn"), u"Hidden", nullptr);
+        hidden->m_host_visible = false;
+        builder.add_parameter(hidden);
+        m_input_count = m_output_count = 2;
+    }
+};
+
+} // namespace
+
+TEST(DeviceProgram, HostOrderPutsSlotsFirstAndNewerVersionsLast) {
+    TemporaryFolder folder;
+    VersionedDevice device(folder.path());
+    device.config().m_plugin_internal_version = 2;
+    device.initialize();
+    Tonekit::DeviceProgram& program = *device.get_program();
+    ASSERT_EQ(program.host_count(), 4u);
+    EXPECT_EQ(program.host_parameter(0)->m_display_name, u"Assignable 1");
+    EXPECT_EQ(program.host_parameter(1)->m_display_name, u"Assignable 2");
+    EXPECT_EQ(program.host_parameter(2)->m_display_name, u"Gain parameter name");
+    EXPECT_EQ(program.host_parameter(3)->m_display_name, u"Newer");
+    EXPECT_EQ(program.host_parameter(2)->m_host_index, 2);
+    EXPECT_EQ(program.get_collection().find(Orvo::four_cc("Hidn"))->m_host_index, -1);
+    EXPECT_EQ(program.host_parameter(4), nullptr);
+    EXPECT_EQ(program.host_parameter(-1), nullptr);
+    EXPECT_EQ(program.get_slot_count(), 2u);
+}
+
+TEST(DeviceProgram, AParameterNewerThanThePluginFailsTheBuild) {
+    TemporaryFolder folder;
+    VersionedDevice device(folder.path());
+    try {
+        device.initialize();
+        FAIL() << "a version-2 parameter in a version-1 plug-in";
+    } catch (const Orvo::Exception& failure) {
+        EXPECT_EQ(failure.get_message(),
+                  u"p->m_minimum_plugin_internal_version <= a_plugin_internal_version");
+    }
+}
+
+TEST(DeviceProgram, DuplicateIdsFailWithinOneCollectionOnly) {
+    TemporaryFolder folder;
+    class Duplicating : public RecordingDevice {
+    public:
+        using RecordingDevice::RecordingDevice;
+        void build() override {
+            RecordingDevice::build();
+            Tonekit::DeviceProgramBuilder builder(*get_program());
+            builder.add_parameter(new PlainParameter(Orvo::four_cc("Gain"), u"Again", nullptr));
+        }
+    } device(folder.path());
+    try {
+        device.initialize();
+        FAIL() << "two parameters with one id";
+    } catch (const Orvo::Exception& failure) {
+        EXPECT_EQ(failure.get_message(), u"!m_parameter_map.has_key(parameter->get_id())");
+    }
+}
+
+TEST(DeviceProgram, SlotsTakeModulatorParametersOnlyAndGiveTheIndexBack) {
+    TemporaryFolder folder;
+    RecordingDevice device(folder.path());
+    device.initialize();
+    Tonekit::DeviceProgram& program = *device.get_program();
+    Tonekit::Parameter* slot = program.host_parameter(1);
+
+    program.assign(1, device.m_gain);
+    EXPECT_EQ(program.host_parameter(1), slot) << "a program parameter cannot take a slot";
+
+    Tonekit::ParameterOwner modulator(Tonekit::ParameterOwner::Kind_MODULATOR);
+    PlainParameter rate(Orvo::four_cc("Rate"), u"Rate", nullptr);
+    rate.set_owner(&modulator);
+    program.assign(1, &rate);
+    EXPECT_EQ(program.host_parameter(1), &rate);
+    EXPECT_EQ(rate.m_host_index, 1);
+    EXPECT_EQ(slot->m_host_index, -1);
+
+    program.assign(1, nullptr);
+    EXPECT_EQ(program.host_parameter(1), slot);
+    EXPECT_EQ(slot->m_host_index, 1);
+    EXPECT_EQ(rate.m_host_index, -1);
+    rate.destroy();
+}

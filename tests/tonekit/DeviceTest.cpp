@@ -1,0 +1,258 @@
+#include "TestDevice.h"
+
+#include "orvo/Core/OperationFailedException.h"
+#include "orvo/Core/Utf.h"
+#include "tonekit/Devices/MidiRing.h"
+#include "tonekit/Parameters/CommittableCallback.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <thread>
+
+using namespace TonekitTest;
+using Tonekit::ProcessRequest;
+
+namespace {
+
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(const char* a_name, const char* a_value) : m_name(a_name) {
+        if (const char* old = std::getenv(a_name))
+            m_old = old, m_had = true;
+        if (a_value)
+            setenv(a_name, a_value, 1);
+        else
+            unsetenv(a_name);
+    }
+    ~ScopedEnvironment() {
+        if (m_had)
+            setenv(m_name.c_str(), m_old.c_str(), 1);
+        else
+            unsetenv(m_name.c_str());
+    }
+
+private:
+    std::string m_name, m_old;
+    bool m_had = false;
+};
+
+struct Buffers {
+    explicit Buffers(unsigned a_frames) : left(a_frames, 1.0f), right(a_frames, -1.0f) {
+        inputs[0] = left.data(), inputs[1] = right.data();
+        out_left.assign(a_frames, 9.0f), out_right.assign(a_frames, 9.0f);
+        outputs[0] = out_left.data(), outputs[1] = out_right.data();
+    }
+    ProcessRequest request(unsigned a_frames) const {
+        ProcessRequest r;
+        r.m_inputs = inputs, r.m_outputs = outputs, r.m_frames = a_frames;
+        return r;
+    }
+    std::vector<float> left, right, out_left, out_right;
+    const float* inputs[2];
+    float* outputs[2];
+};
+
+std::u16string failure_of(RecordingDevice& a_device) {
+    try {
+        a_device.initialize();
+    } catch (const Orvo::Exception& failure) {
+        EXPECT_EQ(failure.get_source_path(), "tonekit/Devices/Device");
+        return std::u16string(failure.get_message().view());
+    }
+    return u"<initialized>";
+}
+
+} // namespace
+
+TEST(DeviceConfiguration, EachMissingFieldFailsWithItsCheck) {
+    TemporaryFolder folder;
+    RecordingDevice no_name(folder.path());
+    no_name.config().m_plugin_name.clear();
+    EXPECT_EQ(failure_of(no_name), u"cfg.m_plugin_name.size()");
+
+    RecordingDevice no_id(folder.path());
+    no_id.config().m_plugin_unique_id = 0;
+    EXPECT_EQ(failure_of(no_id), u"cfg.m_plugin_unique_id != 0");
+
+    RecordingDevice no_vendor_folder(folder.path());
+    no_vendor_folder.config().m_vendor_folder_name.clear();
+    EXPECT_EQ(failure_of(no_vendor_folder),
+              u"!cfg.m_use_vendor_folder || cfg.m_vendor_folder_name.size()");
+
+    RecordingDevice vendor_folder_unused(folder.path());
+    vendor_folder_unused.config().m_vendor_folder_name.clear();
+    vendor_folder_unused.config().m_use_vendor_folder = false;
+    EXPECT_EQ(failure_of(vendor_folder_unused), u"<initialized>");
+    EXPECT_EQ(vendor_folder_unused.get_lifecycle_state(), 2);
+}
+
+TEST(DeviceFolders, AFreshAccountGetsTheWholeFolderChainCreated) {
+    TemporaryFolder home;
+    const auto data_home = home.path() / "fresh" / "share";
+    ScopedEnvironment xdg("XDG_DATA_HOME", data_home.c_str());
+    RecordingDevice device;
+    device.initialize();
+    EXPECT_TRUE(
+        std::filesystem::is_directory(data_home / "Test Vendor" / "Test Device" / "Presets"));
+    EXPECT_EQ(Orvo::to_utf8(device.get_settings_path()),
+              (data_home / "Test Vendor" / "Test Device" / "Settings.data").string());
+    EXPECT_EQ(Orvo::to_utf8(device.get_static_config().m_preset_folder),
+              (data_home / "Test Vendor" / "Test Device" / "Presets").string());
+}
+
+TEST(DeviceFolders, FailuresCarryTheSystemText) {
+    TemporaryFolder home;
+    const auto blocker = home.path() / "file";
+    std::ofstream(blocker) << "not a folder";
+    {
+        ScopedEnvironment xdg("XDG_DATA_HOME", blocker.c_str());
+        RecordingDevice device;
+        try {
+            device.initialize();
+            FAIL() << "initialized under a plain file";
+        } catch (const Orvo::OperationFailedException& failure) {
+            EXPECT_STREQ(failure.what(), "File exists");
+        }
+    }
+    ScopedEnvironment no_xdg("XDG_DATA_HOME", nullptr);
+    ScopedEnvironment no_home("HOME", nullptr);
+    RecordingDevice device;
+    try {
+        device.initialize();
+        FAIL() << "initialized without a home";
+    } catch (const Orvo::OperationFailedException& failure) {
+        EXPECT_EQ(failure.get_message(), u"Cannot determine system directory location.");
+    }
+}
+
+class InitializedDevice : public ::testing::Test {
+protected:
+    void SetUp() override { device.initialize(); }
+    TemporaryFolder folder;
+    RecordingDevice device{folder.path()};
+};
+
+TEST_F(InitializedDevice, ControlBlocksStayAlignedAcrossHostBlocks) {
+    Buffers buffers(64);
+    device.process(buffers.request(5));
+    device.process(buffers.request(30));
+    EXPECT_EQ(device.m_calls,
+              (std::vector<Call>{{"start", 5}, {"finish", 11}, {"block", 16}, {"start", 3}}));
+    device.m_calls.clear();
+    device.process(buffers.request(0));
+    device.process(buffers.request(2));
+    device.process(buffers.request(43));
+    EXPECT_EQ(device.m_calls,
+              (std::vector<Call>{
+                  {"continue", 0}, {"continue", 2}, {"finish", 11}, {"block", 16}, {"block", 16}}));
+    device.m_calls.clear();
+    device.process(buffers.request(32));
+    EXPECT_EQ(device.m_calls, (std::vector<Call>{{"block", 16}, {"block", 16}}));
+}
+
+TEST_F(InitializedDevice, PartialBlocksAdvanceTheChannelPointers) {
+    device.m_gain->set_normalized_value_from_host(0.5f);
+    Buffers buffers(40);
+    for (unsigned i = 0; i < 40; ++i)
+        buffers.left[i] = float(i);
+    device.process(buffers.request(7));
+    ProcessRequest rest = buffers.request(33);
+    const float* inputs[2] = {buffers.left.data() + 7, buffers.right.data() + 7};
+    float* outputs[2] = {buffers.out_left.data() + 7, buffers.out_right.data() + 7};
+    rest.m_inputs = inputs, rest.m_outputs = outputs;
+    device.process(rest);
+    for (unsigned i = 0; i < 40; ++i) {
+        ASSERT_EQ(buffers.out_left[i], float(i) * 0.5f) << i;
+        ASSERT_EQ(buffers.out_right[i], -0.5f) << i;
+    }
+}
+
+TEST_F(InitializedDevice, ABusyProcessingLockGivesSilenceEvenInPlace) {
+    std::vector<float> left(64, 1.0f), right(64, 1.0f);
+    float* channels[2] = {left.data(), right.data()};
+    ProcessRequest request;
+    request.m_inputs = channels, request.m_outputs = channels, request.m_frames = 64;
+    std::thread holder;
+    std::mutex ready_lock;
+    std::condition_variable ready;
+    bool held = false, done = false;
+    holder = std::thread([&] {
+        std::lock_guard processing(device.processing_lock());
+        std::unique_lock lock(ready_lock);
+        held = true;
+        ready.notify_all();
+        ready.wait(lock, [&] { return done; });
+    });
+    {
+        std::unique_lock lock(ready_lock);
+        ready.wait(lock, [&] { return held; });
+    }
+    device.process(request);
+    {
+        std::lock_guard lock(ready_lock);
+        done = true;
+    }
+    ready.notify_all();
+    holder.join();
+    EXPECT_EQ(left, std::vector<float>(64, 0.0f));
+    EXPECT_EQ(right, std::vector<float>(64, 0.0f));
+    EXPECT_TRUE(device.m_calls.empty());
+}
+
+TEST_F(InitializedDevice, HostChangesReachTheAudioAtTheNextBlockWithCallbacksOncePerPass) {
+    int callback_runs = 0;
+    struct Counter {
+        int* m_runs;
+        void count() { ++*m_runs; }
+    } counter{&callback_runs};
+    auto* callback = new Tonekit::CommittableMethodCallback<Counter>(&counter, &Counter::count);
+    device.m_gain->set_committable_callback(callback);
+
+    Buffers buffers(16);
+    device.m_gain->set_normalized_value_from_host(0.75f);
+    device.m_gain->set_normalized_value_from_host(0.5f);
+    EXPECT_EQ(device.m_gain_value, 0.25f) << "applied before the audio thread took it";
+    device.process(buffers.request(16));
+    EXPECT_EQ(device.m_gain_value, 0.5f);
+    EXPECT_EQ(buffers.out_left[0], 0.5f);
+    EXPECT_EQ(callback_runs, 1);
+    device.process(buffers.request(16));
+    EXPECT_EQ(callback_runs, 1) << "nothing changed, nothing to commit";
+}
+
+TEST_F(InitializedDevice, MidiWordsBecomeNotesAndAFullRingDropsNewWords) {
+    Tonekit::MidiRing& ring = device.get_midi_ring();
+    ring.push(0x00403C92); // note on, channel 3, key 60, velocity 64
+    ring.push(0x00003C82); // note off
+    ring.push(0x00003C90); // note on with velocity 0 stays a note-on
+    ring.push(0x00127FB0); // controller: ignored
+    Buffers buffers(16);
+    device.process(buffers.request(16));
+    EXPECT_EQ(device.m_notes, (std::vector<Call>{{"on", 2u << 16 | 60u << 8 | 64u},
+                                                 {"off", 2u << 16 | 60u << 8},
+                                                 {"on", 60u << 8}}));
+    device.m_notes.clear();
+    unsigned accepted = 0;
+    for (unsigned i = 0; i < 2 * Tonekit::MidiRing::capacity; ++i)
+        accepted += ring.push(0x00400090u | (i & 0x7Fu) << 8) ? 1 : 0;
+    EXPECT_EQ(accepted, Tonekit::MidiRing::capacity - 1);
+    device.process(buffers.request(16));
+    ASSERT_EQ(device.m_notes.size(), accepted);
+    EXPECT_EQ(device.m_notes.front().m_frames >> 8 & 0x7F, 0u) << "the oldest words survive";
+}
+
+TEST_F(InitializedDevice, TheSameSampleRateTwiceChangesNothing) {
+    device.setSampleRate(48000.0f);
+    device.setSampleRate(48000.0f);
+    EXPECT_EQ(device.m_sample_rate_changes, 1);
+    EXPECT_EQ(device.get_sample_rate(), 48000.0f);
+}
+
+TEST_F(InitializedDevice, CloseLeavesASilentDevice) {
+    device.close();
+    Buffers buffers(16);
+    device.process(buffers.request(16));
+    EXPECT_EQ(buffers.out_left, std::vector<float>(16, 0.0f));
+    EXPECT_EQ(device.get_program(), nullptr);
+}

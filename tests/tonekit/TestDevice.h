@@ -1,0 +1,154 @@
+#pragma once
+// A small device for framework tests: it records every call the processing entry makes and holds
+// plain parameters whose commits land in fields the tests read.
+
+#include "orvo/Core/FourCc.h"
+#include "tonekit/Devices/DeviceProgram.h"
+#include "tonekit/Devices/DeviceProgramBuilder.h"
+#include "tonekit/Devices/Effect.h"
+#include "tonekit/Parameters/AssignableParameterSlot.h"
+#include "tonekit/Parameters/Parameter.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace TonekitTest {
+
+// A parameter whose typed value is its normalized value; commit copies it to a target.
+class PlainParameter : public Tonekit::Parameter {
+public:
+    PlainParameter(std::uint32_t a_id, const char16_t* a_name, float* a_target)
+        : m_target(a_target) {
+        m_id = a_id;
+        m_display_name = a_name;
+        m_automatable = true;
+        m_denormalize = [](Parameter* a_self) {
+            auto* self = static_cast<PlainParameter*>(a_self);
+            self->m_value = self->m_normalized_value;
+        };
+    }
+    void commit() override {
+        if (m_target)
+            *m_target = m_value;
+        ++m_commits;
+    }
+    void reset() override { m_value = m_normalized_value = 0.25f; }
+    void get_value_text(Orvo::WString& a_text) override { a_text = u"value text longer than 15"; }
+    void get_unit_text(Orvo::WString& a_text) override { a_text = u"ms"; }
+
+    float m_value = 0.0f;
+    float* m_target;
+    int m_commits = 0;
+};
+
+struct Call {
+    std::string m_name;
+    unsigned m_frames;
+    bool operator==(const Call&) const = default;
+};
+
+class RecordingDevice : public Tonekit::Effect {
+public:
+    explicit RecordingDevice(const std::filesystem::path& a_data_home = {}) {
+        m_static_config.m_plugin_internal_version = 1;
+        m_static_config.m_plugin_name = u"Test Device";
+        m_static_config.m_plugin_unique_id = 1234;
+        m_static_config.m_plugin_vendor = u"Test Vendor";
+        m_static_config.m_plugin_version_string = u"1.0";
+        m_static_config.m_application_folder_name = u"Test Device";
+        m_static_config.m_common_internal_data_folder_name = u"Internal";
+        m_static_config.m_preset_folder_name = u"Presets";
+        m_static_config.m_preset_preamble_part = "Preset";
+        m_static_config.m_use_vendor_folder = true;
+        m_static_config.m_vendor_folder_name = u"Test Vendor";
+        if (!a_data_home.empty()) {
+            const auto home = Orvo::WString(a_data_home.u16string().c_str());
+            m_static_config.m_user_data_folder = home;
+            m_static_config.m_preset_folder = home + u"/Presets";
+            m_static_config.m_common_data_folder = home;
+        }
+    }
+    using Effect::process;
+    Tonekit::DeviceStaticConfig& config() { return m_static_config; }
+
+    void build() override {
+        Tonekit::DeviceProgramBuilder builder(*get_program());
+        if (m_with_slots) {
+            builder.begin_group(Orvo::four_cc("Assi"), u"Assignable");
+            for (int i = 0; i < 2; ++i) {
+                auto* slot = new Tonekit::AssignableParameterSlot;
+                slot->m_id = Orvo::four_cc("As00") + (std::uint32_t(i) << 24);
+                slot->m_display_name = i == 0 ? u"Assignable 1" : u"Assignable 2";
+                builder.add_parameter(slot);
+            }
+            builder.end_group();
+        }
+        m_gain = new PlainParameter(Orvo::four_cc("Gain"), u"Gain parameter name", &m_gain_value);
+        builder.add_parameter(m_gain);
+        m_input_count = 2;
+        m_output_count = 2;
+    }
+    void process(const Tonekit::InputPair& a_inputs, const Tonekit::OutputPair& a_outputs,
+                 unsigned a_frames) override {
+        for (unsigned i = 0; i < a_frames; ++i) {
+            a_outputs.m_left[i] = a_inputs.m_left[i] * m_gain_value;
+            a_outputs.m_right[i] = a_inputs.m_right[i] * m_gain_value;
+        }
+    }
+    void process_block(const Tonekit::InputPair& a_in, const Tonekit::OutputPair& a_out) override {
+        m_calls.push_back({"block", 16});
+        Effect::process_block(a_in, a_out);
+    }
+    void start_partial_block(const Tonekit::InputPair& a_in, const Tonekit::OutputPair& a_out,
+                             unsigned a_frames) override {
+        m_calls.push_back({"start", a_frames});
+        Effect::start_partial_block(a_in, a_out, a_frames);
+    }
+    void continue_partial_block(const Tonekit::InputPair& a_in, const Tonekit::OutputPair& a_out,
+                                unsigned a_frames) override {
+        m_calls.push_back({"continue", a_frames});
+        Effect::continue_partial_block(a_in, a_out, a_frames);
+    }
+    void finish_partial_block(const Tonekit::InputPair& a_in, const Tonekit::OutputPair& a_out,
+                              unsigned a_frames) override {
+        m_calls.push_back({"finish", a_frames});
+        Effect::finish_partial_block(a_in, a_out, a_frames);
+    }
+    void note_on(unsigned a_channel, unsigned a_key, unsigned a_velocity) override {
+        m_notes.push_back({"on", a_channel << 16 | a_key << 8 | a_velocity});
+    }
+    void note_off(unsigned a_channel, unsigned a_key, unsigned a_velocity) override {
+        m_notes.push_back({"off", a_channel << 16 | a_key << 8 | a_velocity});
+    }
+    void on_sample_rate_changed() override { ++m_sample_rate_changes; }
+    void resume() override { ++m_resumes; }
+
+    bool m_with_slots = true;
+    PlainParameter* m_gain = nullptr;
+    float m_gain_value = 0.0f;
+    std::vector<Call> m_calls;
+    std::vector<Call> m_notes;
+    int m_sample_rate_changes = 0;
+    int m_resumes = 0;
+};
+
+// A private data home for one test, removed afterwards.
+class TemporaryFolder {
+public:
+    TemporaryFolder() {
+        char pattern[] = "/tmp/tonekit-test-XXXXXX";
+        m_path = mkdtemp(pattern);
+    }
+    ~TemporaryFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_path, ignored);
+    }
+    const std::filesystem::path& path() const { return m_path; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+} // namespace TonekitTest

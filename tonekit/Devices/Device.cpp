@@ -1,0 +1,363 @@
+#include "tonekit/Devices/Device.h"
+
+#include "orvo/Core/Assert.h"
+#include "tonekit/Devices/DeviceFolders.h"
+#include "tonekit/Devices/DeviceGlobalSettings.h"
+#include "tonekit/Devices/DeviceInstanceSettings.h"
+#include "tonekit/Devices/DeviceProgram.h"
+#include "tonekit/Devices/Host.h"
+#include "tonekit/Devices/MusicalTriggerManager.h"
+#include "tonekit/Devices/PresetManager.h"
+#include "tonekit/Modulation/ModulationManager.h"
+#include "tonekit/Parameters/Parameter.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace Tonekit {
+
+Device::Device()
+    : m_program(std::make_unique<DeviceProgram>(this)),
+      m_modulation(std::make_unique<ModulationManager>(this)),
+      m_triggers(std::make_unique<MusicalTriggerManager>(this)) {}
+
+Device::~Device() = default;
+
+void Device::p_check_config() const {
+    const DeviceStaticConfig& cfg = m_static_config;
+    ORVO_ASSERT(cfg.m_plugin_internal_version > 0);
+    ORVO_ASSERT(cfg.m_plugin_name.size());
+    ORVO_ASSERT(cfg.m_plugin_unique_id != 0);
+    ORVO_ASSERT(cfg.m_plugin_vendor.size());
+    ORVO_ASSERT(cfg.m_plugin_version_string.size());
+    ORVO_ASSERT(cfg.m_application_folder_name.size());
+    ORVO_ASSERT(cfg.m_common_internal_data_folder_name.size());
+    ORVO_ASSERT(cfg.m_preset_folder_name.size());
+    ORVO_ASSERT(cfg.m_preset_preamble_part.size());
+    ORVO_ASSERT(!cfg.m_use_vendor_folder || cfg.m_vendor_folder_name.size());
+}
+
+void Device::p_derive_folders() {
+    DeviceStaticConfig& cfg = m_static_config;
+    const auto application_folder = [&](DeviceFolders::System a_system) {
+        Orvo::WString folder = DeviceFolders::system_folder(a_system, cfg.m_vendor_folder_name);
+        if (cfg.m_use_vendor_folder)
+            folder = DeviceFolders::join(folder, cfg.m_vendor_folder_name);
+        return DeviceFolders::join(folder, cfg.m_application_folder_name);
+    };
+    if (cfg.m_common_data_folder.empty())
+        cfg.m_common_data_folder = application_folder(DeviceFolders::System_COMMON);
+    if (cfg.m_user_data_folder.empty())
+        cfg.m_user_data_folder = application_folder(DeviceFolders::System_USER);
+    if (cfg.m_common_internal_data_folder.empty())
+        cfg.m_common_internal_data_folder =
+            DeviceFolders::join(cfg.m_common_data_folder, cfg.m_common_internal_data_folder_name);
+    if (cfg.m_preset_folder.empty())
+        cfg.m_preset_folder = DeviceFolders::join(cfg.m_user_data_folder, cfg.m_preset_folder_name);
+}
+
+void Device::p_create_folders() {
+    // A fresh account has no vendor folder yet: create missing parents too.
+    DeviceFolders::ensure_folder(m_static_config.m_user_data_folder);
+    DeviceFolders::ensure_folder(m_static_config.m_preset_folder);
+}
+
+void Device::initialize() {
+    p_check_config();
+    p_derive_folders();
+    p_create_folders();
+    m_settings_path = DeviceFolders::join(m_static_config.m_user_data_folder, u"Settings.data");
+    m_changes = std::make_unique<ParameterChangeQueue>();
+    m_midi_ring.clear();
+    m_partial_block_pending = false;
+    m_partial_block_missing = 0;
+    m_smoothers = std::make_unique<ParameterSmoother_ListHead>();
+    m_commits = std::make_unique<CommittableCallback_ListHead>();
+    m_smoothing_step = 1000.0f / (m_sample_rate * 50.0f);
+    m_smoothing_reason_mask = 3;
+    m_parameter_exponential_precision = 1;
+
+    m_global_settings.reset(create_global_settings());
+    m_global_settings->get_collection().initialize(this);
+    m_instance_settings.reset(create_instance_settings());
+    m_instance_settings->get_collection().initialize(this);
+
+    build();
+    m_triggers->initialize();
+    m_program->p_initialize(unsigned(m_static_config.m_plugin_internal_version));
+    {
+        std::lock_guard lock(m_processing_lock);
+        commit_all_parameters();
+    }
+    m_modulation->fill_kernel_tables();
+    m_preset_manager = std::make_unique<PresetManager>(this);
+    m_preset_manager->initialize();
+    m_lifecycle_state = 2;
+}
+
+DeviceGlobalSettings* Device::create_global_settings() {
+    return new DeviceGlobalSettings;
+}
+DeviceInstanceSettings* Device::create_instance_settings() {
+    return new DeviceInstanceSettings;
+}
+
+void Device::set_critical_error(const Orvo::WString& a_message) {
+    m_critical_error = true;
+    m_critical_error_message = a_message;
+}
+
+void Device::register_parameter(Parameter* a_parameter) {
+    a_parameter->m_device_index = int(m_all_parameters.size());
+    m_all_parameters.push_back(a_parameter);
+    a_parameter->m_gui_queue_positions[0] = a_parameter->m_gui_queue_positions[1] = -1;
+}
+
+void Device::register_sample_rate_dependent(Parameter* a_parameter) {
+    if (std::find(m_sample_rate_dependent.begin(), m_sample_rate_dependent.end(), a_parameter) ==
+        m_sample_rate_dependent.end())
+        m_sample_rate_dependent.push_back(a_parameter);
+}
+
+void Device::queue_change(Parameter* a_parameter, unsigned a_reason) {
+    if (m_changes)
+        m_changes->queue_change(a_parameter, a_reason);
+}
+
+// The device GUI drains this list; without an open editor nothing needs refreshing.
+void Device::queue_gui_refresh(Parameter*) {}
+
+void Device::add_listener(DeviceListener* a_listener) {
+    std::scoped_lock locks(m_processing_lock, m_parameter_lock);
+    m_listeners[a_listener->m_list].push_back(a_listener);
+}
+
+void Device::remove_listener(DeviceListener* a_listener) {
+    std::scoped_lock locks(m_processing_lock, m_parameter_lock);
+    auto& list = m_listeners[a_listener->m_list];
+    list.erase(std::remove(list.begin(), list.end(), a_listener), list.end());
+}
+
+void Device::p_notify(DeviceListener::List a_list) {
+    for (DeviceListener* listener : m_listeners[a_list])
+        listener->on_device_changed(*this);
+}
+
+void Device::commit_all_parameters() {
+    if (m_changes)
+        m_changes->drain_all([](ParameterChangeLink&) {});
+    CommittableCallback_ListHead callbacks;
+    for (Parameter* parameter : m_all_parameters) {
+        parameter->commit();
+        callbacks.append(parameter->get_committable_callback());
+    }
+    callbacks.commit_all();
+}
+
+void Device::p_commit_pass() noexcept {
+    // The values were written under the parameter lock; reading them without it would race with
+    // the next write. A writer in the middle of a change postpones the pass by one block.
+    std::unique_lock values(m_parameter_lock, std::try_to_lock);
+    if (!values.owns_lock() || !m_changes->try_flip())
+        return;
+    m_changes->drain_previous([this](ParameterChangeLink& a_link) {
+        Parameter* parameter = a_link.m_parameter;
+        ParameterSmoother* smoother = parameter->m_smoother.get();
+        if ((a_link.m_reason & m_smoothing_reason_mask) && smoother) {
+            m_smoothers->enlist(smoother);
+        } else {
+            parameter->commit();
+            m_commits->append(parameter->get_committable_callback());
+        }
+    });
+    m_commits->commit_all();
+}
+
+void Device::process(const ProcessRequest& a_request) noexcept {
+    std::unique_lock processing(m_processing_lock, std::try_to_lock);
+    const int output_count = std::max(m_output_count, 1);
+    if (!processing.owns_lock() || m_lifecycle_state != 2) {
+        if (a_request.m_outputs)
+            for (int channel = 0; channel < output_count; ++channel)
+                if (a_request.m_outputs[channel])
+                    std::memset(a_request.m_outputs[channel], 0,
+                                sizeof(float) * a_request.m_frames);
+        return;
+    }
+    try {
+        if (a_request.m_tempo_valid && a_request.m_tempo != m_tempo) {
+            m_tempo = a_request.m_tempo;
+            p_notify(DeviceListener::List_TEMPO);
+        }
+        p_commit_pass();
+        double position = 0.0;
+        if (!m_listeners[DeviceListener::List_SONG_POSITION].empty() && m_host &&
+            m_host->get_song_position(position)) {
+            m_song_position = position;
+            p_notify(DeviceListener::List_SONG_POSITION);
+        }
+        if (m_reset_happened) {
+            m_reset_happened = false;
+            m_modulation->run_restart_handlers();
+            on_first_block_after_reset();
+        }
+        m_midi_ring.drain([this](std::uint32_t a_word) { handle_midi(a_word); });
+
+        InputPair inputs;
+        if (a_request.m_inputs) {
+            inputs.m_left = a_request.m_inputs[0];
+            inputs.m_right = m_input_count == 2 ? a_request.m_inputs[1] : a_request.m_inputs[0];
+        }
+        OutputPair outputs;
+        if (a_request.m_outputs) {
+            outputs.m_left = a_request.m_outputs[0];
+            outputs.m_right = m_output_count == 2 ? a_request.m_outputs[1] : a_request.m_outputs[0];
+        }
+        p_walk_control_blocks(inputs, outputs, a_request.m_frames);
+    } catch (...) {
+        // Nothing may escape into the host's audio thread; the block is lost, the device goes on.
+    }
+}
+
+namespace {
+void p_advance(InputPair& a_inputs, OutputPair& a_outputs, unsigned a_frames) {
+    if (a_inputs.m_left)
+        a_inputs.m_left += a_frames;
+    if (a_inputs.m_right)
+        a_inputs.m_right += a_frames;
+    if (a_outputs.m_left)
+        a_outputs.m_left += a_frames;
+    if (a_outputs.m_right)
+        a_outputs.m_right += a_frames;
+}
+} // namespace
+
+void Device::p_walk_control_blocks(InputPair a_inputs, OutputPair a_outputs, unsigned a_frames) {
+    // A pair that names one buffer for both sides must move once, not twice.
+    const bool same_input = a_inputs.m_left == a_inputs.m_right;
+    const bool same_output = a_outputs.m_left == a_outputs.m_right;
+    const auto advance = [&](unsigned a_count) {
+        p_advance(a_inputs, a_outputs, a_count);
+        if (same_input)
+            a_inputs.m_right = a_inputs.m_left;
+        if (same_output)
+            a_outputs.m_right = a_outputs.m_left;
+    };
+    unsigned frames = a_frames;
+    if (m_partial_block_pending) {
+        const unsigned missing = m_partial_block_missing;
+        if (frames < missing) {
+            m_smoothers->process_all(frames);
+            continue_partial_block(a_inputs, a_outputs, frames);
+            advance(frames);
+            m_partial_block_missing -= frames;
+            return;
+        }
+        m_smoothers->process_all(missing);
+        finish_partial_block(a_inputs, a_outputs, missing);
+        m_partial_block_pending = false;
+        m_partial_block_missing = 0;
+        advance(missing);
+        frames -= missing;
+    }
+    while (frames >= control_block_frames) {
+        m_smoothers->process_all(control_block_frames);
+        process_block(a_inputs, a_outputs);
+        advance(control_block_frames);
+        frames -= control_block_frames;
+    }
+    if (frames > 0) {
+        m_partial_block_pending = true;
+        m_partial_block_missing = control_block_frames - frames;
+        m_smoothers->process_all(frames);
+        start_partial_block(a_inputs, a_outputs, frames);
+    }
+}
+
+void Device::process_block(const InputPair&, const OutputPair&) {}
+void Device::finish_partial_block(const InputPair&, const OutputPair&, unsigned) {}
+void Device::continue_partial_block(const InputPair&, const OutputPair&, unsigned) {}
+void Device::start_partial_block(const InputPair&, const OutputPair&, unsigned) {}
+
+void Device::handle_midi(std::uint32_t a_word) {
+    const unsigned status = a_word & 0xFFu;
+    const unsigned channel = status & 15u;
+    const unsigned key = (a_word >> 8) & 127u;
+    const unsigned velocity = (a_word >> 16) & 127u;
+    switch (status & 0xF0u) {
+    case 0x80:
+        note_off(channel, key, velocity);
+        break;
+    case 0x90:
+        note_on(channel, key, velocity);
+        break;
+    default:
+        break;
+    }
+}
+
+void Device::note_off(unsigned, unsigned, unsigned) {}
+void Device::note_on(unsigned, unsigned, unsigned) {}
+
+void Device::setSampleRate(float a_rate) {
+    std::scoped_lock locks(m_processing_lock, m_parameter_lock);
+    if (a_rate == m_sample_rate)
+        return;
+    m_sample_rate = a_rate;
+    for (Parameter* parameter : m_all_parameters)
+        if (parameter->m_smoother)
+            parameter->m_smoother->update_coefficients();
+    for (Parameter* parameter : m_sample_rate_dependent)
+        parameter->update_sample_rate();
+    commit_all_parameters();
+    on_sample_rate_changed();
+    p_notify(DeviceListener::List_SAMPLE_RATE);
+}
+
+void Device::p_flush_smoothers() {
+    if (!m_smoothers)
+        return;
+    while (!m_smoothers->is_empty()) {
+        ParameterSmoother* smoother = m_smoothers->m_next;
+        if (smoother->m_parameter)
+            smoother->m_parameter->commit();
+        m_smoothers->list_remove(smoother);
+        smoother->jump();
+    }
+}
+
+void Device::reset() {
+    std::scoped_lock locks(m_processing_lock, m_parameter_lock);
+    p_flush_smoothers();
+    if (m_changes) {
+        m_changes->drain_all([this](ParameterChangeLink& a_link) {
+            a_link.m_parameter->commit();
+            m_commits->append(a_link.m_parameter->get_committable_callback());
+        });
+        m_commits->commit_all();
+        m_changes->clear_index();
+    }
+    m_midi_ring.clear();
+    m_partial_block_pending = false;
+    m_partial_block_missing = 0;
+    on_reset();
+    m_reset_happened = true;
+}
+
+void Device::close() {
+    std::scoped_lock locks(m_processing_lock, m_parameter_lock);
+    on_close();
+    m_triggers->detach_endpoints();
+    m_modulation->shut_down();
+    p_flush_smoothers();
+    m_preset_manager.reset();
+    m_program.reset();
+    m_all_parameters.clear();
+    m_sample_rate_dependent.clear();
+    m_smoothers.reset();
+    m_commits.reset();
+    m_changes.reset();
+    m_lifecycle_state = 0;
+}
+
+} // namespace Tonekit

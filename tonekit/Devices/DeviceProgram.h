@@ -1,0 +1,67 @@
+#pragma once
+// The device's own parameter tree and the list the host sees. The host list is ordered once, after
+// building, by (minimum plugin internal version, host sort key) with ties in collection order, so
+// a later plug-in version appends its new parameters behind the old ones and saved projects keep
+// addressing the same indices. Assignable slots reserve indices that parameters created at run
+// time (those of modulators) can take over.
+
+#include "orvo/Core/Vector.h"
+#include "tonekit/Parameters/ParameterCollection.h"
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+
+namespace Tonekit {
+
+class AssignableParameterSlot;
+class Device;
+class Parameter;
+
+class DeviceProgram {
+public:
+    struct SlotRecord {
+        unsigned m_host_index = 0;
+        AssignableParameterSlot* m_slot = nullptr;
+        Parameter* m_assigned = nullptr;
+    };
+    struct HostEntry {
+        bool m_is_slot = false;
+        unsigned m_slot_number = 0;
+    };
+
+    explicit DeviceProgram(Device* a_device);
+    ~DeviceProgram();
+
+    // Initializes the collection and builds the host list; once, after the device's build.
+    void p_initialize(unsigned a_plugin_internal_version);
+
+    unsigned host_count() const noexcept { return unsigned(m_host_list.size()); }
+    // [any-thread] Null for an index outside the list.
+    Parameter* host_parameter(std::int64_t a_index) const noexcept;
+    const HostEntry* host_entry(std::int64_t a_index) const noexcept;
+    // Attaches a_parameter to slot a_slot_number, or detaches with null. Only parameters of
+    // modulators and their entries can be attached; anything else is ignored.
+    void assign(unsigned a_slot_number, Parameter* a_parameter);
+    unsigned get_slot_count() const noexcept { return m_slot_count; }
+    const SlotRecord& get_slot_record(unsigned a_slot_number) const {
+        return m_slot_records.get(a_slot_number);
+    }
+
+    ParameterCollection& get_collection() noexcept { return m_collection; }
+    ParameterCollection& get_second_collection() noexcept { return m_second_collection; }
+
+private:
+    unsigned m_slot_count = 0;
+    Orvo::Vector<SlotRecord> m_slot_records;
+    Orvo::Vector<HostEntry> m_host_entries;
+    // The audio thread never reads it; the adapter may read an element while the editor thread
+    // replaces it, so the elements are atomic pointers.
+    std::unique_ptr<std::atomic<Parameter*>[]> m_host_elements;
+    Orvo::Vector<Parameter*> m_host_list;
+    Device* m_device;
+    ParameterCollection m_collection;
+    ParameterCollection m_second_collection;
+};
+
+} // namespace Tonekit

@@ -1,0 +1,31 @@
+#include "tonekit/Devices/ParameterChangeQueue.h"
+
+#include "tonekit/Parameters/Parameter.h"
+
+namespace Tonekit {
+
+void ParameterChangeQueue::queue_change(Parameter* a_parameter, unsigned a_reason) {
+    std::lock_guard lock(m_lock);
+    ParameterChangeLink& link = a_parameter->m_change_links[m_current];
+    link.m_reason = a_reason;
+    if (link.m_enlisted)
+        return;
+    link.m_enlisted = true;
+    link.m_next = nullptr;
+    List& list = m_lists[m_current];
+    if (list.m_last)
+        list.m_last->m_next = &link;
+    else
+        list.m_first = &link;
+    list.m_last = &link;
+}
+
+bool ParameterChangeQueue::try_flip() noexcept {
+    std::unique_lock lock(m_lock, std::try_to_lock);
+    if (!lock.owns_lock())
+        return false;
+    m_current ^= 1u;
+    return true;
+}
+
+} // namespace Tonekit

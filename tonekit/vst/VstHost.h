@@ -1,0 +1,71 @@
+#pragma once
+// The adapter between the VST 2.4 interface and a device. It owns the device, answers the host's
+// calls by asking the device, and is the device's Host for edit gestures, automation and time.
+
+#include "tonekit/Devices/Host.h"
+#include "tonekit/vst/AudioEffectX.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace Tonekit {
+
+class Device;
+class DeviceProgram;
+class Parameter;
+
+class VstHost : public AudioEffectX, private Host {
+public:
+    static constexpr std::size_t parameter_text_limit = 15;
+    static constexpr Vst::Int32 midi_event_filter = 1;
+
+    // Takes ownership of a_device, which must be initialized.
+    VstHost(Vst::HostCallback a_host, std::unique_ptr<Device> a_device);
+    ~VstHost() override;
+
+    Device* get_device() const noexcept { return m_device.get(); }
+
+    void close() override;
+    void setParameter(Vst::Int32 a_index, float a_value) override;
+    float getParameter(Vst::Int32 a_index) override;
+    void getParameterName(Vst::Int32 a_index, char* a_text) override;
+    void getParameterLabel(Vst::Int32 a_index, char* a_text) override;
+    void getParameterDisplay(Vst::Int32 a_index, char* a_text) override;
+    void processReplacing(float** a_inputs, float** a_outputs, Vst::Int32 a_frames) override;
+    void setSampleRate(float a_rate) override;
+    void resume() override;
+    void suspend() override;
+    Vst::Int32 getChunk(void** a_data, bool a_is_preset) override;
+    Vst::Int32 setChunk(void* a_data, Vst::Int32 a_size, bool a_is_preset) override;
+
+    Vst::Int32 processEvents(Vst::VstEvents* a_events) override;
+    bool canParameterBeAutomated(Vst::Int32 a_index) override;
+    Vst::Int32 getPlugCategory() override;
+    bool getEffectName(char* a_text) override;
+    bool getVendorString(char* a_text) override;
+    bool getProductString(char* a_text) override;
+    Vst::IntPtr vendorSpecific(Vst::Int32 a_index, Vst::IntPtr a_value, void* a_pointer,
+                               float a_option) override;
+    Vst::Int32 canDo(char* a_text) override;
+
+private:
+    // Host
+    void begin_edit(int a_host_index) override;
+    void end_edit(int a_host_index) override;
+    bool get_song_position(double& a_quarter_notes) override;
+    void automate(int a_host_index, float a_normalized_value) override;
+
+    Parameter* p_host_parameter(Vst::Int32 a_index) const;
+    void p_resume_sequence();
+
+    std::unique_ptr<Device> m_device;
+    DeviceProgram* m_program;
+    std::vector<unsigned char> m_chunk;
+    std::string m_scratch;
+};
+
+// Copies a_text into a_buffer cut to a_limit characters plus the terminator.
+void copy_host_text(const std::string& a_text, char* a_buffer, std::size_t a_limit);
+
+} // namespace Tonekit
