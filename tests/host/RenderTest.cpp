@@ -1,0 +1,277 @@
+// tolvan-host render end to end: audio in, the test gain plug-in, a float WAV out, compared
+// sample by sample. The plug-in's probe modes turn what the host delivered (block sizes, time,
+// events) into its output; a host protocol breach makes it output 999.
+
+#include "tests/host/ProcessRunner.h"
+#include "tests/host/TestAudio.h"
+
+#include <sndfile.h>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+using namespace hosttest;
+
+namespace {
+
+constexpr float probe_blocks = 0.2f;
+constexpr float probe_tempo = 0.4f;
+constexpr float probe_ppq = 0.6f;
+constexpr float probe_events = 0.8f;
+
+std::string read_bytes(const std::string& a_path) {
+    std::ifstream file(a_path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+class RenderTest : public ::testing::Test {
+protected:
+    // Renders with the gain plug-in; expects success and returns the output.
+    Audio render(std::vector<std::string> a_args, const std::string& a_name = "out.wav") {
+        const std::string out = m_folder.path(a_name);
+        a_args.insert(a_args.begin(), {"render", TEST_GAIN_PLUGIN, "--out", out, "--quiet"});
+        const ProcessResult result = run_host(a_args, {{"TOLVAN_TEST_PLUGIN_LOG", log_path()}});
+        EXPECT_EQ(result.m_exit_code, 0) << result.m_err;
+        EXPECT_EQ(result.m_err, "");
+        return read_audio(out);
+    }
+    Audio probe(float a_mode, std::vector<std::string> a_args) {
+        a_args.push_back("--param");
+        a_args.push_back("1=" + std::to_string(a_mode));
+        return render(a_args);
+    }
+    std::string write_input(const Audio& a_audio, const std::string& a_name = "in.wav") {
+        const std::string path = m_folder.path(a_name);
+        write_audio(path, a_audio);
+        return path;
+    }
+    std::string log_path() const { return m_folder.path("calls.txt"); }
+
+    TempFolder m_folder;
+};
+
+// The block sizes the plug-in saw, read back from the "blocks" probe, which also checks that
+// each block's time record starts at the block's first frame.
+std::vector<int> blocks_seen(const Audio& a_audio) {
+    std::vector<int> sizes;
+    for (std::size_t frame = 0; frame < a_audio.frames();) {
+        const int size = static_cast<int>(a_audio.at(frame, 0));
+        EXPECT_EQ(a_audio.at(frame, 1), static_cast<float>(frame));
+        if (size < 1) {
+            ADD_FAILURE() << "bad block size at " << frame;
+            break;
+        }
+        sizes.push_back(size);
+        frame += static_cast<std::size_t>(size);
+    }
+    return sizes;
+}
+
+} // namespace
+
+TEST_F(RenderTest, OutputIsTheInputTimesTheGainExactly) {
+    const Audio input = noise(48000, 2, 3000, SF_FORMAT_WAV | SF_FORMAT_FLOAT);
+    const std::string in = write_input(input);
+    const Audio output =
+        render({"--in", in, "--param", "0=0.3", "--block", "random:5:700", "--tail", "0.01"});
+    EXPECT_EQ(output.m_format, SF_FORMAT_WAV | SF_FORMAT_FLOAT);
+    EXPECT_EQ(output.m_rate, 48000);
+    ASSERT_EQ(output.m_channels, 2);
+    ASSERT_EQ(output.frames(), 3000u + 480u);
+    const float gain = 2.0f * 0.3f;
+    std::size_t mismatches = 0;
+    for (std::size_t frame = 0; frame < output.frames(); ++frame) {
+        for (int c = 0; c < 2; ++c) {
+            const float expected = frame < 3000 ? input.at(frame, c) * gain : 0.0f;
+            mismatches += output.at(frame, c) != expected;
+        }
+    }
+    EXPECT_EQ(mismatches, 0u);
+}
+
+TEST_F(RenderTest, MonoInputFeedsBothChannelsAtItsOwnRate) {
+    const Audio input = noise(22050, 1, 1000, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
+    const std::string in = write_input(input);
+    const Audio read_back = read_audio(in); // as quantised to 16 bits
+    const Audio output = render({"--in", in, "--tail", "0"});
+    EXPECT_EQ(output.m_rate, 22050);
+    ASSERT_EQ(output.frames(), 1000u);
+    for (std::size_t frame = 0; frame < 1000; ++frame) {
+        ASSERT_EQ(output.at(frame, 0), read_back.at(frame, 0)) << frame;
+        ASSERT_EQ(output.at(frame, 1), read_back.at(frame, 0)) << frame;
+    }
+}
+
+TEST_F(RenderTest, DeliversTheRequestedBlockSizes) {
+    const Audio listed =
+        probe(probe_blocks, {"--rate", "1000", "--tail", "1", "--block", "7,300,1"});
+    std::vector<int> expected;
+    for (int position = 0, i = 0; position < 5000; ++i) {
+        expected.push_back(std::min((std::vector<int>{7, 300, 1})[i % 3], 5000 - position));
+        position += expected.back();
+    }
+    EXPECT_EQ(blocks_seen(listed), expected);
+    EXPECT_NE(read_bytes(log_path()).find("block 300\n"), std::string::npos);
+
+    const Audio random =
+        probe(probe_blocks, {"--rate", "1000", "--tail", "5", "--block", "random:99:64"});
+    const std::vector<int> sizes = blocks_seen(random);
+    EXPECT_GT(sizes.size(), 100u);
+    EXPECT_LE(*std::max_element(sizes.begin(), sizes.end()), 64);
+    EXPECT_EQ(std::set<int>(sizes.begin(), sizes.end()).size() > 30, true);
+    EXPECT_EQ(blocks_seen(probe(probe_blocks,
+                                {"--rate", "1000", "--tail", "5", "--block", "random:99:64"})),
+              sizes);
+}
+
+TEST_F(RenderTest, NotesArriveAtTheirExactFrames) {
+    // Gain 0 leaves only the plug-in's 0.25 per held note.
+    const Audio output =
+        render({"--rate", "1000", "--tail", "1", "--param", "0=0", "--block", "random:3:50",
+                "--note", "10:60:100:100", "--note", "50:64:100:5", "--note", "2:150:60:1:1"});
+    ASSERT_EQ(output.frames(), 4000u + 1000u);
+    for (std::size_t frame = 0; frame < 400; ++frame) {
+        const int held =
+            (frame >= 10 && frame < 110) + (frame >= 50 && frame < 55) + (frame == 150);
+        ASSERT_EQ(output.at(frame, 0), 0.25f * static_cast<float>(held)) << frame;
+        ASSERT_EQ(output.at(frame, 1), 0.25f * static_cast<float>(held)) << frame;
+    }
+}
+
+TEST_F(RenderTest, EventsCarryChannelKeyAndVelocity) {
+    const Audio output = probe(probe_events, {"--rate", "1000", "--tail", "0", "--block", "16",
+                                              "--note", "3:50:60:99:2", "--note", "47:0:127:1"});
+    EXPECT_EQ(output.at(47, 0), 0x90);
+    EXPECT_EQ(output.at(47, 1), 127.0f); // key 0, velocity 127
+    EXPECT_EQ(output.at(48, 0), 0x80);
+    EXPECT_EQ(output.at(48, 1), 64.0f);
+    EXPECT_EQ(output.at(50, 0), 0x92);
+    EXPECT_EQ(output.at(50, 1), 60099.0f);
+    EXPECT_EQ(output.at(52, 0), 0x82);
+    EXPECT_EQ(output.at(52, 1), 60064.0f);
+    std::size_t event_frames = 0;
+    for (std::size_t frame = 0; frame < output.frames(); ++frame) {
+        event_frames += output.at(frame, 0) != 0.0f;
+    }
+    EXPECT_EQ(event_frames, 4u);
+}
+
+TEST_F(RenderTest, ReportsTempoAndSongPosition) {
+    const Audio plain = probe(probe_tempo, {"--rate", "1000", "--tail", "0"});
+    EXPECT_EQ(plain.at(0, 0), -1.0f);
+    EXPECT_EQ(plain.at(0, 1), 0.0f);
+
+    const Audio tempo = probe(probe_tempo, {"--rate", "1000", "--tail", "0", "--block", "256",
+                                            "--tempo", "100", "--tempo-change", "1000:150"});
+    EXPECT_EQ(tempo.at(1023, 0), 100.0f); // the block starting at 768 began before the change
+    EXPECT_EQ(tempo.at(1024, 0), 150.0f);
+    EXPECT_EQ(tempo.at(1024, 1), 1024.0f); // kVstTempoValid alone
+
+    const Audio playing = probe(probe_ppq, {"--rate", "48000", "--tail", "0", "--block", "480",
+                                            "--tempo", "120", "--play", "--ppq", "2"});
+    for (std::size_t frame = 0; frame < playing.frames(); frame += 480) {
+        ASSERT_NEAR(playing.at(frame, 0), 2.0 + frame / 24000.0, 1e-5) << frame;
+        ASSERT_EQ(playing.at(frame + 479, 0), playing.at(frame, 0));
+        ASSERT_EQ(playing.at(frame, 1), 48000.0f);
+    }
+    const Audio stopped = probe(probe_ppq, {"--rate", "1000", "--tail", "0", "--ppq", "3"});
+    EXPECT_EQ(stopped.at(0, 0), 3.0f);
+    EXPECT_EQ(stopped.at(3999, 0), 3.0f);
+    const Audio flags = probe(probe_tempo, {"--rate", "1000", "--tail", "0", "--play"});
+    EXPECT_EQ(flags.at(0, 0), 120.0f);
+    EXPECT_EQ(flags.at(0, 1), 1024.0f + 512.0f + 2.0f); // tempo, ppq, playing
+}
+
+TEST_F(RenderTest, ChunksRoundTripAndParametersOverrideThem) {
+    const std::string chunk = m_folder.path("state.bin");
+    const Audio input = noise(1000, 2, 500, SF_FORMAT_WAV | SF_FORMAT_FLOAT);
+    const std::string in = write_input(input);
+    render({"--in", in, "--tail", "0", "--param", "0=0.3", "--save-chunk", chunk});
+    std::string expected = "TGCK";
+    const float values[2] = {0.3f, 0.0f};
+    expected.append(reinterpret_cast<const char*>(values), sizeof(values));
+    EXPECT_TRUE(read_bytes(chunk) == expected);
+
+    const Audio restored =
+        render({"--in", in, "--tail", "0", "--load-chunk", chunk, "--block", "128"});
+    EXPECT_EQ(restored.at(499, 1), input.at(499, 1) * (2.0f * 0.3f));
+    EXPECT_EQ(read_bytes(log_path()), "main\nopen\nrate 1000\nblock 128\nsetchunk 12\nmains 1\n"
+                                      "process 128\nprocess 128\nprocess 128\nprocess 116\n"
+                                      "mains 0\nclose\n");
+
+    const Audio overridden = render({"--in", in, "--tail", "0", "--load-chunk", chunk, "--param",
+                                     "0=0.125", "--save-chunk", chunk});
+    EXPECT_EQ(overridden.at(7, 0), input.at(7, 0) * 0.25f);
+    EXPECT_EQ(read_bytes(log_path()).find("setchunk 12\nparam 0 0.125000\nmains 1\n") !=
+                  std::string::npos,
+              true);
+    EXPECT_NE(read_bytes(log_path()).find("mains 0\ngetchunk\nclose\n"), std::string::npos);
+    EXPECT_TRUE(read_bytes(chunk).substr(4, 4) == std::string("\0\0\0\x3e", 4)); // 0.125f
+}
+
+TEST_F(RenderTest, DemoSignalIsStereoDeterministicAndShowsProgress) {
+    const std::string first = m_folder.path("demo1.wav");
+    const ProcessResult shown = run_host({"render", TEST_GAIN_PLUGIN, "--out", first});
+    ASSERT_EQ(shown.m_exit_code, 0) << shown.m_err;
+    EXPECT_NE(shown.m_err.find("\rRendering 0%"), std::string::npos);
+    EXPECT_TRUE(shown.m_err.ends_with("\rRendering 100%\n")) << shown.m_err;
+
+    const Audio demo = render({}, "demo2.wav");
+    EXPECT_TRUE(read_bytes(first) == read_bytes(m_folder.path("demo2.wav")));
+    EXPECT_EQ(demo.m_rate, 48000);
+    ASSERT_EQ(demo.frames(), 4u * 48000u + 24000u);
+    float peak = 0.0f;
+    double side = 0.0;
+    for (std::size_t frame = 0; frame < 4 * 48000; ++frame) {
+        peak = std::max({peak, std::fabs(demo.at(frame, 0)), std::fabs(demo.at(frame, 1))});
+        side += std::fabs(demo.at(frame, 0) - demo.at(frame, 1));
+    }
+    EXPECT_GT(peak, 0.2f);
+    EXPECT_LT(peak, 1.0f);
+    EXPECT_GT(side / (4 * 48000), 0.01);
+    EXPECT_EQ(demo.at(4 * 48000, 0), 0.0f); // the tail is silence
+}
+
+TEST_F(RenderTest, FailuresExitCleanlyAndLeaveNoOutput) {
+    const std::string out = m_folder.path("kept.wav");
+    std::ofstream(out) << "old";
+    const auto expect_failure = [&](std::vector<std::string> a_args, int a_code,
+                                    const std::string& a_message) {
+        a_args.insert(a_args.begin(), {"render", TEST_GAIN_PLUGIN, "--quiet"});
+        const ProcessResult result = run_host(a_args);
+        EXPECT_EQ(result.m_exit_code, a_code) << result.m_err;
+        EXPECT_TRUE(result.m_err.starts_with("tolvan-host: ")) << result.m_err;
+        EXPECT_NE(result.m_err.find(a_message), std::string::npos) << result.m_err;
+        EXPECT_EQ(std::count(result.m_err.begin(), result.m_err.end(), '\n'), 1) << result.m_err;
+    };
+    expect_failure({"--out", out, "--in", m_folder.path("nothing.wav")}, 1, "cannot read input");
+    expect_failure({"--out", out, "--load-chunk", m_folder.path("none.bin")}, 1,
+                   "cannot read chunk " + m_folder.path("none.bin") + ": No such file");
+    expect_failure({"--out", out, "--param", "2=0.5"}, 2,
+                   "parameter index 2 out of range: the plug-in has 2 parameters");
+    expect_failure({"--out", m_folder.path("no/such/folder/x.wav")}, 1,
+                   "cannot write output " + m_folder.path("no/such/folder/x.wav"));
+    expect_failure({"--out", m_folder.path("")}, 1,
+                   "cannot write output " + m_folder.path("") + ": Is a directory");
+    expect_failure({"--out", m_folder.path("x.wav"), "--save-chunk", m_folder.path("no/c.bin")}, 1,
+                   "cannot write chunk");
+
+    const Audio three = noise(48000, 3, 10, SF_FORMAT_WAV | SF_FORMAT_FLOAT);
+    expect_failure({"--out", out, "--in", write_input(three, "three.wav")}, 1,
+                   "has 3 channels; only mono and stereo are supported");
+    std::ofstream(m_folder.path("text.wav")) << "not audio";
+    expect_failure({"--out", out, "--in", m_folder.path("text.wav")}, 1, "cannot read input");
+
+    EXPECT_EQ(read_bytes(out), "old");
+    for (const auto& entry : std::filesystem::directory_iterator(m_folder.path(""))) {
+        EXPECT_EQ(entry.path().filename().string().find(".wav."), std::string::npos)
+            << "temporary file left: " << entry.path();
+    }
+}

@@ -1,0 +1,66 @@
+#pragma once
+// The host side of the plug-in's callback. The callback carries no host pointer and its first
+// calls (the version query inside VSTPluginMain) come before any effect record exists, so one
+// context per process is the active one; the tool loads a single plug-in.
+//
+// [main-thread] The tool processes on its main thread, so the callback needs no locking.
+
+#include "tonekit/vst/VstAbi.h"
+
+#include <cstddef>
+#include <vector>
+
+namespace tolvanhost {
+
+class HostContext {
+public:
+    static constexpr Vst::IntPtr host_version = 2400;
+    // At most this many automation calls are kept; the counts go on beyond it.
+    static constexpr std::size_t max_recorded = 4096;
+
+    enum class EditKind { automate, begin_edit, end_edit };
+    struct EditRecord {
+        EditKind m_kind = EditKind::automate;
+        int m_index = 0;
+        float m_value = 0.0f;
+    };
+
+    // Becomes the active context; a second live context is a programming error and throws.
+    HostContext();
+    ~HostContext();
+    HostContext(const HostContext&) = delete;
+    HostContext& operator=(const HostContext&) = delete;
+
+    // What plug-ins call; forwards to the active context, answers 0 when there is none.
+    static Vst::IntPtr callback(Vst::AEffect* a_effect, Vst::Int32 a_opcode, Vst::Int32 a_index,
+                                Vst::IntPtr a_value, void* a_pointer, float a_option) noexcept;
+
+    void set_sample_rate(double a_rate) { m_sample_rate = a_rate; }
+    void set_block_size(int a_frames) { m_block_size = a_frames; }
+    // The record audioMasterGetTime answers with until the next call.
+    void set_time(const Vst::VstTimeInfo& a_time) { m_time = a_time; }
+
+    const std::vector<EditRecord>& edits() const { return m_edits; }
+    std::size_t automate_count() const { return m_automate_count; }
+    std::size_t begin_edit_count() const { return m_begin_edit_count; }
+    std::size_t end_edit_count() const { return m_end_edit_count; }
+    std::size_t want_midi_count() const { return m_want_midi_count; }
+
+private:
+    Vst::IntPtr p_dispatch(Vst::Int32 a_opcode, Vst::Int32 a_index, Vst::IntPtr a_value,
+                           void* a_pointer, float a_option) noexcept;
+    void p_record(EditKind a_kind, int a_index, float a_value) noexcept;
+
+    static HostContext* s_active;
+
+    double m_sample_rate = 48000.0;
+    int m_block_size = 512;
+    Vst::VstTimeInfo m_time{};
+    std::vector<EditRecord> m_edits;
+    std::size_t m_automate_count = 0;
+    std::size_t m_begin_edit_count = 0;
+    std::size_t m_end_edit_count = 0;
+    std::size_t m_want_midi_count = 0;
+};
+
+} // namespace tolvanhost
