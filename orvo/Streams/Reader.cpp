@@ -1,0 +1,7 @@
+#include "orvo/Streams/Reader.h"
+
+namespace Orvo {
+
+Reader::~Reader() = default;
+
+} // namespace Orvo

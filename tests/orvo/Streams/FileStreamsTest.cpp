@@ -1,0 +1,109 @@
+#include "orvo/Core/OperationFailedException.h"
+#include "orvo/Streams/FileInputStream.h"
+#include "orvo/Streams/FileOutputStream.h"
+#include "tests/orvo/Streams/TemporaryDirectory.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <sys/stat.h>
+
+using namespace Orvo;
+
+namespace {
+
+void write_file(const std::string& a_path, const std::string& a_content) {
+    std::ofstream(a_path, std::ios::binary) << a_content;
+}
+
+std::string read_file(const std::string& a_path) {
+    std::ifstream file(a_path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+} // namespace
+
+TEST(FileStreams, OpenFailureNamesTheFile) {
+    TemporaryDirectory folder;
+    const WString missing = folder.wide("none/x.preset");
+    try {
+        FileInputStream input(missing);
+        FAIL() << "no exception";
+    } catch (const Exception& failure) {
+        EXPECT_EQ(failure.get_message(), u"Cannot open file \"" + missing + u"\".");
+        EXPECT_EQ(dynamic_cast<const OperationFailedException*>(&failure), nullptr);
+    }
+    EXPECT_THROW(FileOutputStream output(missing), Exception);
+    // A path that is not valid UTF-16 names no file.
+    EXPECT_THROW(FileInputStream(WString(1, char16_t(0xD800))), Exception);
+}
+
+TEST(FileStreams, WriteThenReadBackWithPeekAndSkip) {
+    TemporaryDirectory folder;
+    const WString path = folder.wide("data.bin");
+    {
+        FileOutputStream output(path);
+        output.write_all(10, "0123456789");
+        output.flush();
+        output.close();
+    }
+    FileInputStream input(path);
+    char buffer[16] = {};
+    EXPECT_TRUE(input.has_data());
+    EXPECT_EQ(input.try_peek(3, buffer), 3u);
+    EXPECT_EQ(std::string(buffer, 3), "012");
+    input.read(4, buffer);
+    EXPECT_EQ(std::string(buffer, 4), "0123");
+    input.skip(2);
+    // Peeking across the end gives what is left and leaves it to be read.
+    EXPECT_EQ(input.try_peek(16, buffer), 4u);
+    EXPECT_EQ(input.try_read(16, buffer), 4u);
+    EXPECT_EQ(std::string(buffer, 4), "6789");
+    EXPECT_FALSE(input.has_data());
+    EXPECT_EQ(input.get_consumed_bytes(), 10u);
+}
+
+TEST(FileStreams, SkipNeverPassesTheEndOfTheFile) {
+    TemporaryDirectory folder;
+    write_file(folder.path("short"), "abcde");
+    FileInputStream input(folder.wide("short"));
+    EXPECT_EQ(input.try_skip(3), 3u);
+    EXPECT_EQ(input.try_skip(100), 2u);
+    EXPECT_EQ(input.try_skip(1), 0u);
+    EXPECT_THROW(FileInputStream(folder.wide("short")).skip(6), OperationFailedException);
+}
+
+TEST(FileStreams, OutputTruncatesAndReopeningClosesTheOldFile) {
+    TemporaryDirectory folder;
+    write_file(folder.path("a"), "old content");
+    FileOutputStream output(folder.wide("a"));
+    output.write_all(3, "new");
+    output.open(folder.wide("b"));
+    output.write_all(1, "b");
+    output.close();
+    EXPECT_EQ(read_file(folder.path("a")), "new");
+    EXPECT_EQ(read_file(folder.path("b")), "b");
+}
+
+TEST(FileStreams, ClosedStreamsTransferNothing) {
+    FileInputStream input;
+    char buffer[4];
+    EXPECT_EQ(input.try_read(4, buffer), 0u);
+    EXPECT_EQ(input.try_peek(4, buffer), 0u);
+    EXPECT_EQ(input.try_skip(4), 0u);
+    EXPECT_FALSE(input.has_data());
+    FileOutputStream output;
+    EXPECT_EQ(output.try_write(4, "abcd"), 0u);
+    EXPECT_THROW(output.write_all(4, "abcd"), OperationFailedException);
+    EXPECT_NO_THROW(output.flush());
+}
+
+TEST(FileStreams, WritingToAFullDeviceIsReported) {
+    struct stat status;
+    if (stat("/dev/full", &status) != 0)
+        GTEST_SKIP() << "no /dev/full";
+    FileOutputStream output(u"/dev/full");
+    output.write_all(4, "abcd");
+    EXPECT_THROW(output.flush(), OperationFailedException);
+}

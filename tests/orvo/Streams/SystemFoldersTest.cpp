@@ -1,0 +1,189 @@
+#include "orvo/Streams/SystemFolders.h"
+#include "orvo/Core/OperationFailedException.h"
+#include "orvo/Streams/FilePath.h"
+#include "tests/orvo/Streams/TemporaryDirectory.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <sys/stat.h>
+
+using namespace Orvo;
+
+namespace {
+
+// Sets or unsets one environment variable for the life of the object.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(const char* a_name, const char* a_value) : m_name(a_name) {
+        if (const char* old = std::getenv(a_name))
+            m_old = old;
+        if (a_value)
+            setenv(a_name, a_value, 1);
+        else
+            unsetenv(a_name);
+    }
+    ~ScopedEnvironment() {
+        if (m_old)
+            setenv(m_name, m_old->c_str(), 1);
+        else
+            unsetenv(m_name);
+    }
+
+private:
+    const char* m_name;
+    std::optional<std::string> m_old;
+};
+
+bool is_directory(const std::string& a_path) {
+    struct stat status;
+    return stat(a_path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+WString wide(const std::string& a_text) {
+    return to_utf16(a_text);
+}
+
+WString common(const char* a_dirs, std::u16string_view a_vendor = u"Tolvan Plugins") {
+    ScopedEnvironment dirs("XDG_DATA_DIRS", a_dirs);
+    return get_system_directory(SystemDirectoryType_COMMON_APPDATA, a_vendor);
+}
+
+WString user(const char* a_data_home, const char* a_home) {
+    ScopedEnvironment data_home("XDG_DATA_HOME", a_data_home);
+    ScopedEnvironment home("HOME", a_home);
+    return get_system_directory(SystemDirectoryType_USER_APPDATA, u"");
+}
+
+} // namespace
+
+TEST(SystemFolders, CommonFolderPrefersTheEntryHoldingTheVendor) {
+    TemporaryDirectory root;
+    const std::string a = root.path("a"), b = root.path("b");
+    ASSERT_EQ(mkdir(a.c_str(), 0700), 0);
+    ASSERT_EQ(mkdir(b.c_str(), 0700), 0);
+    const std::string list = "relative:" + a + ":" + b + "/";
+    EXPECT_EQ(common(list.c_str()), wide(a));
+    ASSERT_EQ(mkdir((b + "/Tolvan Plugins").c_str(), 0700), 0);
+    EXPECT_EQ(common(list.c_str()), wide(b));
+    EXPECT_EQ(common(list.c_str(), u"Other Vendor"), wide(a));
+    EXPECT_EQ(common(nullptr, u"Surely Not Installed Vendor"), u"/usr/local/share");
+    EXPECT_EQ(common("", u"Surely Not Installed Vendor"), u"/usr/local/share");
+    try {
+        common("relative:also/relative");
+        FAIL() << "no exception";
+    } catch (const OperationFailedException& failure) {
+        EXPECT_EQ(failure.get_message(), u"Cannot determine system directory location.");
+    }
+}
+
+TEST(SystemFolders, UserFolderFromDataHomeOrHome) {
+    EXPECT_EQ(user("/data/home/", "/home/x"), u"/data/home");
+    EXPECT_EQ(user(nullptr, "/home/x"), u"/home/x/.local/share");
+    EXPECT_EQ(user("", "/home/x/"), u"/home/x/.local/share");
+    EXPECT_EQ(user("not/absolute", "/home/x"), u"/home/x/.local/share");
+    try {
+        user(nullptr, nullptr);
+        FAIL() << "no exception";
+    } catch (const OperationFailedException& failure) {
+        EXPECT_EQ(failure.get_message(), u"Cannot determine system directory location.");
+    }
+    EXPECT_THROW(user(nullptr, ""), OperationFailedException);
+}
+
+TEST(SystemFolders, OtherTypesAreInvalid) {
+    try {
+        get_system_directory(SystemDirectoryType(2), u"");
+        FAIL() << "no exception";
+    } catch (const Exception& failure) {
+        EXPECT_EQ(failure.get_message(), u"Invalid system directory type.");
+        EXPECT_EQ(dynamic_cast<const OperationFailedException*>(&failure), nullptr);
+    }
+    EXPECT_THROW(get_system_directory(SystemDirectoryType(-1), u""), Exception);
+}
+
+TEST(SystemFolders, EnsureDirectoryCreatesOneLevel) {
+    TemporaryDirectory root;
+    const std::string one = root.path("one");
+    ensure_directory(wide(one));
+    EXPECT_TRUE(is_directory(one));
+    EXPECT_NO_THROW(ensure_directory(wide(one)));
+    try {
+        ensure_directory(wide(root.path("missing/child")));
+        FAIL() << "no exception";
+    } catch (const OperationFailedException& failure) {
+        EXPECT_EQ(failure.get_message(), u"No such file or directory");
+    }
+    std::ofstream(root.path("file")) << "x";
+    try {
+        ensure_directory(wide(root.path("file")));
+        FAIL() << "no exception";
+    } catch (const OperationFailedException& failure) {
+        EXPECT_EQ(failure.get_message(), u"File exists");
+    }
+}
+
+TEST(SystemFolders, EnsureDirectoryWithParentsCreatesTheWholeChain) {
+    TemporaryDirectory root;
+    const std::string deep = root.path("Tolvan Plugins//Tolvan Chorus/Presets/");
+    ensure_directory_with_parents(wide(deep));
+    EXPECT_TRUE(is_directory(root.path("Tolvan Plugins/Tolvan Chorus/Presets")));
+    EXPECT_NO_THROW(ensure_directory_with_parents(wide(deep)));
+    std::ofstream(root.path("file")) << "x";
+    try {
+        ensure_directory_with_parents(wide(root.path("file/below")));
+        FAIL() << "no exception";
+    } catch (const OperationFailedException& failure) {
+        EXPECT_EQ(failure.get_message(), u"File exists");
+    }
+}
+
+TEST(FilePath, ParsesBothSeparatorsAndWritesSlashes) {
+    FilePath windows(u"C:\\Users\\me/Presets\\a.preset");
+    EXPECT_EQ(windows.get_drive(), u"C");
+    ASSERT_EQ(windows.get_components().size(), 4u);
+    EXPECT_EQ(windows.get_components()[0], u"Users");
+    EXPECT_EQ(windows.to_string(), u"C:/Users/me/Presets/a.preset");
+
+    for (const char16_t* text : {u"/home/me/.local/share", u"relative/a", u"a", u"/", u"a//b/"}) {
+        const FilePath path(text);
+        EXPECT_TRUE(path.get_drive().empty());
+        EXPECT_EQ(path.to_string(), text);
+    }
+    EXPECT_EQ(FilePath(u"/x:/y").get_drive(), u"");
+    EXPECT_EQ(FilePath(u":/y").to_string(), u":/y");
+
+    FilePath built;
+    built.set_drive(u"D");
+    built.append(u"Data");
+    built.append(u"x");
+    EXPECT_EQ(built.to_string(), u"D:/Data/x");
+}
+
+TEST(FilePath, RemovesOnlyAnExtensionOfTheLastComponent) {
+    WString extension;
+    WString text = u"dir.d/name.tar.preset";
+    EXPECT_TRUE(FilePath::remove_extension(text, extension));
+    EXPECT_EQ(text, u"dir.d/name.tar");
+    EXPECT_EQ(extension, u"preset");
+
+    text = u"dir.d\\name";
+    extension = u"kept";
+    EXPECT_FALSE(FilePath::remove_extension(text, extension));
+    EXPECT_EQ(text, u"dir.d\\name");
+    EXPECT_EQ(extension, u"kept");
+
+    text = u"name.";
+    EXPECT_TRUE(FilePath::remove_extension(text, extension));
+    EXPECT_EQ(text, u"name");
+    EXPECT_EQ(extension, u"");
+
+    FilePath path(u"/a.b/c.preset");
+    EXPECT_TRUE(path.remove_extension(extension));
+    EXPECT_EQ(extension, u"preset");
+    EXPECT_EQ(path.to_string(), u"/a.b/c");
+    EXPECT_FALSE(FilePath(u"/a.b/c").remove_extension(extension));
+}
