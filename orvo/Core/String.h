@@ -5,7 +5,9 @@
 #include <compare>
 #include <cstddef>
 #include <cstring>
+#include <ostream>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 
 namespace Orvo {
@@ -209,6 +211,20 @@ private:
     size_type m_capacity = inline_capacity;
     C m_inline[inline_capacity + 1];
 };
+
+// Test output and diagnostics: UTF-16 shown as UTF-8, other units as numbers where not ASCII.
+template <class C>
+void PrintTo(const String<C>& a_text, std::ostream* a_stream) {
+    *a_stream << '"';
+    for (C unit : a_text) {
+        const auto value = static_cast<unsigned long>(static_cast<std::make_unsigned_t<C>>(unit));
+        if (value >= 0x20 && value < 0x7F)
+            *a_stream << char(value);
+        else
+            *a_stream << "\\u{" << std::hex << value << std::dec << '}';
+    }
+    *a_stream << '"';
+}
 
 // The system's wide text: UTF-16 code units.
 using WString = String<char16_t>;

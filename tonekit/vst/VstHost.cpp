@@ -177,8 +177,11 @@ Vst::Int32 VstHost::setChunk(void* a_data, Vst::Int32 a_size, bool) {
 
 Vst::Int32 VstHost::processEvents(Vst::VstEvents* a_events) {
     MidiRing& ring = m_device->get_midi_ring();
+    // The record declares two entries; hosts allocate as many as numEvents, so index through a
+    // pointer rather than the declared array.
+    Vst::VstEvent* const* list = a_events->events;
     for (Vst::Int32 i = 0; i < a_events->numEvents; ++i) {
-        const Vst::VstEvent* event = a_events->events[i];
+        const Vst::VstEvent* event = list[i];
         if (!event || event->type != Vst::kVstMidiType)
             continue;
         const auto* midi = reinterpret_cast<const Vst::VstMidiEvent*>(event);
