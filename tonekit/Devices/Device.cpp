@@ -95,6 +95,8 @@ void Device::initialize() {
     m_lifecycle_state = 2;
 }
 
+Device::Lock& Device::modulation_lock() noexcept { return m_modulation->modulation_lock(); }
+
 DeviceGlobalSettings* Device::create_global_settings() {
     return new DeviceGlobalSettings;
 }

@@ -72,6 +72,12 @@ public:
 
     Lock& processing_lock() noexcept { return m_processing_lock; }
     Lock& parameter_lock() noexcept { return m_parameter_lock; }
+    Lock& modulation_lock() noexcept;
+    // The processing, parameter and modulation locks, taken in that order for structural changes.
+    std::scoped_lock<Lock, Lock, Lock> lock_structure() {
+        return std::scoped_lock<Lock, Lock, Lock>(m_processing_lock, m_parameter_lock,
+                                                  modulation_lock());
+    }
 
     float get_sample_rate() const noexcept { return m_sample_rate; }
     double get_tempo() const noexcept { return m_tempo; }
@@ -95,6 +101,12 @@ public:
     DeviceGui* get_gui() const noexcept { return m_gui; }
     MidiRing& get_midi_ring() noexcept { return m_midi_ring; }
     const std::vector<Parameter*>& get_all_parameters() const noexcept { return m_all_parameters; }
+    // Null before initialize() and after close().
+    ParameterSmoother_ListHead* get_smoother_list() const noexcept { return m_smoothers.get(); }
+    // Null until initialize() created it; smoothers exist only once it does.
+    DeviceInstanceSettings* get_instance_settings() const noexcept {
+        return m_instance_settings.get();
+    }
 
     // Smoothing state the settings set.
     float m_smoothing_step = 0.0f;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <mutex>
+
 namespace Tonekit {
 
 class Device;
@@ -21,10 +23,13 @@ public:
     // Removes every modulator before the device goes away.
     virtual void shut_down() {}
     unsigned get_modulator_count() const noexcept { return m_modulator_count; }
+    // Third of the device's structural locks (after processing and parameter locks).
+    std::recursive_mutex& modulation_lock() noexcept { return m_modulation_lock; }
 
 protected:
     Device* m_device;
     unsigned m_modulator_count = 0;
+    std::recursive_mutex m_modulation_lock;
 };
 
 } // namespace Tonekit

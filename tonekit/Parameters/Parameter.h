@@ -4,13 +4,23 @@
 // value for the signal path. Editors and the host write values on the user-interface thread under
 // the device's parameter lock; the audio thread only sees what commit() copies into the
 // processing side, during the device's pending-change pass.
+//
+// Three roads lead to a value change:
+// - an editor: set_normalized_value or a kind's typed setter. The host hears of it (begin edit,
+//   automate when automatable, end edit) and the value is committed at once or queued (reason 1);
+// - the host: set_normalized_value_from_host. Always queued (reason 2), the host is not told back;
+// - loading: load(), then commit_now() by whoever loads (no smoothing).
 
+#include "orvo/Core/FourCc.h"
 #include "orvo/Core/String.h"
+#include "orvo/Core/Vector.h"
 #include "tonekit/Parameters/ParameterChangeLink.h"
 #include "tonekit/Parameters/ParameterNode.h"
+#include "tonekit/Parameters/ParameterVariation.h"
 
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <string>
 
 namespace Orvo {
@@ -22,7 +32,10 @@ namespace Tonekit {
 class CommittableCallback;
 class Device;
 class Host;
+class LoadReport;
 class Modulatee;
+class ParameterCollection;
+class ParameterEditorLink;
 class ParameterGroup;
 class ParameterOwner;
 class ParameterSmoother;
@@ -30,6 +43,11 @@ class ParameterSmoother;
 class Parameter : public ParameterNode {
 public:
     using ConversionFunction = void (*)(Parameter* a_parameter);
+
+    // Children of a parameter's node in presets, chunks and the settings file.
+    static constexpr std::uint32_t child_value = Orvo::four_cc("Valu");
+    static constexpr std::uint32_t child_normalized = Orvo::four_cc("Norm");
+    static constexpr std::uint32_t child_variation = Orvo::four_cc("Vari");
 
     Parameter();
     Parameter(const Parameter&) = delete;
@@ -41,12 +59,16 @@ public:
 
     virtual void do_initialize() {}
     // [audio-thread during the commit pass, or the owner's thread when committing at once]
+    // Must not allocate, lock or throw.
     virtual void commit() {}
+    // Reads the typed value from a "Valu" node of untrusted data. False when the data names
+    // nothing this parameter knows; a wrong value type throws BiniException_InvalidValueType.
     virtual bool do_load(Orvo::BiniNode& a_node);
     virtual void reset() {}
     virtual void do_save(Orvo::BiniNode& a_node);
     virtual void apply_variation() {}
     virtual bool from_string(const Orvo::WString& a_text);
+    // a_other is a parameter of the same kind (copying between collections matches by id).
     virtual void copy_value(const Parameter& a_other);
     virtual void update_precision() {}
     virtual void update_sample_rate() {}
@@ -66,12 +88,66 @@ public:
         return m_committable_callback;
     }
 
-    // The normalized value from the host: stored and converted under the device's parameter lock,
-    // then queued for the audio thread with the host reason. The host is not notified back.
+    // Display name and tree node name together.
+    void set_display_name(const Orvo::WString& a_name);
+
+    // [ui-thread] The editors' value setter. a_value is clamped to 0..1 (NaN gives 0).
+    void set_normalized_value(float a_value);
+    // [ui-thread] The normalized value from the host: stored and converted under the device's
+    // parameter lock, then queued for the audio thread with the host reason. The host is not
+    // notified back.
     void set_normalized_value_from_host(float a_value);
     float get_normalized_value() const noexcept { return m_normalized_value; }
     void denormalize() { m_denormalize(this); }
     void normalize() { m_normalize(this); }
+    // False until the kind binds its conversion from the normalized value.
+    bool has_denormalize() const noexcept { return m_denormalize != p_no_conversion; }
+
+    // [ui-thread] An editor's gesture (a drag, say): the host sees one begin and one end around
+    // all the values set meanwhile. Unbalanced ends are ignored.
+    void begin_edit();
+    void end_edit();
+    unsigned get_edit_depth() const noexcept { return m_edit_depth; }
+
+    // [ui-thread or audio-thread with the processing lock held] Applies the value to the
+    // processing side now and stops any smoothing in progress, so the signal path jumps to it.
+    // The committable callback is the caller's business (it may serve many parameters).
+    void commit_now();
+    // [ui-thread] Replaces the smoother after the definition or the smoothing settings changed.
+    void rebuild_smoother();
+
+    // Takes ownership. The identifier must be non-zero and unique within the parameter.
+    void append_variation(ParameterVariation* a_variation, bool a_default);
+    ParameterVariation* find_variation(std::uint32_t a_id) const;
+    const Orvo::Vector<std::unique_ptr<ParameterVariation>>& get_variations() const noexcept {
+        return m_variations;
+    }
+    ParameterVariation* get_current_variation() const noexcept { return m_current_variation; }
+    ParameterVariation* get_default_variation() const noexcept { return m_default_variation; }
+    // [ui-thread] The variation menu: under the device's structural locks, switches to a_variation
+    // keeping the normalized value, so the typed value takes the same relative place.
+    void change_variation(ParameterVariation* a_variation);
+
+    void attach_editor(ParameterEditorLink* a_editor);
+    // Detaching the last editor in the middle of a gesture ends the gesture towards the host.
+    void detach_editor(ParameterEditorLink* a_editor);
+    std::size_t get_editor_count() const noexcept { return m_editors.size(); }
+
+    // "Name: value text".
+    void get_description_text(Orvo::WString& a_text);
+
+    // The parameter's own node: "Valu", "Norm" (automatable parameters) and "Vari".
+    void save(Orvo::BiniNode& a_node);
+    // Untrusted data. Problems go to a_report; a failed load resets the parameter and returns
+    // false. Nothing is committed.
+    bool load(Orvo::BiniNode& a_node, LoadReport& a_report);
+
+    // 0..1; NaN gives 0, so that no index or interval computed from it runs wild.
+    static float clamp_normalized(float a_value) noexcept {
+        if (!(a_value >= 0.0f))
+            return 0.0f;
+        return a_value > 1.0f ? 1.0f : a_value;
+    }
 
     std::uint32_t get_id() const noexcept { return m_id; }
     Device* get_device() const noexcept { return m_device; }
@@ -102,7 +178,54 @@ public:
     int m_device_index = -1;
     bool m_destroy_called = false;
 
+protected:
+    // Until a kind binds its own conversions there is nothing to convert.
+    static void p_no_conversion(Parameter*) {}
+
+    // The editor road for typed setters: a_store writes the typed value and the normalized value;
+    // it runs under the parameter lock, inside an edit gesture, and the change is then published
+    // like set_normalized_value's.
+    template <class Store>
+    void p_change_from_editor(Store&& a_store) {
+        p_require_device();
+        EditGesture gesture(*this);
+        {
+            std::lock_guard lock(p_parameter_lock());
+            a_store();
+        }
+        p_publish_editor_change();
+    }
+
+    void p_tell_editors_modulation_changed();
+
 private:
+    friend class ParameterCollection;
+
+    class EditGesture {
+    public:
+        explicit EditGesture(Parameter& a_parameter) : m_parameter(a_parameter) {
+            m_parameter.begin_edit();
+        }
+        ~EditGesture() { m_parameter.end_edit(); }
+        EditGesture(const EditGesture&) = delete;
+        EditGesture& operator=(const EditGesture&) = delete;
+
+    private:
+        Parameter& m_parameter;
+    };
+
+    void p_require_device() const;
+    std::recursive_mutex& p_parameter_lock() const;
+    // Automation, commit or queueing, GUI refresh: what follows an editor's store.
+    void p_publish_editor_change();
+    void p_commit_with_callback();
+    void p_use_default_variation();
+    void p_use_variation(ParameterVariation* a_variation);
+
+    ParameterVariation* m_current_variation = nullptr;
+    ParameterVariation* m_default_variation = nullptr;
+    Orvo::Vector<std::unique_ptr<ParameterVariation>> m_variations;
+    Orvo::Vector<ParameterEditorLink*> m_editors;
     CommittableCallback* m_committable_callback = nullptr;
     Device* m_device = nullptr;
     ParameterOwner* m_owner = nullptr;

@@ -1,8 +1,12 @@
 #include "tonekit/Parameters/ParameterCollection.h"
 
+#include "orvo/Binis/BiniNode.h"
 #include "orvo/Core/Assert.h"
 #include "tonekit/Devices/Device.h"
+#include "tonekit/Parameters/CommittableCallback.h"
 #include "tonekit/Parameters/Parameter.h"
+
+#include <typeinfo>
 
 namespace Tonekit {
 
@@ -18,7 +22,10 @@ void ParameterCollection::initialize(Device* a_device) {
         if (parameter->m_device_index == -1)
             a_device->register_parameter(parameter);
         parameter->do_initialize();
+        if (!parameter->get_variations().empty())
+            parameter->p_use_default_variation();
         parameter->reset();
+        parameter->rebuild_smoother();
     }
 }
 
@@ -40,14 +47,61 @@ Parameter* ParameterCollection::find(std::uint32_t a_id) const {
     return parameter ? *parameter : nullptr;
 }
 
-void ParameterCollection::commit_all() {
-    for (Parameter* parameter : m_parameters)
-        parameter->commit();
+void ParameterCollection::commit_all(bool a_with_callbacks) {
+    CommittableCallback_ListHead callbacks;
+    for (Parameter* parameter : m_parameters) {
+        parameter->commit_now();
+        if (a_with_callbacks)
+            callbacks.append(parameter->get_committable_callback());
+    }
+    callbacks.commit_all();
 }
 
 void ParameterCollection::reset_all() {
     for (Parameter* parameter : m_parameters)
         parameter->reset();
+}
+
+void ParameterCollection::save(Orvo::BiniNode& a_node) const {
+    Orvo::BiniNode* list = a_node.add_child(child_parameters);
+    for (Parameter* parameter : m_parameters)
+        if (parameter->m_persistent)
+            parameter->save(*list->add_child(parameter->m_id));
+}
+
+bool ParameterCollection::load(Orvo::BiniNode& a_node, unsigned a_version, LoadReport& a_report) {
+    Orvo::BiniNode* list = a_node.find_child(child_parameters);
+    if (!list) {
+        reset_all();
+        return false;
+    }
+    bool complete = true;
+    for (Parameter* parameter : m_parameters) {
+        if (!parameter->m_persistent)
+            continue;
+        Orvo::BiniNode* stored = parameter->m_minimum_plugin_internal_version <= a_version
+                                     ? list->find_child(parameter->m_id)
+                                     : nullptr;
+        if (stored) {
+            complete = parameter->load(*stored, a_report) && complete;
+        } else {
+            parameter->reset();
+            complete = false;
+        }
+    }
+    return complete;
+}
+
+void ParameterCollection::copy_from(const ParameterCollection& a_other) {
+    for (Parameter* parameter : m_parameters) {
+        const Parameter* source = a_other.find(parameter->m_id);
+        // copy_value reads the other parameter as its own kind.
+        if (!source || typeid(*source) != typeid(*parameter))
+            continue;
+        if (parameter->m_automatable)
+            parameter->m_normalized_value = Parameter::clamp_normalized(source->m_normalized_value);
+        parameter->copy_value(*source);
+    }
 }
 
 } // namespace Tonekit

@@ -1,0 +1,75 @@
+#include "AllocationCounter.h"
+
+#include <atomic>
+#include <cstddef>
+#include <cstdlib>
+#include <new>
+
+namespace {
+std::atomic<bool> g_counting{false};
+std::atomic<long> g_allocations{0};
+
+void* allocate(std::size_t a_size, std::size_t a_alignment) {
+    if (g_counting.load())
+        ++g_allocations;
+    const std::size_t size = (a_size + a_alignment - 1) / a_alignment * a_alignment;
+    if (void* memory = std::aligned_alloc(a_alignment, size == 0 ? a_alignment : size))
+        return memory;
+    throw std::bad_alloc();
+}
+} // namespace
+
+namespace TonekitTest {
+
+AllocationCounter::AllocationCounter() {
+    g_allocations = 0;
+    g_counting = true;
+}
+
+AllocationCounter::~AllocationCounter() {
+    g_counting = false;
+}
+
+long AllocationCounter::stop() {
+    g_counting = false;
+    return g_allocations.load();
+}
+
+} // namespace TonekitTest
+
+void* operator new(std::size_t a_size) {
+    return allocate(a_size, alignof(std::max_align_t));
+}
+void* operator new[](std::size_t a_size) {
+    return allocate(a_size, alignof(std::max_align_t));
+}
+void* operator new(std::size_t a_size, std::align_val_t a_alignment) {
+    return allocate(a_size, std::size_t(a_alignment));
+}
+void* operator new[](std::size_t a_size, std::align_val_t a_alignment) {
+    return allocate(a_size, std::size_t(a_alignment));
+}
+void operator delete(void* a_memory) noexcept {
+    std::free(a_memory);
+}
+void operator delete[](void* a_memory) noexcept {
+    std::free(a_memory);
+}
+void operator delete(void* a_memory, std::size_t) noexcept {
+    std::free(a_memory);
+}
+void operator delete[](void* a_memory, std::size_t) noexcept {
+    std::free(a_memory);
+}
+void operator delete(void* a_memory, std::align_val_t) noexcept {
+    std::free(a_memory);
+}
+void operator delete[](void* a_memory, std::align_val_t) noexcept {
+    std::free(a_memory);
+}
+void operator delete(void* a_memory, std::size_t, std::align_val_t) noexcept {
+    std::free(a_memory);
+}
+void operator delete[](void* a_memory, std::size_t, std::align_val_t) noexcept {
+    std::free(a_memory);
+}

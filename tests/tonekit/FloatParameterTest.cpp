@@ -1,0 +1,324 @@
+#include "ParameterTestSupport.h"
+
+#include "orvo/Binis/BiniException_InvalidValueType.h"
+#include "orvo/Binis/BiniNode.h"
+#include "tonekit/ParameterTypes/FloatParameter.h"
+#include "tonekit/ParameterTypes/FloatParameterVariation.h"
+#include "tonekit/Parameters/LoadReport.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+using namespace TonekitTest;
+using Tonekit::ConversionType;
+using Tonekit::FloatParameter;
+using Tonekit::FloatParameterVariation;
+using Tonekit::Unit;
+
+namespace {
+
+FloatParameter* add_float(ParameterBench& a_bench, const char (&a_id)[5], Unit a_unit,
+                          float a_start, float a_end, float a_default, bool a_exponential = false,
+                          ConversionType a_conversion = Tonekit::ConversionType_IDENTITY) {
+    auto* parameter = a_bench.add(new FloatParameter, a_id);
+    FloatParameterVariation::create(parameter, 1, u"Default", a_unit, a_start, a_end, a_default,
+                                    a_exponential, a_conversion,
+                                    FloatParameterVariation::Polarity_POSITIVE_UNIPOLAR, true);
+    return parameter;
+}
+
+FloatParameter* add_milliseconds(ParameterBench& a_bench, const char (&a_id)[5], float a_end,
+                                 float a_default) {
+    return add_float(a_bench, a_id, Tonekit::Unit_MILLISECONDS, 0.0f, a_end, a_default, false,
+                     Tonekit::ConversionType_MILLISECONDS_TO_FRAMES);
+}
+
+std::u16string value_text(Tonekit::Parameter& a_parameter) {
+    Orvo::WString text;
+    a_parameter.get_value_text(text);
+    return std::u16string(text.view());
+}
+
+} // namespace
+
+TEST(FloatParameter, AReversedIntervalNormalizesItsStartToZero) {
+    ParameterBench bench;
+    FloatParameter* p = add_float(bench, "Rev ", Tonekit::Unit_NONE, 50.0f, 0.0f, 50.0f);
+    bench.initialize();
+    EXPECT_EQ(p->m_minimum, 0.0f);
+    EXPECT_EQ(p->m_maximum, 50.0f);
+    EXPECT_EQ(p->normalize_number(50.0f), 0.0f);
+    EXPECT_EQ(p->normalize_number(0.0f), 1.0f);
+    EXPECT_EQ(p->get_normalized_value(), 0.0f);
+    p->set_normalized_value(0.25f);
+    EXPECT_FLOAT_EQ(p->get_value(), 37.5f);
+}
+
+TEST(FloatParameter, ExponentialIntervalPutsTheGeometricMeanInTheMiddleAtBothPrecisions) {
+    for (unsigned precision : {0u, 1u}) {
+        ParameterBench bench;
+        bench.m_device.m_parameter_exponential_precision = precision;
+        FloatParameter* p =
+            add_float(bench, "Expo", Tonekit::Unit_NONE, 1.0f / 32.0f, 32.0f, 1.0f, true);
+        FloatParameter* wide =
+            add_float(bench, "Hz  ", Tonekit::Unit_HERTZ, 20.0f, 20000.0f, 1000.0f, true,
+                      Tonekit::ConversionType_HERTZ_TO_NORMALIZED_FREQUENCY);
+        bench.initialize();
+        EXPECT_NEAR(p->get_normalized_value(), 0.5f, 1e-6f) << precision;
+        p->set_normalized_value(0.75f);
+        EXPECT_NEAR(p->get_value(), std::sqrt(32.0f) * 1.0f, 1e-3f) << precision;
+        // Both ends stay inside the interval, whatever the approximation does there.
+        for (float n : {0.0f, 1.0f}) {
+            wide->set_normalized_value(n);
+            EXPECT_GE(wide->get_value(), 20.0f) << precision;
+            EXPECT_LE(wide->get_value(), 20000.0f) << precision;
+            const float end = n == 0.0f ? 20.0f : 20000.0f;
+            EXPECT_NEAR(wide->get_value(), end, end * 1e-4f) << precision;
+        }
+    }
+}
+
+TEST(FloatParameter, ChangingThePrecisionReselectsTheFunctions) {
+    ParameterBench bench;
+    FloatParameter* p = add_float(bench, "Expo", Tonekit::Unit_NONE, 1.0f, 1000.0f, 10.0f, true);
+    bench.initialize();
+    EXPECT_GT(p->normalize_number(5000.0f), 1.0f) << "exact: not clamped";
+    bench.m_device.m_parameter_exponential_precision = 0;
+    p->update_precision();
+    EXPECT_NEAR(p->normalize_number(10.0f), 1.0f / 3.0f, 1e-5f);
+    // The approximate normalization is clamped.
+    EXPECT_EQ(p->normalize_number(5000.0f), 1.0f);
+    EXPECT_EQ(p->normalize_number(0.5f), 0.0f);
+}
+
+TEST(FloatParameter, ValueTextsShowSixSignificantDigitsAndTheShortUnit) {
+    ParameterBench bench;
+    FloatParameter* none = add_float(bench, "None", Tonekit::Unit_NONE, 0.0f, 1.0f, 0.5f);
+    FloatParameter* ms = add_milliseconds(bench, "Msec", 2e6f, 12.5f);
+    bench.initialize();
+    EXPECT_EQ(value_text(*none), u"0.5 ");
+    EXPECT_EQ(value_text(*ms), u"12.5 ms");
+    Orvo::WString text;
+    ms->get_unit_text(text);
+    EXPECT_EQ(text, u"ms");
+    ms->get_description_text(text);
+    EXPECT_EQ(text, u"Test: 12.5 ms");
+
+    ms->set_normalized_value(1234567.0f / 2e6f);
+    EXPECT_EQ(value_text(*ms), u"1.23457e+06 ms");
+
+    none->set_number_format(u"%.4f");
+    none->get_number_text(text);
+    EXPECT_EQ(text, u"0.5000");
+    std::string narrow;
+    none->get_number_text(narrow);
+    EXPECT_EQ(narrow, "0.5000");
+    for (const char16_t* bad : {u"%d", u"%s", u"%f %f", u"no number", u"%*f"})
+        EXPECT_EQ(failure_message([&] { none->set_number_format(bad); }),
+                  u"is_float_format(narrow)")
+            << std::string(bad, bad + 3);
+    none->get_number_text(narrow);
+    EXPECT_EQ(narrow, "0.5000") << "a refused format leaves the old one";
+}
+
+TEST(FloatParameter, LoadingClampsToTheIntervalAndRefusesNaN) {
+    ParameterBench bench;
+    FloatParameter* p = add_milliseconds(bench, "Dela", 50.0f, 15.0f);
+    bench.initialize();
+    const auto load = [&](float a_value) {
+        Orvo::BiniNode node;
+        node.add_child(Tonekit::Parameter::child_value)->set_value_float(a_value);
+        Tonekit::LoadReport report;
+        return p->load(node, report);
+    };
+    EXPECT_TRUE(load(80.0f));
+    EXPECT_EQ(p->get_value(), 50.0f);
+    EXPECT_EQ(p->get_normalized_value(), 1.0f);
+    EXPECT_TRUE(load(-std::numeric_limits<float>::infinity()));
+    EXPECT_EQ(p->get_value(), 0.0f);
+    EXPECT_TRUE(load(30.0f));
+    EXPECT_FALSE(load(std::nanf(""))) << "NaN is nearer to neither end";
+    EXPECT_EQ(p->get_value(), 15.0f) << "a failed load resets";
+    EXPECT_TRUE(std::isfinite(p->get_internal_value()));
+    EXPECT_FALSE(std::isnan(p->get_normalized_value()));
+
+    Orvo::BiniNode wrong;
+    wrong.set_value_int32(3);
+    try {
+        p->do_load(wrong);
+        FAIL() << "an int32 value";
+    } catch (const Orvo::BiniException_InvalidValueType& failure) {
+        EXPECT_EQ(failure.get_message(), u"Node \"/\":\nExpected type float.");
+    }
+}
+
+TEST(FloatParameter, CommitFillsTheBoundLanesOfItsVectorSize) {
+    ParameterBench bench;
+    alignas(16) float lanes[16] = {};
+    alignas(16) float single[2] = {-1.0f, -1.0f};
+    alignas(16) float normalized[16] = {};
+    alignas(16) float unused[16] = {};
+    FloatParameter* wide = add_milliseconds(bench, "Wide", 50.0f, 10.0f);
+    wide->bind_lanes(lanes, 16);
+    FloatParameter* narrow = add_milliseconds(bench, "Narr", 50.0f, 20.0f);
+    narrow->bind_lanes(single, 1);
+    FloatParameter* by_position = add_milliseconds(bench, "Norm", 50.0f, 25.0f);
+    by_position->m_smoothing_normalized = true;
+    by_position->bind_lanes(unused, 16);
+    by_position->bind_normalized_lanes(normalized);
+    bench.initialize();
+    bench.m_collection.commit_all();
+    for (float lane : lanes)
+        EXPECT_EQ(lane, wide->get_internal_value());
+    EXPECT_EQ(single[0], narrow->get_internal_value());
+    EXPECT_EQ(single[1], -1.0f) << "a single-lane parameter writes one lane";
+    for (float lane : normalized)
+        EXPECT_EQ(lane, 0.5f);
+    EXPECT_EQ(unused[0], 0.0f) << "smoothed in normalized form: the internal lanes stay";
+
+    EXPECT_EQ(failure_message([&] { wide->bind_lanes(lanes, 4); }),
+              u"a_vector_size == 1 || a_vector_size == lane_count");
+    wide->bind_internal_lanes(lanes);
+    EXPECT_FALSE(wide->m_persistent);
+    EXPECT_FALSE(wide->m_host_visible);
+    EXPECT_EQ(wide->m_vector_size, 16u);
+}
+
+TEST(FloatParameter, MillisecondsAreReconvertedWhenTheSampleRateChanges) {
+    ParameterBench bench;
+    alignas(16) float lanes[16] = {};
+    FloatParameter* delay = add_milliseconds(bench, "Dela", 50.0f, 12.5f);
+    delay->bind_lanes(lanes, 16);
+    FloatParameter* gain = add_float(bench, "Gain", Tonekit::Unit_NONE, 0.0f, 1.0f, 0.5f);
+    bench.initialize();
+    bench.m_device.setSampleRate(48000.0f);
+    EXPECT_FLOAT_EQ(delay->get_internal_value(), 600.0f);
+    EXPECT_FLOAT_EQ(lanes[15], 600.0f) << "the device commits after re-converting";
+    EXPECT_FLOAT_EQ(delay->m_block.m_internal_span[3], 2400.0f);
+    bench.m_device.setSampleRate(96000.0f);
+    EXPECT_FLOAT_EQ(lanes[0], 1200.0f);
+    EXPECT_EQ(gain->get_internal_value(), 0.5f);
+}
+
+TEST(FloatParameter, DefinitionsOutsideTheirIntervalFailAtInitialization) {
+    ParameterBench outside;
+    add_float(outside, "Bad ", Tonekit::Unit_NONE, 0.0f, 1.0f, 2.0f);
+    EXPECT_EQ(failure_message([&] { outside.initialize(); }),
+              u"variation->m_external_default_value <= "
+              u"std::max(variation->m_external_interval_start, "
+              u"variation->m_external_interval_end)");
+
+    ParameterBench below;
+    add_float(below, "Bad ", Tonekit::Unit_NONE, 1.0f, 0.0f, std::nanf(""));
+    EXPECT_EQ(failure_message([&] { below.initialize(); }),
+              u"variation->m_external_default_value >= "
+              u"std::min(variation->m_external_interval_start, "
+              u"variation->m_external_interval_end)");
+
+    ParameterBench through_zero;
+    add_float(through_zero, "Bad ", Tonekit::Unit_NONE, 0.0f, 10.0f, 1.0f, true);
+    EXPECT_NE(failure_message([&] { through_zero.initialize(); }), u"<no exception>");
+}
+
+TEST(FloatParameter, ModulationConstantsFollowTheScale) {
+    ParameterBench bench;
+    bench.m_device.setSampleRate(48000.0f);
+    FloatParameter* plain = add_float(bench, "Plai", Tonekit::Unit_NONE, 0.0f, 1.0f, 0.0f);
+    FloatParameter* ms = add_milliseconds(bench, "Msec", 50.0f, 0.0f);
+    FloatParameter* db = add_float(bench, "Gain", Tonekit::Unit_DECIBELS, -20.0f, 20.0f, 0.0f,
+                                   false, Tonekit::ConversionType_DECIBELS_TO_AMPLITUDE_RATIO);
+    bench.initialize();
+    EXPECT_EQ(plain->m_modulation_mapping, Tonekit::ModulationMapping_IDENTITY);
+    EXPECT_TRUE(std::isfinite(plain->m_block.m_exponent_scale[0]));
+    EXPECT_EQ(ms->m_modulation_mapping, Tonekit::ModulationMapping_LINEAR);
+    EXPECT_EQ(ms->m_block.m_internal_start[2], 0.0f);
+    EXPECT_FLOAT_EQ(ms->m_block.m_internal_span[2], 2400.0f);
+    EXPECT_EQ(ms->m_block.m_exponent_scale[1], 1.0f);
+    EXPECT_EQ(db->m_modulation_mapping, Tonekit::ModulationMapping_EXPONENTIAL);
+    EXPECT_NEAR(db->m_block.m_exponent_scale[3], std::log2(100.0f), 1e-4f);
+    EXPECT_NEAR(db->m_internal_ratio, 100.0f, 1e-3f);
+    EXPECT_EQ(ms->m_internal_ratio, 0.0f) << "no ratio from a start of 0";
+}
+
+TEST(FloatParameter, ModulateeTextsNameDifferencesAndFactors) {
+    ParameterBench bench;
+    FloatParameter* ms = add_milliseconds(bench, "Msec", 50.0f, 0.0f);
+    FloatParameter* hz = add_float(bench, "Freq", Tonekit::Unit_HERTZ, 20.0f, 20000.0f, 1000.0f,
+                                   true, Tonekit::ConversionType_HERTZ_TO_NORMALIZED_FREQUENCY);
+    FloatParameter* ratio =
+        add_float(bench, "Rati", Tonekit::Unit_NONE, 1.0f / 32.0f, 32.0f, 1.0f, true);
+    bench.initialize();
+    Orvo::WString text;
+    ms->format_amount(0.1f, 0, text);
+    EXPECT_EQ(text, u"+-5 ms");
+    ms->format_amount(0.1f, -1, text);
+    EXPECT_EQ(text, u"-5 ms");
+    hz->format_amount(0.1f, 1, text);
+    EXPECT_EQ(text, u"+1195.89 cents");
+    ratio->format_amount(0.1f, 0, text);
+    EXPECT_EQ(text, u"*/2 ");
+    ratio->format_amount(0.1f, -1, text);
+    EXPECT_EQ(text, u"/2 ");
+    ratio->format_value_at(0.5f, text);
+    EXPECT_EQ(text, u"1 ");
+    ms->format_value_at(0.25f, text);
+    EXPECT_EQ(text, u"12.5 ms");
+
+    Tonekit::Modulatee* modulatee = ms->get_modulatee();
+    EXPECT_EQ(modulatee->get_id(), Orvo::four_cc("Msec"));
+    RecordingEditor editor;
+    ms->attach_editor(&editor);
+    modulatee->modulation_changed();
+    EXPECT_EQ(editor.m_modulation_changes, 1);
+    ms->detach_editor(&editor);
+}
+
+TEST(FloatParameter, SwitchingVariationKeepsTheNormalizedValue) {
+    ParameterBench bench;
+    alignas(16) float lanes[16] = {};
+    auto* dry = bench.add(new FloatParameter, "Dry ");
+    using V = FloatParameterVariation;
+    V::create(dry, 1, u"Without inversion", Tonekit::Unit_NONE, 0.0f, 1.0f, 0.5f, false,
+              Tonekit::ConversionType_IDENTITY, V::Polarity_POSITIVE_UNIPOLAR, true);
+    V* inverted =
+        V::create(dry, 2, u"With inversion", Tonekit::Unit_NONE, 0.0f, -1.0f, -0.5f, false,
+                  Tonekit::ConversionType_IDENTITY, V::Polarity_NEGATIVE_UNIPOLAR, false);
+    dry->bind_lanes(lanes, 16);
+    bench.initialize();
+    RecordingEditor editor;
+    dry->attach_editor(&editor);
+    dry->set_normalized_value(0.75f);
+    dry->change_variation(inverted);
+    EXPECT_EQ(dry->get_current_variation(), inverted);
+    EXPECT_EQ(dry->get_normalized_value(), 0.75f);
+    EXPECT_EQ(dry->get_value(), -0.75f);
+    EXPECT_EQ(editor.m_variation_changes, 1);
+    bench.run_commit_pass();
+    EXPECT_EQ(lanes[7], -0.75f) << "the change is queued like an editor's";
+    dry->detach_editor(&editor);
+}
+
+TEST(FloatParameter, SetUnitsMakesAnAutoVariationFromTheConversionMap) {
+    ParameterBench bench;
+    auto* p = bench.add(new FloatParameter, "Smth");
+    FloatParameterVariation& variation =
+        p->set_units(Tonekit::Unit_MILLISECONDS, Tonekit::Unit_INVERTED_FRAMES);
+    variation.m_external_interval_start = 1.0f;
+    variation.m_external_interval_end = 10000.0f;
+    variation.m_external_default_value = 50.0f;
+    variation.m_exponential = 1;
+    EXPECT_EQ(variation.m_id, Orvo::four_cc("Auto"));
+    EXPECT_EQ(variation.m_conversion_type, Tonekit::ConversionType_MILLISECONDS_TO_INVERTED_FRAMES);
+    EXPECT_EQ(p->get_default_variation(), nullptr);
+    bench.initialize();
+    bench.m_device.setSampleRate(48000.0f);
+    EXPECT_FLOAT_EQ(p->get_internal_value(), 1.0f / 2400.0f);
+
+    FloatParameter loose;
+    EXPECT_EQ(failure_message([&] { loose.set_units(Tonekit::Unit_HERTZ, Tonekit::Unit_FRAMES); }),
+              u"i != Base::end()");
+    EXPECT_TRUE(loose.get_variations().empty()) << "nothing is created for a missing pair";
+    loose.destroy();
+}

@@ -1,0 +1,200 @@
+#include "ParameterTestSupport.h"
+
+#include "orvo/Binis/BiniNode.h"
+#include "tonekit/ParameterTypes/P_GenericChoice_Iterator.h"
+#include "tonekit/ParameterTypes/P_TypedChoice.h"
+#include "tonekit/Parameters/LoadReport.h"
+
+#include <gtest/gtest.h>
+
+using namespace TonekitTest;
+using Tonekit::P_GenericChoice;
+
+namespace {
+
+P_GenericChoice* add_choice(ParameterBench& a_bench, std::initializer_list<std::uint32_t> a_ids) {
+    auto* choice = a_bench.add(new P_GenericChoice, "Chce");
+    choice->begin_options();
+    for (std::uint32_t id : a_ids)
+        choice->append_option(id, u"Option " + Orvo::WString(std::u16string(1, u'0' + id)));
+    choice->end_options();
+    return choice;
+}
+
+// Keeps its own value for the option with id 9, like a user-entered number would be.
+class EditableChoice : public P_GenericChoice {
+public:
+    void do_load_editable_value(Orvo::BiniNode& a_node) override {
+        m_user_value = a_node.get_value_int32();
+    }
+    void do_save_editable_value(Orvo::BiniNode& a_node) override {
+        a_node.set_value_int32(m_user_value);
+    }
+    std::uint32_t translate_loaded_id(std::uint32_t a_id) override {
+        return a_id == 100 ? 2 : a_id;
+    }
+    int m_user_value = 0;
+};
+
+enum class Shape { Sine, Square, Saw };
+
+} // namespace
+
+TEST(P_GenericChoice, OptionsSitAtTheCentresOfTheirShares) {
+    ParameterBench bench;
+    P_GenericChoice* choice = add_choice(bench, {1, 2, 3, 4});
+    bench.initialize();
+    const float centres[] = {0.125f, 0.375f, 0.625f, 0.875f};
+    for (std::size_t i = 0; i < 4; ++i)
+        EXPECT_EQ(choice->get_options()[i]->m_centre, centres[i]);
+    EXPECT_EQ(choice->get_normalized_value(), 0.125f) << "no default: the first option";
+    choice->set_normalized_value(1.0f);
+    EXPECT_EQ(choice->get_current_id(), 4u);
+    choice->set_normalized_value(0.25f);
+    EXPECT_EQ(choice->get_current_id(), 2u);
+    EXPECT_EQ(choice->get_normalized_value(), 0.25f) << "the editor's value stays as set";
+    EXPECT_FALSE(choice->select(2));
+    EXPECT_EQ(choice->get_normalized_value(), 0.375f);
+    EXPECT_TRUE(choice->select(77)) << "an unknown id selects the first option";
+    EXPECT_EQ(choice->get_current_id(), 1u);
+}
+
+TEST(P_GenericChoice, TheTreeIsFlattenedDepthFirstInInsertionOrder) {
+    ParameterBench bench;
+    auto* choice = bench.add(new P_GenericChoice, "Tree");
+    choice->begin_options();
+    choice->append_option(5, u"Top");
+    choice->begin_group(u"Group");
+    choice->append_option(3, u"Inner", u"Inner, long label");
+    choice->append_separator();
+    choice->append_option(8, u"Second inner");
+    choice->end_group();
+    EXPECT_EQ(failure_message([&] { choice->end_group(); }), u"m_builder->m_groups.size() > 1");
+    choice->append_option(1, u"Last");
+    choice->end_options();
+    choice->set_default_option(3);
+    bench.initialize();
+    std::vector<std::uint32_t> order;
+    for (auto* option : choice->get_options())
+        order.push_back(option->m_id);
+    EXPECT_EQ(order, (std::vector<std::uint32_t>{5, 3, 8, 1}));
+    Orvo::WString text;
+    choice->get_value_text(text);
+    EXPECT_EQ(text, u"Inner, long label");
+    choice->select(8);
+    choice->get_value_text(text);
+    EXPECT_EQ(text, u"Second inner") << "the label defaults to the name";
+}
+
+TEST(P_GenericChoice, BuildingMistakesFailWithTheirChecks) {
+    ParameterBench bench;
+    auto* choice = bench.add(new P_GenericChoice, "Bad ");
+    EXPECT_EQ(failure_message([&] { choice->append_option(1, u"x"); }), u"m_builder");
+    EXPECT_EQ(failure_message([&] { choice->append_separator(); }), u"m_builder");
+    EXPECT_EQ(failure_message([&] { choice->end_options(); }), u"m_builder");
+    choice->begin_options();
+    EXPECT_EQ(failure_message([&] { choice->begin_options(); }), u"!m_builder");
+    EXPECT_EQ(failure_message([&] { bench.initialize(); }), u"!m_builder");
+
+    ParameterBench empty;
+    auto* no_options = empty.add(new P_GenericChoice, "Bad ");
+    no_options->begin_options();
+    no_options->end_options();
+    EXPECT_EQ(failure_message([&] { empty.initialize(); }), u"m_options_vector.size()");
+
+    ParameterBench duplicates;
+    add_choice(duplicates, {1, 2, 1});
+    EXPECT_EQ(failure_message([&] { duplicates.initialize(); }),
+              u"Multiple options with the same id.");
+
+    ParameterBench zero;
+    add_choice(zero, {1, 0});
+    EXPECT_EQ(failure_message([&] { zero.initialize(); }), u"option->m_id != 0");
+}
+
+TEST(P_GenericChoice, TheIteratorRefusesNodesOfUnknownKind) {
+    struct Corrupt : Tonekit::P_GenericChoice_Node {
+        Corrupt() : P_GenericChoice_Node(7) {}
+    };
+    Tonekit::P_GenericChoice_Group root;
+    root.m_children.push_back(std::make_unique<Tonekit::P_GenericChoice_Separator>());
+    root.m_children.push_back(std::make_unique<Corrupt>());
+    Tonekit::P_GenericChoice_Iterator iterator(root);
+    EXPECT_NE(iterator.next(), nullptr);
+    EXPECT_EQ(failure_message([&] { iterator.next(); }),
+              u"P_GenericChoice_Iterator: Invalid P_GenericChoice_Node type.");
+}
+
+TEST(P_GenericChoice, LoadingTranslatesIdsAndRefusesUnknownOnes) {
+    ParameterBench bench;
+    auto* choice = bench.add(new EditableChoice, "Edit");
+    choice->begin_options();
+    choice->append_option(1, u"One");
+    choice->append_option(2, u"Two");
+    choice->append_option(9, u"User value");
+    choice->end_options();
+    choice->set_editable_option(9);
+    bench.initialize();
+
+    Orvo::BiniNode saved;
+    choice->m_user_value = 42;
+    choice->select(9);
+    choice->save(saved);
+    choice->m_user_value = 0;
+    choice->reset();
+    Tonekit::LoadReport report;
+    ASSERT_TRUE(choice->load(saved, report));
+    EXPECT_EQ(choice->get_current_id(), 9u);
+    EXPECT_EQ(choice->m_user_value, 42);
+
+    Orvo::BiniNode old;
+    old.add_child(Tonekit::Parameter::child_value)->set_value_uint32(100);
+    EXPECT_TRUE(choice->load(old, report));
+    EXPECT_EQ(choice->get_current_id(), 2u);
+
+    Orvo::BiniNode unknown;
+    unknown.add_child(Tonekit::Parameter::child_value)->set_value_uint32(5);
+    EXPECT_FALSE(choice->load(unknown, report));
+    EXPECT_EQ(choice->get_current_id(), 1u) << "reset to the default";
+
+    Orvo::BiniNode without_user;
+    without_user.add_child(Tonekit::Parameter::child_value)->set_value_uint32(9);
+    choice->select(2);
+    EXPECT_FALSE(choice->load(without_user, report));
+    EXPECT_EQ(choice->get_current_id(), 1u);
+    EXPECT_TRUE(report.is_empty());
+}
+
+TEST(P_TypedChoice, CommitWritesTheOptionsValueAndTheDefaultFollowsTheValue) {
+    ParameterBench bench;
+    auto* shape = bench.add(new Tonekit::P_TypedChoice<Shape>, "Shpe");
+    shape->begin_options();
+    shape->append_option(1, u"Sine", Shape::Sine);
+    shape->append_option(2, u"Square", Shape::Square);
+    shape->append_option(3, u"Saw", Shape::Saw);
+    shape->end_options();
+    shape->set_default_value(Shape::Saw);
+    Shape target = Shape::Sine;
+    shape->set_target(&target);
+
+    using Kernel = float (*)(float);
+    auto* kernel = bench.add(new Tonekit::P_TypedChoice<Kernel>, "Kern");
+    kernel->begin_options();
+    kernel->append_option(1, u"Negate", [](float a_x) { return -a_x; });
+    kernel->append_option(2, u"Double", [](float a_x) { return 2 * a_x; });
+    kernel->end_options();
+    kernel->set_default_option(2);
+    Kernel processing = nullptr;
+    kernel->set_target(&processing);
+    bench.initialize();
+    bench.m_collection.commit_all();
+
+    EXPECT_EQ(shape->get_current_id(), 3u);
+    EXPECT_EQ(target, Shape::Saw);
+    ASSERT_NE(processing, nullptr);
+    EXPECT_EQ(processing(3.0f), 6.0f);
+    shape->set_option(2);
+    bench.run_commit_pass();
+    EXPECT_EQ(target, Shape::Square);
+    EXPECT_EQ(shape->get_value(), Shape::Square);
+}

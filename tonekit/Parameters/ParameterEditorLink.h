@@ -1,0 +1,19 @@
+#pragma once
+
+namespace Tonekit {
+
+class Parameter;
+
+// What a parameter knows of the editors that show it. The calls come on the user-interface thread,
+// with the device's structural locks held where the change needs them: an editor must not take
+// those locks again in another order, and should only note what to redraw.
+class ParameterEditorLink {
+public:
+    virtual ~ParameterEditorLink() = default;
+    // The parameter now has another interval, unit or scale; the normalized value stayed.
+    virtual void on_variation_changed(Parameter& a_parameter) = 0;
+    // The modulation routed to the parameter changed (float parameters only).
+    virtual void on_modulation_changed(Parameter&) {}
+};
+
+} // namespace Tonekit
