@@ -130,12 +130,12 @@ void Device::queue_change(Parameter* a_parameter, unsigned a_reason) {
 void Device::queue_gui_refresh(Parameter*) {}
 
 void Device::add_listener(DeviceListener* a_listener) {
-    std::scoped_lock locks(m_processing_lock, m_parameter_lock);
+    auto locks = lock_structure();
     m_listeners[a_listener->m_list].push_back(a_listener);
 }
 
 void Device::remove_listener(DeviceListener* a_listener) {
-    std::scoped_lock locks(m_processing_lock, m_parameter_lock);
+    auto locks = lock_structure();
     auto& list = m_listeners[a_listener->m_list];
     list.erase(std::remove(list.begin(), list.end(), a_listener), list.end());
 }
@@ -146,6 +146,8 @@ void Device::p_notify(DeviceListener::List a_list) {
 }
 
 void Device::commit_all_parameters() {
+    // A smoother still on its way would overwrite the value committed here.
+    p_flush_smoothers();
     if (m_changes)
         m_changes->drain_all([](ParameterChangeLink&) {});
     CommittableCallback_ListHead callbacks;
@@ -302,7 +304,7 @@ void Device::note_off(unsigned, unsigned, unsigned) {}
 void Device::note_on(unsigned, unsigned, unsigned) {}
 
 void Device::setSampleRate(float a_rate) {
-    std::scoped_lock locks(m_processing_lock, m_parameter_lock);
+    auto locks = lock_structure();
     if (a_rate == m_sample_rate)
         return;
     m_sample_rate = a_rate;
@@ -329,7 +331,7 @@ void Device::p_flush_smoothers() {
 }
 
 void Device::reset() {
-    std::scoped_lock locks(m_processing_lock, m_parameter_lock);
+    auto locks = lock_structure();
     p_flush_smoothers();
     if (m_changes) {
         m_changes->drain_all([this](ParameterChangeLink& a_link) {
@@ -347,7 +349,7 @@ void Device::reset() {
 }
 
 void Device::close() {
-    std::scoped_lock locks(m_processing_lock, m_parameter_lock);
+    auto locks = lock_structure();
     on_close();
     m_triggers->detach_endpoints();
     m_modulation->shut_down();

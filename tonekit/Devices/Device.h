@@ -73,11 +73,20 @@ public:
     Lock& processing_lock() noexcept { return m_processing_lock; }
     Lock& parameter_lock() noexcept { return m_parameter_lock; }
     Lock& modulation_lock() noexcept;
-    // The processing, parameter and modulation locks, taken in that order for structural changes.
-    std::scoped_lock<Lock, Lock, Lock> lock_structure() {
-        return std::scoped_lock<Lock, Lock, Lock>(m_processing_lock, m_parameter_lock,
-                                                  modulation_lock());
-    }
+    // The processing, parameter and modulation locks, taken strictly in that order (and released
+    // in reverse) for structural changes.
+    class StructureLock {
+    public:
+        explicit StructureLock(Device& a_device)
+            : m_processing(a_device.m_processing_lock), m_parameter(a_device.m_parameter_lock),
+              m_modulation(a_device.modulation_lock()) {}
+
+    private:
+        std::unique_lock<Lock> m_processing;
+        std::unique_lock<Lock> m_parameter;
+        std::unique_lock<Lock> m_modulation;
+    };
+    StructureLock lock_structure() { return StructureLock(*this); }
 
     float get_sample_rate() const noexcept { return m_sample_rate; }
     double get_tempo() const noexcept { return m_tempo; }
