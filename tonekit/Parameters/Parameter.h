@@ -173,6 +173,8 @@ public:
     bool m_deferred_commit = true;
     bool m_host_visible = true;
     Orvo::WString m_host_name;
+    // Shown where the display name does not fit; empty when it is the display name.
+    Orvo::WString m_short_name;
     std::unique_ptr<ParameterSmoother> m_smoother;
     int m_gui_queue_positions[2] = {-1, -1};
     int m_device_index = -1;

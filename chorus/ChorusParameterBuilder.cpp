@@ -1,0 +1,309 @@
+#include "chorus/ChorusParameterBuilder.h"
+
+#include "orvo/Core/FourCc.h"
+#include "orvo/Core/MessageFormat.h"
+#include "tonekit/Devices/DeviceProgramBuilder.h"
+#include "tonekit/ParameterTypes/FloatParameter.h"
+#include "tonekit/ParameterTypes/FloatParameterVariation.h"
+#include "tonekit/ParameterTypes/P_Boolean.h"
+#include "tonekit/ParameterTypes/P_TypedChoice.h"
+#include "tonekit/Parameters/AssignableParameterSlot.h"
+
+#include <string>
+
+namespace tolvanchorus {
+namespace {
+
+using Tonekit::FloatParameter;
+using Tonekit::FloatParameterVariation;
+using Polarity = FloatParameterVariation::Polarity;
+
+constexpr Polarity positive = FloatParameterVariation::Polarity_POSITIVE_UNIPOLAR;
+constexpr Polarity negative = FloatParameterVariation::Polarity_NEGATIVE_UNIPOLAR;
+constexpr Polarity bipolar = FloatParameterVariation::Polarity_BIPOLAR;
+
+Orvo::WString p_number(unsigned a_value) {
+    Orvo::WString text;
+    for (char digit : std::to_string(a_value))
+        text.append(char16_t(digit));
+    return text;
+}
+
+// "Delay %d" with the voice number.
+Orvo::WString p_voice_name(std::u16string_view a_pattern, unsigned a_voice) {
+    Orvo::WString name(a_pattern);
+    const auto at = name.find(u"%d");
+    return name.substr(0, at) + p_number(a_voice + 1) + name.substr(at + 2).view();
+}
+
+void p_milliseconds(FloatParameter* a_parameter, std::uint32_t a_id, const Orvo::WString& a_name,
+                    float a_start, float a_end, float a_default, Polarity a_polarity,
+                    bool a_is_default) {
+    FloatParameterVariation::create(
+        a_parameter, a_id, a_name, Tonekit::Unit_MILLISECONDS, a_start, a_end, a_default, false,
+        Tonekit::ConversionType_MILLISECONDS_TO_FRAMES, a_polarity, a_is_default);
+}
+
+void p_plain(FloatParameter* a_parameter, std::uint32_t a_id, const Orvo::WString& a_name,
+             float a_start, float a_end, float a_default, Polarity a_polarity, bool a_is_default) {
+    FloatParameterVariation::create(a_parameter, a_id, a_name, Tonekit::Unit_NONE, a_start, a_end,
+                                    a_default, false, Tonekit::ConversionType_IDENTITY, a_polarity,
+                                    a_is_default);
+}
+
+// The gains and the dry and wet levels: plain, inverted, or either way round.
+void p_level_variations(FloatParameter* a_parameter, float a_default) {
+    p_plain(a_parameter, 1, u"Without inversion", 0.0f, 1.0f, a_default, positive, true);
+    p_plain(a_parameter, 2, u"With inversion", 0.0f, -1.0f, -a_default, negative, false);
+    p_plain(a_parameter, 3, u"Bipolar", -1.0f, 1.0f, a_default, bipolar, false);
+}
+
+void p_offset_variations(FloatParameter* a_parameter) {
+    p_milliseconds(a_parameter, 1, u"Add", 0.0f, 50.0f, 0.0f, positive, false);
+    p_milliseconds(a_parameter, 2, u"Subtract", 0.0f, -50.0f, 0.0f, negative, false);
+    p_milliseconds(a_parameter, 3, u"Add/Subtract", -50.0f, 50.0f, 0.0f, bipolar, true);
+}
+
+} // namespace
+
+ChorusParameterBuilder::ChorusParameterBuilder(Tonekit::DeviceProgramBuilder& a_builder,
+                                               SignalPath& a_signal_path,
+                                               ChorusParameterTargets& a_targets,
+                                               Tonekit::CommittableCallback* a_voice_callback,
+                                               Tonekit::CommittableCallback* a_choice_callback)
+    : m_builder(a_builder), m_signal_path(a_signal_path), m_targets(a_targets),
+      m_voice_callback(a_voice_callback), m_choice_callback(a_choice_callback) {}
+
+std::uint32_t ChorusParameterBuilder::slot_id(unsigned a_slot) {
+    return Orvo::four_cc("As00") + (std::uint32_t(a_slot / 10) << 16) +
+           (std::uint32_t(a_slot % 10) << 24);
+}
+
+std::uint32_t ChorusParameterBuilder::voice_id(const char (&a_prefix)[4], unsigned a_voice) {
+    const char id[5] = {a_prefix[0], a_prefix[1], a_prefix[2], char('1' + a_voice), 0};
+    return Orvo::four_cc(id);
+}
+
+void ChorusParameterBuilder::build() {
+    p_global_parameters();
+    p_assignable_slots();
+    p_voice_groups();
+}
+
+void ChorusParameterBuilder::p_add(Tonekit::Parameter* a_parameter, std::uint32_t a_id,
+                                   const Orvo::WString& a_name, const Orvo::WString& a_short_name) {
+    a_parameter->m_id = a_id;
+    a_parameter->m_display_name = a_name;
+    a_parameter->m_name = a_name;
+    a_parameter->m_short_name = a_short_name;
+    // Hosts reach the chorus only through the assignable slots.
+    a_parameter->m_automatable = false;
+    m_builder.add_parameter(a_parameter);
+}
+
+FloatParameter* ChorusParameterBuilder::p_float(std::uint32_t a_id, const Orvo::WString& a_name,
+                                                float* a_lanes) {
+    auto* parameter = new FloatParameter;
+    parameter->bind_lanes(a_lanes, FloatParameter::lane_count);
+    p_add(parameter, a_id, a_name);
+    return parameter;
+}
+
+void ChorusParameterBuilder::p_transformation_choice(std::uint32_t a_id,
+                                                     const Orvo::WString& a_name,
+                                                     TransformationFunction* a_target) {
+    auto* choice = new Tonekit::P_TypedChoice<TransformationFunction>;
+    const auto& kernels = SignalPath::transformation_kernels();
+    choice->begin_options();
+    choice->append_option(1, u"None", nullptr);
+    choice->append_option(2, u"Offset", kernels[0]);
+    choice->append_option(3, u"Offset+Scale", kernels[1]);
+    choice->append_option(4, u"Scale", kernels[2]);
+    choice->append_option(5, u"Scale+Offset", kernels[3]);
+    choice->end_options();
+    choice->set_default_option(1);
+    choice->set_target(a_target);
+    choice->set_committable_callback(m_choice_callback);
+    p_add(choice, a_id, a_name);
+}
+
+void ChorusParameterBuilder::p_panning_law_choice(std::uint32_t a_id, const Orvo::WString& a_name,
+                                                  const Orvo::WString& a_short_name,
+                                                  PanningLawFunction* a_target) {
+    auto* choice = new Tonekit::P_TypedChoice<PanningLawFunction>;
+    const auto& laws = SignalPath::panning_law_kernels();
+    choice->begin_options();
+    choice->append_option(1, u"-6dB (lin)", laws[0], u"-6dB, linear");
+    choice->append_option(2, u"-3dB (sch)", laws[1],
+                          u"-3dB, sin/cos, high precision, constant power");
+    choice->append_option(3, u"-3dB (scl)", laws[2],
+                          u"-3dB, sin/cos, low precision, constant power");
+    choice->append_option(4, u"-3dB (sqr)", laws[3], u"-3dB, square root, constant power");
+    choice->end_options();
+    choice->set_default_option(2);
+    choice->set_target(a_target);
+    choice->set_committable_callback(m_choice_callback);
+    p_add(choice, a_id, a_name, a_short_name);
+}
+
+void ChorusParameterBuilder::p_global_parameters() {
+    SignalPath& path = m_signal_path;
+    p_transformation_choice(Orvo::four_cc("DlTr"), u"Delay transformation",
+                            &m_targets.m_delay_transformation);
+    p_offset_variations(
+        p_float(Orvo::four_cc("DlOf"), u"Delay offset", path.delay_offset_block().data()));
+    p_plain(p_float(Orvo::four_cc("DlSc"), u"Delay scale", path.delay_scale_block().data()), 1,
+            u"0 to 1, linear", 0.0f, 1.0f, 1.0f, positive, true);
+    p_transformation_choice(Orvo::four_cc("DpTr"), u"Depth transformation",
+                            &m_targets.m_depth_transformation);
+    p_offset_variations(
+        p_float(Orvo::four_cc("DpOf"), u"Depth offset", path.depth_offset_block().data()));
+    p_plain(p_float(Orvo::four_cc("DpSc"), u"Depth scale", path.depth_scale_block().data()), 1,
+            u"0 to 1, linear", 0.0f, 1.0f, 1.0f, positive, true);
+    p_level_variations(p_float(Orvo::four_cc("Dry "), u"Dry", path.dry_block().data()), 0.5f);
+    FloatParameterVariation::create(
+        p_float(Orvo::four_cc("GlGa"), u"Global gain", path.global_gain_block().data()), 1,
+        u"Default", Tonekit::Unit_DECIBELS, -20.0f, 20.0f, 0.0f, false,
+        Tonekit::ConversionType_DECIBELS_TO_AMPLITUDE_RATIO, bipolar, true);
+    p_plain(p_float(Orvo::four_cc("InSt"), u"Input stereo", path.input_stereo_block().data()), 1,
+            u"Default", 0.0f, 1.0f, 1.0f, positive, true);
+
+    auto* interpolation = new Tonekit::P_TypedChoice<InterpolationAlgorithm>;
+    interpolation->begin_options();
+    interpolation->append_option(1, u"Linear", InterpolationAlgorithm_LINEAR);
+    interpolation->append_option(2, u"Cubic", InterpolationAlgorithm_CUBIC);
+    interpolation->end_options();
+    interpolation->set_default_option(1);
+    interpolation->set_target(&m_targets.m_interpolation);
+    interpolation->set_committable_callback(m_choice_callback);
+    p_add(interpolation, Orvo::four_cc("InAl"), u"Interpolation");
+
+    p_plain(p_float(Orvo::four_cc("OuSt"), u"Output stereo", path.output_stereo_block().data()), 1,
+            u"Default", 0.0f, 1.0f, 1.0f, positive, true);
+
+    auto* mode = new Tonekit::P_TypedChoice<SignalPath::ProcessingFunction>;
+    const auto& modes = SignalPath::processing_functions();
+    mode->begin_options();
+    mode->append_option(1, u"2 buffers", modes[0],
+                        u"2 buffers, input pan applied when reading, input gain ignored");
+    mode->append_option(2, u"8 buffers", modes[1], u"8 buffers, input pan applied when writing");
+    mode->end_options();
+    mode->set_default_option(2);
+    mode->set_target(&m_targets.m_processing);
+    mode->set_committable_callback(m_choice_callback);
+    p_add(mode, Orvo::four_cc("PrMo"), u"Processing mode");
+
+    p_level_variations(p_float(Orvo::four_cc("Wet "), u"Wet", path.wet_block().data()), 0.5f);
+}
+
+void ChorusParameterBuilder::p_assignable_slots() {
+    m_builder.begin_group(Orvo::four_cc("Assi"), u"Assignable");
+    for (unsigned slot = 0; slot < assignable_slot_count; ++slot) {
+        auto* parameter = new Tonekit::AssignableParameterSlot;
+        p_add(parameter, slot_id(slot),
+              Orvo::format_message(u"Assignable @1", {p_number(slot + 1)}));
+        parameter->m_persistent = false;
+        parameter->m_automatable = true;
+        parameter->m_minimum_plugin_internal_version = 1;
+        parameter->m_host_sort_key = -1;
+    }
+    m_builder.end_group();
+}
+
+void ChorusParameterBuilder::p_voice_groups() {
+    constexpr unsigned voices = SignalPath::voice_count;
+    SignalPath& path = m_signal_path;
+
+    m_builder.begin_group(Orvo::four_cc("Dela"), u"Delay");
+    for (unsigned v = 0; v < voices; ++v)
+        p_milliseconds(p_float(voice_id("Del", v), p_voice_name(u"Delay %d", v),
+                               path.voice(v).delay_block().data()),
+                       1, u"Default", 0.0f, 50.0f, 15.0f, positive, true);
+    m_builder.end_group();
+
+    m_builder.begin_group(Orvo::four_cc("Dept"), u"Depth");
+    for (unsigned v = 0; v < voices; ++v)
+        p_milliseconds(p_float(voice_id("Dep", v), p_voice_name(u"Depth %d", v),
+                               path.voice(v).depth_block().data()),
+                       1, u"Default", 0.0f, 50.0f, 5.0f, positive, true);
+    m_builder.end_group();
+
+    m_builder.begin_group(Orvo::four_cc("Enab"), u"Enabled");
+    for (unsigned v = 0; v < voices; ++v) {
+        auto* enabled = new Tonekit::P_Boolean(v < 2);
+        enabled->set_target(&m_targets.m_enabled[v]);
+        enabled->set_committable_callback(m_voice_callback);
+        p_add(enabled, voice_id("Ena", v), p_voice_name(u"Enabled %d", v));
+    }
+    m_builder.end_group();
+
+    m_builder.begin_group(Orvo::four_cc("InGa"), u"Input gain");
+    for (unsigned v = 0; v < voices; ++v)
+        p_level_variations(p_float(voice_id("IGa", v), p_voice_name(u"Input gain %d", v),
+                                   path.voice(v).input_gain_block().data()),
+                           1.0f);
+    m_builder.end_group();
+
+    // Voice 1 hard left, voice 2 hard right, the others centred.
+    const auto pan_default = [](unsigned a_voice) {
+        return a_voice == 0 ? -1.0f : a_voice == 1 ? 1.0f : 0.0f;
+    };
+    m_builder.begin_group(Orvo::four_cc("InPa"), u"Input pan");
+    for (unsigned v = 0; v < voices; ++v)
+        p_plain(p_float(voice_id("IPa", v), p_voice_name(u"Input pan %d", v),
+                        path.voice(v).input_pan_block().data()),
+                1, u"Default", -1.0f, 1.0f, pan_default(v), bipolar, true);
+    m_builder.end_group();
+
+    m_builder.begin_group(Orvo::four_cc("InPL"), u"Input panning law");
+    for (unsigned v = 0; v < voices; ++v)
+        p_panning_law_choice(voice_id("IPL", v), p_voice_name(u"Input panning law %d", v),
+                             p_voice_name(u"In pan law %d", v), &m_targets.m_input_panning_law[v]);
+    m_builder.end_group();
+
+    m_builder.begin_group(Orvo::four_cc("OuGa"), u"Output gain");
+    for (unsigned v = 0; v < voices; ++v)
+        p_level_variations(p_float(voice_id("OGa", v), p_voice_name(u"Output gain %d", v),
+                                   path.voice(v).output_gain_block().data()),
+                           1.0f);
+    m_builder.end_group();
+
+    m_builder.begin_group(Orvo::four_cc("OuPa"), u"Output pan");
+    for (unsigned v = 0; v < voices; ++v)
+        p_plain(p_float(voice_id("OPa", v), p_voice_name(u"Output pan %d", v),
+                        path.voice(v).output_pan_block().data()),
+                1, u"Default", -1.0f, 1.0f, pan_default(v), bipolar, true);
+    m_builder.end_group();
+
+    m_builder.begin_group(Orvo::four_cc("OuPL"), u"Output panning law");
+    for (unsigned v = 0; v < voices; ++v)
+        p_panning_law_choice(voice_id("OPL", v), p_voice_name(u"Output panning law %d", v),
+                             p_voice_name(u"Out pan law %d", v),
+                             &m_targets.m_output_panning_law[v]);
+    m_builder.end_group();
+
+    // Modulation destinations only: their block carries the modulation value, so they are
+    // neither stored in presets nor offered to the host.
+    m_builder.begin_group(Orvo::four_cc("PiMo"), u"Pitch modulation");
+    for (unsigned v = 0; v < voices; ++v) {
+        FloatParameter* pitch = p_float(voice_id("PiM", v), p_voice_name(u"Pitch modulation %d", v),
+                                        path.voice(v).pitch_modulation_block().data());
+        pitch->m_short_name = p_voice_name(u"Pitch mod %d", v);
+        pitch->m_persistent = false;
+        pitch->m_host_visible = false;
+        p_plain(pitch, 1, u"Default", 0.0f, 1.0f, 0.0f, FloatParameterVariation::Polarity_NONE,
+                false);
+    }
+    m_builder.end_group();
+
+    m_builder.begin_group(Orvo::four_cc("Solo"), u"Solo");
+    for (unsigned v = 0; v < voices; ++v) {
+        auto* solo = new Tonekit::P_Boolean(false);
+        solo->set_target(&m_targets.m_solo[v]);
+        solo->set_committable_callback(m_voice_callback);
+        p_add(solo, voice_id("Sol", v), p_voice_name(u"Solo %d", v));
+    }
+    m_builder.end_group();
+}
+
+} // namespace tolvanchorus
