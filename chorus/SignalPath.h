@@ -1,0 +1,156 @@
+#pragma once
+// The chorus signal path: eight delay voices over either two shared lines (input pan applied when
+// reading, input gain ignored) or one line per voice (input pan and gain applied when writing),
+// mixed with the dry input and scaled by the global gain.
+//
+// Everything the parameters write lives here: per-frame blocks (one value per frame of the control
+// block, filled before each process call), the voices, and the kernels each choice selects. The
+// choices are stored as function pointers when they are committed, so the block loop branches only
+// on the interpolation and on each voice's effective-enabled flag.
+//
+// Thread contract: construction and on_sample_rate_changed allocate and run on the user-interface
+// thread while processing is stopped (the device's processing lock); everything else is
+// allocation-free, lock-free and noexcept, for the audio thread and the commits that run on it.
+
+#include "chorus/Block.h"
+#include "chorus/DelayBank.h"
+#include "chorus/DelayLimits.h"
+#include "chorus/InterpolationAlgorithm.h"
+#include "chorus/Voice.h"
+#include "chorus/kernels/PanningLawKernels.h"
+#include "chorus/kernels/TransformationKernels.h"
+
+#include <array>
+
+namespace tolvanchorus {
+
+namespace detail {
+// What the block loop prepares for each sounding voice; private to SignalPath.cpp.
+struct VoiceRead;
+} // namespace detail
+
+class SignalPath {
+public:
+    using ProcessingFunction = void (SignalPath::*)(const float*, const float*, float*, float*,
+                                                    unsigned int);
+
+    static constexpr unsigned int voice_count = 8;
+    // Longest delay a voice can read, in milliseconds.
+    static constexpr unsigned int maximum_delay_ms = 110;
+    // Above any audio interface; keeps the lines' allocation bounded.
+    static constexpr double maximum_sample_rate = 1536000.0;
+
+    // [ui-thread] Sizes both banks for a_sample_rate and sets the default state.
+    explicit SignalPath(double a_sample_rate);
+    SignalPath(const SignalPath&) = delete;
+    SignalPath& operator=(const SignalPath&) = delete;
+
+    // [audio-thread] Processes a_frames frames, normally one control block of at most 16. Longer
+    // runs are cut into 16-frame pieces that all read the same parameter blocks. Inputs and
+    // outputs may be the same buffers; none needs to be aligned.
+    void process(const float* a_left_in, const float* a_right_in, float* a_left_out,
+                 float* a_right_out, unsigned int a_frames) noexcept;
+
+    // [ui-thread, processing stopped] Re-sizes both banks to 110 ms at the new rate, clearing
+    // them. Throws Orvo::Exception for a rate that is not in (0, maximum_sample_rate].
+    void on_sample_rate_changed(double a_sample_rate);
+    // [any-thread, processing stopped] The state of a fresh instance: voices 1 and 2 on, hard left
+    // and right; delay 15 ms, depth 5 ms at a_sample_rate; unit gains; dry and wet 0.5; no
+    // transformation; "-3dB (sch)" laws; linear interpolation; eight-buffer mode. The banks are
+    // not touched.
+    void set_default_state(double a_sample_rate) noexcept;
+    // [audio-thread] After any enabled or solo change: if any voice is soloed, exactly the soloed
+    // voices sound (enabled or not); otherwise the enabled ones.
+    void update_effective_enabled() noexcept;
+
+    // Option values, in the order of the options. The setters below are plain stores, for the
+    // commits on the audio thread.
+    // "2 buffers", "8 buffers".
+    static const std::array<ProcessingFunction, 2>& processing_functions() noexcept;
+    // "Offset", "Offset+Scale", "Scale", "Scale+Offset" ("None" is nullptr).
+    static const std::array<TransformationFunction, 4>& transformation_kernels() noexcept;
+    // "-6dB (lin)", "-3dB (sch)", "-3dB (scl)", "-3dB (sqr)".
+    static const std::array<PanningLawFunction, 4>& panning_law_kernels() noexcept;
+
+    // A null processing function is ignored (the mode stays as it is).
+    ProcessingFunction processing_function() const noexcept { return m_processing; }
+    void set_processing_function(ProcessingFunction a_function) noexcept;
+    // nullptr stands for "None".
+    TransformationFunction delay_transformation() const noexcept { return m_delay_transformation; }
+    void set_delay_transformation(TransformationFunction a_function) noexcept;
+    TransformationFunction depth_transformation() const noexcept { return m_depth_transformation; }
+    void set_depth_transformation(TransformationFunction a_function) noexcept;
+    InterpolationAlgorithm interpolation() const noexcept { return m_interpolation; }
+    void set_interpolation(InterpolationAlgorithm a_algorithm) noexcept {
+        m_interpolation = a_algorithm;
+    }
+
+    Block& delay_offset_block() noexcept { return m_delay_offset; }
+    Block& delay_scale_block() noexcept { return m_delay_scale; }
+    Block& depth_offset_block() noexcept { return m_depth_offset; }
+    Block& depth_scale_block() noexcept { return m_depth_scale; }
+    // Linear amplitude.
+    Block& global_gain_block() noexcept { return m_global_gain; }
+    Block& input_stereo_block() noexcept { return m_input_stereo; }
+    Block& output_stereo_block() noexcept { return m_output_stereo; }
+    Block& dry_block() noexcept { return m_dry; }
+    Block& wet_block() noexcept { return m_wet; }
+
+    // a_index 0..7; throws Orvo::Exception otherwise.
+    Voice& voice(unsigned int a_index);
+    const Voice& voice(unsigned int a_index) const;
+
+    const DelayBank& two_line_bank() const noexcept { return m_two_line_bank; }
+    const DelayBank& eight_line_bank() const noexcept { return m_eight_line_bank; }
+    const DelayLimits& limits(InterpolationAlgorithm a_algorithm) const noexcept {
+        return a_algorithm == InterpolationAlgorithm_LINEAR ? m_linear_limits : m_cubic_limits;
+    }
+
+private:
+    void p_process_two_buffers(const float* a_left_in, const float* a_right_in, float* a_left_out,
+                               float* a_right_out, unsigned int a_frames) noexcept;
+    void p_process_eight_buffers(const float* a_left_in, const float* a_right_in, float* a_left_out,
+                                 float* a_right_out, unsigned int a_frames) noexcept;
+    void p_stage(const float* a_left_in, const float* a_right_in, unsigned int a_frames) noexcept;
+    // Transformed delay and depth, input and output gains of one voice.
+    void p_prepare(const Voice& a_voice, detail::VoiceRead& a_read) const noexcept;
+    void p_mix(float* a_left_out, float* a_right_out, unsigned int a_frames) const noexcept;
+    // Both limit pairs, for a longest delay of a_maximum frames.
+    void p_set_limits(unsigned int a_maximum) noexcept;
+
+    ProcessingFunction m_processing = &SignalPath::p_process_eight_buffers;
+    TransformationFunction m_delay_transformation = nullptr;
+    TransformationFunction m_depth_transformation = nullptr;
+    // The block loop's step for each transformation choice, stored with it: with no
+    // transformation it hands back the voice's own block, otherwise it runs the chosen kernel into
+    // the scratch block it is given and hands that back.
+    using TransformationStep = const float* (*)(TransformationFunction, const float*, const float*,
+                                                const float*, float*) noexcept;
+    TransformationStep m_delay_step;
+    TransformationStep m_depth_step;
+    InterpolationAlgorithm m_interpolation = InterpolationAlgorithm_LINEAR;
+
+    Block m_delay_offset{};
+    Block m_delay_scale{};
+    Block m_depth_offset{};
+    Block m_depth_scale{};
+    Block m_global_gain{};
+    Block m_input_stereo{};
+    Block m_output_stereo{};
+    Block m_dry{};
+    Block m_wet{};
+
+    DelayLimits m_cubic_limits;
+    DelayLimits m_linear_limits;
+    DelayBank m_two_line_bank;
+    DelayBank m_eight_line_bank;
+
+    // Copies of the input frames. The mix reads these rather than the host buffers, so that an
+    // output that is also an input (in either pairing) cannot change what it reads.
+    BlockPair m_staging{};
+    BlockPair m_wet_sum{};
+
+    std::array<Voice, voice_count> m_voices;
+};
+
+} // namespace tolvanchorus

@@ -1,0 +1,142 @@
+#pragma once
+// The one place that includes the x86 intrinsics. Kernels write Simd::add(a, b) instead of
+// _mm_add_ps(a, b) so that another instruction set (or a portable emulation) can be put behind
+// these names later without touching a kernel.
+//
+// Only SSE2 is used: every x86-64 processor has it, so the plug-in needs no feature test. Each
+// wrapper is one instruction or a short fixed sequence (set: up to three shuffles; transpose: eight
+// shuffles). The arithmetic ones keep the IEEE single-precision result of the scalar operation they
+// stand for; kernels rely on that to give bit-identical results to their scalar twins.
+
+#include <immintrin.h>
+
+#include <cstdint>
+
+namespace Orvo::Simd {
+
+using Float4 = __m128;
+using Int4 = __m128i;
+
+// Memory. "aligned" pointers must be 16-byte aligned.
+inline Float4 load(const float* a_aligned) noexcept {
+    return _mm_load_ps(a_aligned);
+}
+inline Float4 load_unaligned(const float* a_address) noexcept {
+    return _mm_loadu_ps(a_address);
+}
+inline void store(float* a_aligned, Float4 a_value) noexcept {
+    _mm_store_ps(a_aligned, a_value);
+}
+inline void store_unaligned(float* a_address, Float4 a_value) noexcept {
+    _mm_storeu_ps(a_address, a_value);
+}
+inline Int4 load(const std::int32_t* a_aligned) noexcept {
+    return _mm_load_si128(reinterpret_cast<const __m128i*>(a_aligned));
+}
+inline Int4 load(const std::uint32_t* a_aligned) noexcept {
+    return _mm_load_si128(reinterpret_cast<const __m128i*>(a_aligned));
+}
+inline void store(std::int32_t* a_aligned, Int4 a_value) noexcept {
+    _mm_store_si128(reinterpret_cast<__m128i*>(a_aligned), a_value);
+}
+inline void store(std::uint32_t* a_aligned, Int4 a_value) noexcept {
+    _mm_store_si128(reinterpret_cast<__m128i*>(a_aligned), a_value);
+}
+
+// Four scalars into the lanes 0, 1, 2, 3. With loads for arguments this is SSE2's gather: four
+// loads and three shuffles.
+inline Float4 set(float a_lane0, float a_lane1, float a_lane2, float a_lane3) noexcept {
+    return _mm_setr_ps(a_lane0, a_lane1, a_lane2, a_lane3);
+}
+// Two pairs of consecutive floats from anywhere: (a_first[0], a_first[1], a_second[0],
+// a_second[1]).
+inline Float4 load_pairs(const float* a_first, const float* a_second) noexcept {
+    const Float4 low = _mm_loadl_pi(_mm_setzero_ps(), reinterpret_cast<const __m64*>(a_first));
+    return _mm_loadh_pi(low, reinterpret_cast<const __m64*>(a_second));
+}
+
+// Shuffles. even_lanes gives (a0, a2, b0, b2), odd_lanes (a1, a3, b1, b3).
+inline Float4 even_lanes(Float4 a_a, Float4 a_b) noexcept {
+    return _mm_shuffle_ps(a_a, a_b, _MM_SHUFFLE(2, 0, 2, 0));
+}
+inline Float4 odd_lanes(Float4 a_a, Float4 a_b) noexcept {
+    return _mm_shuffle_ps(a_a, a_b, _MM_SHUFFLE(3, 1, 3, 1));
+}
+// Rows become columns: afterwards a_row0 holds what were the lanes 0 of the four rows, and so on.
+inline void transpose(Float4& a_row0, Float4& a_row1, Float4& a_row2, Float4& a_row3) noexcept {
+    _MM_TRANSPOSE4_PS(a_row0, a_row1, a_row2, a_row3);
+}
+
+// Float arithmetic, lane by lane.
+inline Float4 set1(float a_value) noexcept {
+    return _mm_set1_ps(a_value);
+}
+inline Float4 add(Float4 a_left, Float4 a_right) noexcept {
+    return _mm_add_ps(a_left, a_right);
+}
+inline Float4 sub(Float4 a_left, Float4 a_right) noexcept {
+    return _mm_sub_ps(a_left, a_right);
+}
+inline Float4 mul(Float4 a_left, Float4 a_right) noexcept {
+    return _mm_mul_ps(a_left, a_right);
+}
+inline Float4 div(Float4 a_left, Float4 a_right) noexcept {
+    return _mm_div_ps(a_left, a_right);
+}
+inline Float4 sqrt(Float4 a_value) noexcept {
+    return _mm_sqrt_ps(a_value);
+}
+// min and max are not symmetric: where either lane is NaN (or both are zeros) the result is
+// a_right. Scalar twins write them as (a_left < a_right ? a_left : a_right) and
+// (a_left > a_right ? a_left : a_right) to agree on every input.
+inline Float4 min(Float4 a_left, Float4 a_right) noexcept {
+    return _mm_min_ps(a_left, a_right);
+}
+inline Float4 max(Float4 a_left, Float4 a_right) noexcept {
+    return _mm_max_ps(a_left, a_right);
+}
+
+// Conversions. truncate rounds toward zero; a lane that is NaN or outside the int32 range becomes
+// INT32_MIN (the processor's "integer indefinite" value).
+inline Int4 truncate(Float4 a_value) noexcept {
+    return _mm_cvttps_epi32(a_value);
+}
+inline Float4 to_float(Int4 a_value) noexcept {
+    return _mm_cvtepi32_ps(a_value);
+}
+
+// Integer arithmetic, lane by lane, modulo 2^32.
+inline Int4 set1(std::uint32_t a_value) noexcept {
+    return _mm_set1_epi32(std::int32_t(a_value));
+}
+inline Int4 set(std::uint32_t a_lane0, std::uint32_t a_lane1, std::uint32_t a_lane2,
+                std::uint32_t a_lane3) noexcept {
+    return _mm_setr_epi32(std::int32_t(a_lane0), std::int32_t(a_lane1), std::int32_t(a_lane2),
+                          std::int32_t(a_lane3));
+}
+inline Int4 add(Int4 a_left, Int4 a_right) noexcept {
+    return _mm_add_epi32(a_left, a_right);
+}
+inline Int4 sub(Int4 a_left, Int4 a_right) noexcept {
+    return _mm_sub_epi32(a_left, a_right);
+}
+inline Int4 bit_and(Int4 a_left, Int4 a_right) noexcept {
+    return _mm_and_si128(a_left, a_right);
+}
+// Comparisons give all ones in the lanes where they hold, zero elsewhere.
+inline Int4 equal(Int4 a_left, Int4 a_right) noexcept {
+    return _mm_cmpeq_epi32(a_left, a_right);
+}
+// As signed integers.
+inline Int4 greater(Int4 a_left, Int4 a_right) noexcept {
+    return _mm_cmpgt_epi32(a_left, a_right);
+}
+// Whether any lane, or every lane, of a comparison result is set.
+inline bool any(Int4 a_comparison) noexcept {
+    return _mm_movemask_epi8(a_comparison) != 0;
+}
+inline bool all(Int4 a_comparison) noexcept {
+    return _mm_movemask_epi8(a_comparison) == 0xFFFF;
+}
+
+} // namespace Orvo::Simd

@@ -1,0 +1,364 @@
+#include "chorus/SignalPath.h"
+#include "orvo/Core/Exception.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <random>
+#include <vector>
+
+using namespace tolvanchorus;
+
+namespace {
+
+using Signal = std::vector<float>;
+
+Signal noise(std::size_t a_frames, unsigned int a_seed) {
+    std::mt19937 engine(a_seed);
+    std::uniform_real_distribution<float> uniform(-1.0f, 1.0f);
+    Signal signal(a_frames);
+    for (float& sample : signal)
+        sample = uniform(engine);
+    return signal;
+}
+
+Signal impulse(std::size_t a_frames) {
+    Signal signal(a_frames, 0.0f);
+    signal[0] = 1.0f;
+    return signal;
+}
+
+void fill(Block& a_block, float a_value) {
+    for (float& lane : a_block.lanes)
+        lane = a_value;
+}
+
+// Runs whole signals through in control blocks of a_block frames.
+struct Output {
+    Signal left, right;
+};
+Output run(SignalPath& a_path, const Signal& a_left, const Signal& a_right,
+           unsigned int a_block = block_frames) {
+    Output output{Signal(a_left.size()), Signal(a_left.size())};
+    for (std::size_t start = 0; start < a_left.size(); start += a_block) {
+        const auto frames =
+            static_cast<unsigned int>(std::min<std::size_t>(a_block, a_left.size() - start));
+        a_path.process(&a_left[start], &a_right[start], &output.left[start], &output.right[start],
+                       frames);
+    }
+    return output;
+}
+
+// One voice that passes the left input unchanged into its line and the line unchanged to the left
+// output: the constant-power law at hard left has gains exactly 1 and 0.
+void isolate_first_voice(SignalPath& a_path, float a_delay) {
+    for (unsigned int j = 0; j < SignalPath::voice_count; ++j)
+        a_path.voice(j).set_enabled(j == 0);
+    a_path.update_effective_enabled();
+    fill(a_path.voice(0).delay_block(), a_delay);
+    fill(a_path.voice(0).depth_block(), 0.0f);
+    fill(a_path.dry_block(), 0.0f);
+    fill(a_path.wet_block(), 1.0f);
+}
+
+// The frame offsets where an impulse answer is not zero.
+std::vector<std::size_t> peaks(const Signal& a_signal) {
+    std::vector<std::size_t> where;
+    for (std::size_t k = 0; k < a_signal.size(); ++k)
+        if (a_signal[k] != 0.0f)
+            where.push_back(k);
+    return where;
+}
+
+} // namespace
+
+TEST(SignalPath, FreshInstanceHasTheDefaultState) {
+    SignalPath path(48000.0);
+    EXPECT_EQ(path.two_line_bank().size(), 5280u);
+    EXPECT_EQ(path.eight_line_bank().line_count(), 8u);
+    EXPECT_EQ(path.eight_line_bank().length(), 8192u);
+    EXPECT_EQ(path.processing_function(), SignalPath::processing_functions()[1]);
+    EXPECT_EQ(path.interpolation(), InterpolationAlgorithm_LINEAR);
+    EXPECT_EQ(path.delay_transformation(), nullptr);
+    EXPECT_EQ(path.depth_transformation(), nullptr);
+    EXPECT_EQ(path.limits(InterpolationAlgorithm_LINEAR).minimum[3], 0.0f);
+    EXPECT_EQ(path.limits(InterpolationAlgorithm_CUBIC).minimum[3], 1.0f);
+    EXPECT_EQ(path.limits(InterpolationAlgorithm_CUBIC).maximum[3], 5280.0f);
+    EXPECT_EQ(path.dry_block()[15], 0.5f);
+    EXPECT_EQ(path.wet_block()[0], 0.5f);
+    EXPECT_EQ(path.global_gain_block()[7], 1.0f);
+    EXPECT_EQ(path.input_stereo_block()[0], 1.0f);
+    EXPECT_EQ(path.delay_scale_block()[0], 1.0f);
+    EXPECT_EQ(path.depth_offset_block()[0], 0.0f);
+    for (unsigned int j = 0; j < SignalPath::voice_count; ++j) {
+        SCOPED_TRACE(j);
+        const Voice& voice = path.voice(j);
+        EXPECT_EQ(voice.effective_enabled(), j < 2);
+        EXPECT_FALSE(voice.solo());
+        const float pan = j == 0 ? -1.0f : j == 1 ? 1.0f : 0.0f;
+        EXPECT_EQ(voice.input_pan_block()[5], pan);
+        EXPECT_EQ(voice.output_pan_block()[5], pan);
+        EXPECT_EQ(voice.delay_block()[0], 720.0f); // 15 ms
+        EXPECT_EQ(voice.depth_block()[0], 240.0f); // 5 ms
+        EXPECT_EQ(voice.input_gain_block()[0], 1.0f);
+        EXPECT_EQ(voice.pitch_modulation_block()[0], 0.0f);
+        EXPECT_EQ(voice.input_panning_law(), SignalPath::panning_law_kernels()[1]);
+        EXPECT_EQ(voice.output_panning_law(), SignalPath::panning_law_kernels()[1]);
+    }
+    EXPECT_THROW(path.voice(8), Orvo::Exception);
+
+    SignalPath at_cd_rate(44100.0);
+    EXPECT_EQ(at_cd_rate.eight_line_bank().size(), 4851u);
+    EXPECT_EQ(at_cd_rate.two_line_bank().length(), 8192u);
+    EXPECT_EQ(at_cd_rate.voice(3).delay_block()[0], 661.5f);
+}
+
+TEST(SignalPath, PanningLawsAtTheCentreAndTheEnds) {
+    const float centre[] = {0.5f, 0.7078f, 0.75f, 0.70711f};
+    Block pan{}, stereo{};
+    fill(stereo, 1.0f);
+    pan[1] = -1.0f, pan[2] = 1.0f;
+    for (unsigned int law = 0; law < 4; ++law) {
+        SCOPED_TRACE(law);
+        BlockPair gains{};
+        SignalPath::panning_law_kernels()[law](pan.data(), stereo.data(), gains.data());
+        EXPECT_NEAR(gains.left()[0], centre[law], 1e-4f);
+        EXPECT_EQ(gains.left()[0], gains.right()[0]);
+        EXPECT_EQ(gains.left()[1], 1.0f); // hard left
+        EXPECT_EQ(gains.right()[1], 0.0f);
+        EXPECT_EQ(gains.left()[2], 0.0f); // hard right
+        EXPECT_EQ(gains.right()[2], 1.0f);
+        // Without stereo width every pan gives the centre gains.
+        BlockPair narrow{};
+        SignalPath::panning_law_kernels()[law](pan.data(), Block{}.data(), narrow.data());
+        EXPECT_EQ(narrow.left()[2], gains.left()[0]);
+        EXPECT_EQ(narrow.right()[1], gains.right()[0]);
+    }
+}
+
+TEST(SignalPath, ZeroDelayReadsTheFrameWrittenInTheSameBlock) {
+    SignalPath path(48000.0);
+    isolate_first_voice(path, 0.0f);
+    const Signal left = noise(64, 1);
+    const Output out = run(path, left, noise(64, 2));
+    EXPECT_EQ(out.left, left);
+    EXPECT_EQ(peaks(out.right).size(), 0u);
+}
+
+TEST(SignalPath, CubicReadsAtLeastOneFrameBack) {
+    SignalPath path(48000.0);
+    path.set_interpolation(InterpolationAlgorithm_CUBIC);
+    isolate_first_voice(path, 0.25f);
+    const Signal left = noise(64, 3);
+    const Output out = run(path, left, left);
+    EXPECT_EQ(out.left[0], 0.0f);
+    for (std::size_t k = 1; k < left.size(); ++k)
+        ASSERT_EQ(out.left[k], left[k - 1]) << k;
+}
+
+TEST(SignalPath, DelaysBeyondTheLinesReadAt110Milliseconds) {
+    for (const auto algorithm : {InterpolationAlgorithm_LINEAR, InterpolationAlgorithm_CUBIC}) {
+        SCOPED_TRACE(algorithm);
+        SignalPath path(48000.0);
+        path.set_interpolation(algorithm);
+        isolate_first_voice(path, 3000.0f);
+        fill(path.voice(0).depth_block(), 3000.0f); // 125 ms together
+        const Signal in = impulse(6000);
+        EXPECT_EQ(peaks(run(path, in, in).left), std::vector<std::size_t>{5280});
+
+        // The delay alone (m = 1) through an offset transformation, too.
+        fill(path.voice(0).pitch_modulation_block(), 1.0f);
+        path.set_delay_transformation(SignalPath::transformation_kernels()[0]);
+        fill(path.delay_offset_block(), 2400.0f); // 5400 frames
+        EXPECT_EQ(peaks(run(path, in, in).left), std::vector<std::size_t>{5280});
+    }
+}
+
+TEST(SignalPath, OnlyEffectiveVoicesSound) {
+    // Voice j reads 100 + 10 j frames back, centred, so each voice leaves its own peak.
+    SignalPath path(48000.0);
+    for (unsigned int j = 0; j < SignalPath::voice_count; ++j) {
+        fill(path.voice(j).delay_block(), float(100 + 10 * j));
+        fill(path.voice(j).depth_block(), 0.0f);
+        fill(path.voice(j).input_pan_block(), 0.0f);
+        fill(path.voice(j).output_pan_block(), 0.0f);
+    }
+    fill(path.dry_block(), 0.0f);
+    const Signal in = impulse(256);
+    for (const bool eight_buffers : {false, true}) {
+        SCOPED_TRACE(eight_buffers);
+        path.set_processing_function(SignalPath::processing_functions()[eight_buffers]);
+        EXPECT_EQ(peaks(run(path, in, in).left), (std::vector<std::size_t>{100, 110}));
+
+        // Solo wins over "Enabled": voice 5 sounds alone although it is disabled.
+        path.voice(4).set_solo(true);
+        path.update_effective_enabled();
+        EXPECT_EQ(peaks(run(path, in, in).left), std::vector<std::size_t>{140});
+        path.voice(1).set_solo(true);
+        path.update_effective_enabled();
+        EXPECT_EQ(peaks(run(path, in, in).left), (std::vector<std::size_t>{110, 140}));
+
+        path.voice(1).set_solo(false);
+        path.voice(4).set_solo(false);
+        path.update_effective_enabled();
+        EXPECT_TRUE(path.voice(0).effective_enabled());
+        EXPECT_FALSE(path.voice(4).effective_enabled());
+    }
+}
+
+TEST(SignalPath, InputGainMattersOnlyWithEightBuffers) {
+    // Longer than the default 20 ms read position, so that the voices are heard.
+    const Signal left = noise(2000, 4), right = noise(2000, 5);
+    for (const bool eight_buffers : {false, true}) {
+        SCOPED_TRACE(eight_buffers);
+        std::vector<Output> outputs;
+        for (const float gain : {1.0f, 0.0f, -0.5f}) {
+            SignalPath path(48000.0);
+            path.set_processing_function(SignalPath::processing_functions()[eight_buffers]);
+            for (unsigned int j = 0; j < 2; ++j)
+                fill(path.voice(j).input_gain_block(), gain);
+            outputs.push_back(run(path, left, right));
+        }
+        for (std::size_t other = 1; other < outputs.size(); ++other) {
+            EXPECT_EQ(outputs[0].left == outputs[other].left, !eight_buffers);
+            EXPECT_EQ(outputs[0].right == outputs[other].right, !eight_buffers);
+        }
+    }
+}
+
+TEST(SignalPath, PartialBlockTouchesOnlyItsFramesAndAdvancesByThem) {
+    for (const bool eight_buffers : {false, true}) {
+        SCOPED_TRACE(eight_buffers);
+        SignalPath path(48000.0);
+        path.set_processing_function(SignalPath::processing_functions()[eight_buffers]);
+        const DelayBank& active = eight_buffers ? path.eight_line_bank() : path.two_line_bank();
+        const DelayBank& idle = eight_buffers ? path.two_line_bank() : path.eight_line_bank();
+        const Signal left = noise(16, 6), right = noise(16, 7);
+        Signal out_left(16, 42.0f), out_right(16, 42.0f);
+        path.process(left.data(), right.data(), out_left.data(), out_right.data(), 5);
+        for (unsigned int k = 0; k < 16; ++k) {
+            EXPECT_EQ(out_left[k] == 42.0f, k >= 5) << k;
+            EXPECT_EQ(out_right[k] == 42.0f, k >= 5) << k;
+            EXPECT_EQ(active.positions()[k], 5 + k);
+            EXPECT_EQ(idle.positions()[k], k);
+        }
+    }
+}
+
+TEST(SignalPath, WithoutVoicesTheOutputIsTheScaledInput) {
+    SignalPath path(44100.0);
+    for (unsigned int j = 0; j < SignalPath::voice_count; ++j)
+        path.voice(j).set_enabled(false);
+    path.update_effective_enabled();
+    fill(path.global_gain_block(), 1.5f);
+    const Signal left = noise(100, 8), right = noise(100, 9);
+    for (const bool eight_buffers : {false, true}) {
+        path.set_processing_function(SignalPath::processing_functions()[eight_buffers]);
+        const Output out = run(path, left, right, 7);
+        for (std::size_t k = 0; k < left.size(); ++k) {
+            ASSERT_FLOAT_EQ(out.left[k], left[k] * 0.5f * 1.5f) << k;
+            ASSERT_FLOAT_EQ(out.right[k], right[k] * 0.5f * 1.5f) << k;
+        }
+    }
+}
+
+TEST(SignalPath, SampleRateChangeResizesClearsAndMasks) {
+    SignalPath path(96000.0);
+    EXPECT_EQ(path.eight_line_bank().length(), 16384u);
+    const Signal in = noise(12000, 10);
+    run(path, in, in, 5);
+    ASSERT_GT(path.eight_line_bank().positions()[0], 8191u);
+
+    path.on_sample_rate_changed(48000.0);
+    for (const DelayBank* bank : {&path.two_line_bank(), &path.eight_line_bank()}) {
+        EXPECT_EQ(bank->size(), 5280u);
+        EXPECT_EQ(bank->length(), 8192u);
+    }
+    for (unsigned int k = 0; k < block_frames; ++k) {
+        EXPECT_EQ(path.eight_line_bank().positions()[k], (12000 + k) & 8191u);
+        EXPECT_EQ(path.two_line_bank().positions()[k], k); // idle in the eight-buffer mode
+    }
+    EXPECT_EQ(path.limits(InterpolationAlgorithm_LINEAR).maximum[0], 5280.0f);
+    EXPECT_EQ(path.limits(InterpolationAlgorithm_CUBIC).minimum[0], 1.0f);
+    // Cleared: silence in gives silence out, with wet only.
+    fill(path.dry_block(), 0.0f);
+    const Signal silence(6000, 0.0f);
+    EXPECT_EQ(peaks(run(path, silence, silence).left).size(), 0u);
+
+    for (const double rate : {0.0, -44100.0, std::numeric_limits<double>::quiet_NaN(), 2.0e6})
+        EXPECT_THROW(path.on_sample_rate_changed(rate), Orvo::Exception) << rate;
+    EXPECT_EQ(path.eight_line_bank().size(), 5280u);
+}
+
+TEST(SignalPath, SharedAndSwappedBuffersGiveTheSameOutput) {
+    // A busy configuration: all voices, cubic, moving read positions.
+    auto configure = [](SignalPath& a_path, bool a_eight_buffers) {
+        a_path.set_processing_function(SignalPath::processing_functions()[a_eight_buffers]);
+        a_path.set_interpolation(InterpolationAlgorithm_CUBIC);
+        for (unsigned int j = 0; j < SignalPath::voice_count; ++j) {
+            a_path.voice(j).set_enabled(true);
+            fill(a_path.voice(j).input_pan_block(), -0.8f + 0.2f * float(j));
+            for (unsigned int k = 0; k < block_frames; ++k)
+                a_path.voice(j).pitch_modulation_block()[k] = float(k) / 16.0f;
+        }
+        a_path.update_effective_enabled();
+    };
+    const Signal left = noise(1000, 11), right = noise(1000, 12);
+    for (const bool eight_buffers : {false, true}) {
+        SCOPED_TRACE(eight_buffers);
+        SignalPath separate(48000.0), shared(48000.0), swapped(48000.0);
+        configure(separate, eight_buffers);
+        configure(shared, eight_buffers);
+        configure(swapped, eight_buffers);
+        const Output expected = run(separate, left, right, 11);
+
+        Signal shared_left = left, shared_right = right;
+        Signal swapped_a = left, swapped_b = right;
+        for (std::size_t start = 0; start < left.size(); start += 11) {
+            const auto frames =
+                static_cast<unsigned int>(std::min<std::size_t>(11, left.size() - start));
+            shared.process(&shared_left[start], &shared_right[start], &shared_left[start],
+                           &shared_right[start], frames);
+            // Left output into the right input's buffer and the other way round.
+            swapped.process(&swapped_a[start], &swapped_b[start], &swapped_b[start],
+                            &swapped_a[start], frames);
+        }
+        EXPECT_EQ(shared_left, expected.left);
+        EXPECT_EQ(shared_right, expected.right);
+        EXPECT_EQ(swapped_b, expected.left);
+        EXPECT_EQ(swapped_a, expected.right);
+    }
+}
+
+TEST(SignalPath, LongRunsAreCutIntoControlBlocks) {
+    const Signal left = noise(40, 13), right = noise(40, 14);
+    SignalPath whole(48000.0), cut(48000.0);
+    Output by_whole{Signal(40), Signal(40)};
+    whole.process(left.data(), right.data(), by_whole.left.data(), by_whole.right.data(), 40);
+    const Output by_cut = run(cut, left, right, 16);
+    EXPECT_EQ(by_whole.left, by_cut.left);
+    EXPECT_EQ(by_whole.right, by_cut.right);
+    EXPECT_EQ(whole.eight_line_bank().positions()[0], 40u);
+    whole.process(left.data(), right.data(), by_whole.left.data(), by_whole.right.data(), 0);
+    EXPECT_EQ(whole.eight_line_bank().positions()[0], 40u);
+}
+
+TEST(SignalPath, NonFiniteReadPositionsStayInsideTheLines) {
+    // Values no parameter should produce; memory safety is checked by the sanitizer build.
+    SignalPath path(48000.0), reference(48000.0);
+    isolate_first_voice(path, std::numeric_limits<float>::quiet_NaN());
+    isolate_first_voice(reference, 0.0f);
+    const Signal left = noise(64, 15);
+    EXPECT_EQ(run(path, left, left).left, run(reference, left, left).left);
+
+    for (const float value :
+         {std::numeric_limits<float>::infinity(), -3e9f, std::numeric_limits<float>::quiet_NaN()}) {
+        fill(path.voice(0).pitch_modulation_block(), value);
+        fill(path.voice(0).depth_block(), 100.0f);
+        for (const auto algorithm : {InterpolationAlgorithm_LINEAR, InterpolationAlgorithm_CUBIC}) {
+            path.set_interpolation(algorithm);
+            run(path, left, left);
+        }
+    }
+}

@@ -1,0 +1,150 @@
+// The chorus as a device: its parameter set, where every default lands, and how a change reaches
+// the audio.
+
+#include "chorus/TheEffect.h"
+#include "../tonekit/TestDevice.h"
+#include "orvo/Core/Utf.h"
+#include "tonekit/Devices/DeviceProgram.h"
+#include "tonekit/Devices/Host.h"
+#include "tonekit/ParameterTypes/FloatParameter.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using tolvanchorus::SignalPath;
+using tolvanchorus::TheEffect;
+
+namespace {
+
+std::string id_text(std::uint32_t a_id) {
+    return Orvo::to_utf8(Orvo::four_cc_text(a_id).view());
+}
+
+class Chorus : public ::testing::Test {
+protected:
+    void SetUp() override {
+        setenv("XDG_DATA_HOME", folder.path().c_str(), 1);
+        effect.initialize();
+        effect.setSampleRate(44100.0f);
+    }
+    Tonekit::Parameter* parameter(const char (&a_id)[5]) {
+        return effect.get_program()->get_collection().find(Orvo::four_cc(a_id));
+    }
+    void run_block() {
+        float left[16] = {}, right[16] = {};
+        float* channels[2] = {left, right};
+        Tonekit::ProcessRequest request;
+        request.m_inputs = channels, request.m_outputs = channels, request.m_frames = 16;
+        effect.process(request);
+    }
+    TonekitTest::TemporaryFolder folder;
+    TheEffect effect;
+};
+
+} // namespace
+
+TEST_F(Chorus, TheProgramHoldsTheParametersInBuildOrder) {
+    std::vector<std::string> expected = {"DlTr", "DlOf", "DlSc", "DpTr", "DpOf", "DpSc", "Dry ",
+                                         "GlGa", "InSt", "InAl", "OuSt", "PrMo", "Wet "};
+    for (int slot = 0; slot < 16; ++slot)
+        expected.push_back("As" + std::string(slot < 10 ? "0" : "") + std::to_string(slot));
+    for (const char* prefix :
+         {"Del", "Dep", "Ena", "IGa", "IPa", "IPL", "OGa", "OPa", "OPL", "PiM", "Sol"})
+        for (int voice = 1; voice <= 8; ++voice)
+            expected.push_back(prefix + std::to_string(voice));
+    std::vector<std::string> actual;
+    for (Tonekit::Parameter* p : effect.get_program()->get_collection().get_parameters())
+        actual.push_back(id_text(p->get_id()));
+    EXPECT_EQ(actual, expected);
+
+    EXPECT_EQ(parameter("IPL3")->m_display_name, u"Input panning law 3");
+    EXPECT_EQ(parameter("IPL3")->m_short_name, u"In pan law 3");
+    EXPECT_EQ(parameter("OPL8")->m_short_name, u"Out pan law 8");
+    EXPECT_EQ(parameter("PiM2")->m_short_name, u"Pitch mod 2");
+    EXPECT_EQ(parameter("As15")->m_display_name, u"Assignable 16");
+    EXPECT_EQ(parameter("Dry ")->m_display_name, u"Dry");
+}
+
+TEST_F(Chorus, OnlyTheSlotsReachTheHostAndPitchModulationIsNeverStored) {
+    Tonekit::DeviceProgram& program = *effect.get_program();
+    ASSERT_EQ(program.host_count(), 16u);
+    for (unsigned i = 0; i < 16; ++i) {
+        Orvo::WString text;
+        program.host_parameter(i)->get_value_text(text);
+        EXPECT_EQ(text, u"No information.");
+    }
+    for (Tonekit::Parameter* p : program.get_collection().get_parameters()) {
+        const std::string id = id_text(p->get_id());
+        if (id.starts_with("As"))
+            continue;
+        EXPECT_FALSE(p->m_automatable) << id;
+        EXPECT_EQ(p->m_persistent, !id.starts_with("PiM")) << id;
+    }
+}
+
+TEST_F(Chorus, AFreshInstanceSoundsAsDescribed) {
+    SignalPath& path = effect.get_signal_path();
+    for (unsigned lane = 0; lane < 16; ++lane) {
+        EXPECT_EQ(path.voice(0).delay_block()[lane], 661.5f);
+        EXPECT_EQ(path.voice(7).depth_block()[lane], 220.5f);
+        EXPECT_EQ(path.voice(0).input_pan_block()[lane], -1.0f);
+        EXPECT_EQ(path.voice(1).output_pan_block()[lane], 1.0f);
+        EXPECT_EQ(path.voice(4).input_pan_block()[lane], 0.0f);
+        EXPECT_EQ(path.voice(3).input_gain_block()[lane], 1.0f);
+        EXPECT_EQ(path.dry_block()[lane], 0.5f);
+        EXPECT_EQ(path.wet_block()[lane], 0.5f);
+        EXPECT_EQ(path.global_gain_block()[lane], 1.0f);
+        EXPECT_EQ(path.delay_scale_block()[lane], 1.0f);
+        EXPECT_EQ(path.input_stereo_block()[lane], 1.0f);
+    }
+    for (unsigned v = 0; v < 8; ++v) {
+        EXPECT_EQ(path.voice(v).effective_enabled(), v < 2) << v;
+        EXPECT_EQ(path.voice(v).input_panning_law(), SignalPath::panning_law_kernels()[1]);
+    }
+    EXPECT_EQ(path.interpolation(), tolvanchorus::InterpolationAlgorithm_LINEAR);
+    EXPECT_EQ(path.processing_function(), SignalPath::processing_functions()[1]);
+    EXPECT_EQ(path.delay_transformation(), nullptr);
+
+    Orvo::WString text;
+    parameter("Del1")->get_value_text(text);
+    EXPECT_EQ(text, u"15 ms");
+    parameter("Dry ")->get_value_text(text);
+    EXPECT_EQ(text, u"0.5 ");
+    parameter("GlGa")->get_value_text(text);
+    EXPECT_EQ(text, u"0 db");
+    parameter("PrMo")->get_value_text(text);
+    EXPECT_EQ(text, u"8 buffers, input pan applied when writing");
+}
+
+TEST_F(Chorus, DelaysFollowTheSampleRate) {
+    effect.setSampleRate(48000.0f);
+    EXPECT_EQ(effect.get_signal_path().voice(2).delay_block()[5], 720.0f);
+    EXPECT_EQ(effect.get_signal_path().eight_line_bank().size(), 5280u);
+}
+
+TEST_F(Chorus, EditorChangesReachTheSignalPathAtTheNextBlockWithoutTellingTheHost) {
+    struct RecordingHost : Tonekit::Host {
+        void begin_edit(int) override { ++m_calls; }
+        void end_edit(int) override { ++m_calls; }
+        bool get_song_position(double&) override { return false; }
+        void automate(int, float) override { ++m_calls; }
+        int m_calls = 0;
+    } host;
+    effect.set_host(&host);
+    for (unsigned i = 0; i < 16; ++i)
+        effect.get_program()->host_parameter(i)->m_host_notifier = &host;
+
+    Tonekit::Parameter* solo = parameter("Sol5");
+    Tonekit::Parameter* mode = parameter("PrMo");
+    solo->set_normalized_value(1.0f);
+    mode->set_normalized_value(0.0f);
+    EXPECT_TRUE(effect.get_signal_path().voice(0).effective_enabled()) << "not before the block";
+    run_block();
+    for (unsigned v = 0; v < 8; ++v)
+        EXPECT_EQ(effect.get_signal_path().voice(v).effective_enabled(), v == 4) << v;
+    EXPECT_EQ(effect.get_signal_path().processing_function(),
+              SignalPath::processing_functions()[0]);
+    EXPECT_EQ(host.m_calls, 0);
+}
