@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -255,4 +254,7 @@ TEST_F(PresetOptionsTest, PresetCommandReportsBadFilesAndUsage) {
                    "preset takes no plug-in");
     expect_failure(run({"preset", path("cut.preset"), "--load-preset", "x"}), 2,
                    "option --load-preset is not valid for preset");
+    expect_failure(run({"render", TEST_PRESET_PLUGIN, "--out", path("o.wav"), "--save-chunk",
+                        path("same"), "--save-preset", path("same")}),
+                   2, "--save-chunk and --save-preset name the same file");
 }

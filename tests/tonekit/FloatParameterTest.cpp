@@ -59,7 +59,7 @@ TEST(FloatParameter, AReversedIntervalNormalizesItsStartToZero) {
 TEST(FloatParameter, ExponentialIntervalPutsTheGeometricMeanInTheMiddleAtBothPrecisions) {
     for (unsigned precision : {0u, 1u}) {
         ParameterBench bench;
-        bench.m_device.m_parameter_exponential_precision = precision;
+        bench.m_device.m_parameter_exponential_precision = Tonekit::ExponentialPrecision(precision);
         FloatParameter* p =
             add_float(bench, "Expo", Tonekit::Unit_NONE, 1.0f / 32.0f, 32.0f, 1.0f, true);
         FloatParameter* wide =
@@ -85,7 +85,7 @@ TEST(FloatParameter, ChangingThePrecisionReselectsTheFunctions) {
     FloatParameter* p = add_float(bench, "Expo", Tonekit::Unit_NONE, 1.0f, 1000.0f, 10.0f, true);
     bench.initialize();
     EXPECT_GT(p->normalize_number(5000.0f), 1.0f) << "exact: not clamped";
-    bench.m_device.m_parameter_exponential_precision = 0;
+    bench.m_device.m_parameter_exponential_precision = Tonekit::ExponentialPrecision_APPROXIMATE;
     p->update_precision();
     EXPECT_NEAR(p->normalize_number(10.0f), 1.0f / 3.0f, 1e-5f);
     // The approximate normalization is clamped.
@@ -286,6 +286,8 @@ TEST(FloatParameter, SwitchingVariationKeepsTheNormalizedValue) {
         V::create(dry, 2, u"With inversion", Tonekit::Unit_NONE, 0.0f, -1.0f, -0.5f, false,
                   Tonekit::ConversionType_IDENTITY, V::Polarity_NEGATIVE_UNIPOLAR, false);
     dry->bind_lanes(lanes, 16);
+    // The queueing is under test here, not the glide that would follow it.
+    dry->m_smoothing_enabled = false;
     bench.initialize();
     RecordingEditor editor;
     dry->attach_editor(&editor);

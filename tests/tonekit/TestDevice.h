@@ -2,6 +2,7 @@
 // A small device for framework tests: it records every call the processing entry makes and holds
 // plain parameters whose commits land in fields the tests read.
 
+#include "orvo/Binis/BiniNode.h"
 #include "orvo/Core/FourCc.h"
 #include "tonekit/Devices/DeviceProgram.h"
 #include "tonekit/Devices/DeviceProgramBuilder.h"
@@ -35,6 +36,12 @@ public:
         ++m_commits;
     }
     void reset() override { m_value = m_normalized_value = 0.25f; }
+    bool do_load(Orvo::BiniNode& a_node) override {
+        a_node.require_value_type(Orvo::BiniValueType_FLOAT);
+        m_value = a_node.get_value_float();
+        return true;
+    }
+    void do_save(Orvo::BiniNode& a_node) override { a_node.set_value_float(m_value); }
     void get_value_text(Orvo::WString& a_text) override { a_text = u"value text longer than 15"; }
     void get_unit_text(Orvo::WString& a_text) override { a_text = u"ms"; }
 
@@ -61,6 +68,8 @@ public:
         m_static_config.m_common_internal_data_folder_name = u"Internal";
         m_static_config.m_preset_folder_name = u"Presets";
         m_static_config.m_preset_preamble_part = "Preset";
+        m_static_config.m_preset_file_extension = u"preset";
+        m_static_config.m_initial_preset_name = u"Initial";
         m_static_config.m_use_vendor_folder = true;
         m_static_config.m_vendor_folder_name = u"Test Vendor";
         if (!a_data_home.empty()) {

@@ -9,7 +9,9 @@
 #include "tonekit/Devices/MusicalTriggerManager.h"
 #include "tonekit/Devices/PresetManager.h"
 #include "tonekit/Modulation/ModulationManager.h"
+#include "tonekit/ParameterTypes/FloatParameter.h"
 #include "tonekit/Parameters/Parameter.h"
+#include "tonekit/Parameters/ParameterCollection.h"
 
 #include <algorithm>
 #include <cstring>
@@ -74,13 +76,10 @@ void Device::initialize() {
     m_smoothers = std::make_unique<ParameterSmoother_ListHead>();
     m_commits = std::make_unique<CommittableCallback_ListHead>();
     m_smoothing_step = 1000.0f / (m_sample_rate * 50.0f);
-    m_smoothing_reason_mask = 3;
-    m_parameter_exponential_precision = 1;
+    m_smoothing_reason_mask = ParameterSmoothingReason_ALL;
+    m_parameter_exponential_precision = ExponentialPrecision_EXACT;
 
-    m_global_settings.reset(create_global_settings());
-    m_global_settings->get_collection().initialize(this);
-    m_instance_settings.reset(create_instance_settings());
-    m_instance_settings->get_collection().initialize(this);
+    p_create_settings();
 
     build();
     m_triggers->initialize();
@@ -95,13 +94,61 @@ void Device::initialize() {
     m_lifecycle_state = 2;
 }
 
-Device::Lock& Device::modulation_lock() noexcept { return m_modulation->modulation_lock(); }
+Device::Lock& Device::modulation_lock() noexcept {
+    return m_modulation->modulation_lock();
+}
 
 DeviceGlobalSettings* Device::create_global_settings() {
     return new DeviceGlobalSettings;
 }
 DeviceInstanceSettings* Device::create_instance_settings() {
-    return new DeviceInstanceSettings;
+    return new DeviceInstanceSettings(this);
+}
+
+void Device::p_create_settings() {
+    m_global_settings.reset(create_global_settings());
+    m_global_settings->get_collection().initialize(this);
+    m_global_settings->load(m_settings_path);
+
+    m_instance_settings.reset(create_instance_settings());
+    ParameterCollection& instance = m_instance_settings->get_collection();
+    instance.initialize(this);
+    instance.copy_from(m_global_settings->get_collection());
+
+    DeviceSettingsParameters& parameters = m_instance_settings->get_parameters();
+    parameters.m_modulation_precision->set_committable_callback(
+        new CommittableMethodCallback<Device>(this, &Device::p_on_modulation_precision_changed));
+    parameters.m_parameter_precision->set_committable_callback(
+        new CommittableMethodCallback<Device>(this, &Device::p_on_parameter_precision_changed));
+    // One callback for both, so that committing everything rebuilds the smoothers once.
+    auto* smoothing = new CommittableMethodCallback<Device>(this, &Device::p_on_smoothing_changed);
+    parameters.m_smoothing->set_committable_callback(smoothing);
+    parameters.m_smoothness->set_committable_callback(smoothing);
+
+    // Copied values are loaded values: they act at once, unsmoothed.
+    std::lock_guard processing(m_processing_lock);
+    instance.commit_all(true);
+}
+
+void Device::p_on_modulation_precision_changed() {
+    auto locks = lock_structure();
+    m_modulation->update_exponential_precision();
+}
+
+void Device::p_on_parameter_precision_changed() {
+    auto locks = lock_structure();
+    for (Parameter* parameter : m_all_parameters) {
+        parameter->update_precision();
+        // Geometric coefficients follow the forward conversion the precision selects.
+        if (parameter->m_smoother)
+            parameter->m_smoother->update_coefficients();
+    }
+}
+
+void Device::p_on_smoothing_changed() {
+    auto locks = lock_structure();
+    for (Parameter* parameter : m_all_parameters)
+        parameter->rebuild_smoother();
 }
 
 void Device::set_critical_error(const Orvo::WString& a_message) {
@@ -152,7 +199,8 @@ void Device::commit_all_parameters() {
         m_changes->drain_all([](ParameterChangeLink&) {});
     CommittableCallback_ListHead callbacks;
     for (Parameter* parameter : m_all_parameters) {
-        parameter->commit();
+        // Idle smoothers jump too: the next glide must start from the value committed here.
+        parameter->commit_now();
         callbacks.append(parameter->get_committable_callback());
     }
     callbacks.commit_all();
@@ -168,11 +216,20 @@ void Device::p_commit_pass() noexcept {
         Parameter* parameter = a_link.m_parameter;
         ParameterSmoother* smoother = parameter->m_smoother.get();
         if ((a_link.m_reason & m_smoothing_reason_mask) && smoother) {
+            // Read now, while the writers are kept out; an active glide turns to the new target.
+            smoother->take_target();
             m_smoothers->enlist(smoother);
-        } else {
-            parameter->commit();
-            m_commits->append(parameter->get_committable_callback());
+            return;
         }
+        parameter->commit();
+        if (smoother) {
+            // A glide still on its way would overwrite the value applied here, and an idle
+            // smoother must start the next glide from it.
+            if (smoother->m_enlisted)
+                m_smoothers->list_remove(smoother);
+            smoother->jump();
+        }
+        m_commits->append(parameter->get_committable_callback());
     });
     m_commits->commit_all();
 }
@@ -308,12 +365,14 @@ void Device::setSampleRate(float a_rate) {
     if (a_rate == m_sample_rate)
         return;
     m_sample_rate = a_rate;
-    for (Parameter* parameter : m_all_parameters)
-        if (parameter->m_smoother)
-            parameter->m_smoother->update_coefficients();
     for (Parameter* parameter : m_sample_rate_dependent)
         parameter->update_sample_rate();
     commit_all_parameters();
+    // After the commit: the coefficients use the smoothing rate, which is itself a re-converted
+    // parameter ("Parameter smoothness") and reaches m_smoothing_step only by being committed.
+    for (Parameter* parameter : m_all_parameters)
+        if (parameter->m_smoother)
+            parameter->m_smoother->update_coefficients();
     on_sample_rate_changed();
     p_notify(DeviceListener::List_SAMPLE_RATE);
 }
@@ -335,7 +394,8 @@ void Device::reset() {
     p_flush_smoothers();
     if (m_changes) {
         m_changes->drain_all([this](ParameterChangeLink& a_link) {
-            a_link.m_parameter->commit();
+            // Unsmoothed, and the (idle) smoother takes the value as its new starting point.
+            a_link.m_parameter->commit_now();
             m_commits->append(a_link.m_parameter->get_committable_callback());
         });
         m_commits->commit_all();

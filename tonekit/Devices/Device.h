@@ -11,11 +11,14 @@
 #include "tonekit/Devices/DeviceListener.h"
 #include "tonekit/Devices/DeviceStaticConfig.h"
 #include "tonekit/Devices/MidiRing.h"
+#include "tonekit/Devices/Modvis.h"
 #include "tonekit/Devices/ParameterChangeQueue.h"
 #include "tonekit/Devices/ProcessRequest.h"
+#include "tonekit/ParameterTypes/ConversionType.h"
 #include "tonekit/Parameters/CommittableCallback.h"
 #include "tonekit/Parameters/ParameterOwner.h"
 #include "tonekit/Parameters/ParameterSmoother.h"
+#include "tonekit/Parameters/ParameterSmoothingReason.h"
 
 #include <cstdint>
 #include <memory>
@@ -116,11 +119,25 @@ public:
     DeviceInstanceSettings* get_instance_settings() const noexcept {
         return m_instance_settings.get();
     }
+    // The user's defaults for new instances (the settings file); null until initialize().
+    DeviceGlobalSettings* get_global_settings() const noexcept { return m_global_settings.get(); }
 
-    // Smoothing state the settings set.
-    float m_smoothing_step = 0.0f;
-    unsigned m_smoothing_reason_mask = 3;
-    unsigned m_parameter_exponential_precision = 1;
+    // What the instance settings commit. The audio thread reads them; they change only while the
+    // processing lock is held (settings commit at once under it) or in the pending-change pass.
+    //
+    // Fraction of a parameter's full span that a smoother moves per frame: the internal value of
+    // "Parameter smoothness", 1000 / (milliseconds x sample rate).
+    alignas(16) float m_smoothing_step = 0.0f;
+    ParameterSmoothingReason m_smoothing_reason_mask = ParameterSmoothingReason_ALL;
+    ExponentialPrecision m_parameter_exponential_precision = ExponentialPrecision_EXACT;
+    ExponentialPrecision m_modulation_exponential_precision = ExponentialPrecision_APPROXIMATE;
+    // Read by the device GUI.
+    Modvis m_modulation_visualization = Modvis_ALL;
+    // The retrigger key definitions for the musical triggers: a channel (-1 any, else 0..15) and
+    // a key (-2 none, -1 any, else a note number) each.
+    static constexpr unsigned retrigger_key_count = 8;
+    int m_retrigger_channels[retrigger_key_count] = {-1, -1, -1, -1, -1, -1, -1, -1};
+    int m_retrigger_keys[retrigger_key_count] = {12, 13, 14, 15, 16, 17, 18, 19};
 
     // Overridable operations, in the order of the device's operation table.
     virtual void build() {}
@@ -164,6 +181,11 @@ private:
     void p_check_config() const;
     void p_derive_folders();
     void p_create_folders();
+    void p_create_settings();
+    // Commit callbacks of the instance settings; each takes the structural locks.
+    void p_on_modulation_precision_changed();
+    void p_on_parameter_precision_changed();
+    void p_on_smoothing_changed();
     void p_commit_pass() noexcept;
     void p_notify(DeviceListener::List a_list);
     void p_flush_smoothers();

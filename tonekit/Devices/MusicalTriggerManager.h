@@ -12,6 +12,9 @@ public:
 
     virtual void initialize() {}
     virtual void detach_endpoints() {}
+    // Loading a preset and the clean state start without the user's own triggers. Only
+    // predefined triggers exist so far, so there is nothing to remove yet.
+    virtual void remove_user_triggers() {}
     // [audio-thread] A note-on (velocity 0 included) retriggers listeners whose key matches.
     virtual void note_on(unsigned, unsigned, unsigned) noexcept {}
 

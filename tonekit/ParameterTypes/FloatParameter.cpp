@@ -8,6 +8,11 @@
 #include "tonekit/ParameterTypes/FloatParameterVariation.h"
 #include "tonekit/ParameterTypes/NumberText.h"
 #include "tonekit/Parameters/ApproximateMath.h"
+#include "tonekit/Parameters/ParameterSmoother_InternalExponential1.h"
+#include "tonekit/Parameters/ParameterSmoother_InternalExponentialN.h"
+#include "tonekit/Parameters/ParameterSmoother_InternalLinear1.h"
+#include "tonekit/Parameters/ParameterSmoother_InternalLinearN.h"
+#include "tonekit/Parameters/ParameterSmoother_Normalized.h"
 
 #include <algorithm>
 #include <cmath>
@@ -282,10 +287,26 @@ void FloatParameter::copy_value(const Parameter& a_other) {
 ParameterSmoother* FloatParameter::create_smoother() {
     if (!m_smoothing_enabled)
         return nullptr;
+    // The device gives the smoothing rate; parameters are smoothed once collected.
+    Device* device = get_device();
+    ORVO_ASSERT(device);
+    if (m_smoothing_normalized)
+        return new ParameterSmoother_Normalized(device, this);
     if (m_vector_size != 1 && m_vector_size != lane_count)
         throw Orvo::Exception(u"Invalid vector size for smoothable parameter.");
-    // No smoother kinds exist yet: changes reach the lanes unsmoothed.
-    return nullptr;
+    // A parameter whose internal value nobody reads has nothing to smooth.
+    if (!m_lanes)
+        return nullptr;
+    // A ratio scale needs an internal interval that rises from a positive start; a falling or
+    // non-positive one (e.g. milliseconds to inverted frames) is smoothed on a linear scale.
+    const bool geometric = is_geometric() && m_internal_ratio > 1.0f;
+    if (m_vector_size == 1)
+        return geometric ? static_cast<ParameterSmoother*>(
+                               new ParameterSmoother_InternalExponential1(device, this))
+                         : new ParameterSmoother_InternalLinear1(device, this);
+    return geometric ? static_cast<ParameterSmoother*>(
+                           new ParameterSmoother_InternalExponentialN(device, this))
+                     : new ParameterSmoother_InternalLinearN(device, this);
 }
 
 // --- texts ---------------------------------------------------------------------------------------

@@ -62,6 +62,14 @@ void ParameterCollection::reset_all() {
         parameter->reset();
 }
 
+void ParameterCollection::restore_defaults() {
+    for (Parameter* parameter : m_parameters) {
+        if (!parameter->get_variations().empty())
+            parameter->p_use_default_variation();
+        parameter->reset();
+    }
+}
+
 void ParameterCollection::save(Orvo::BiniNode& a_node) const {
     Orvo::BiniNode* list = a_node.add_child(child_parameters);
     for (Parameter* parameter : m_parameters)

@@ -38,6 +38,9 @@ public:
     // processing lock (or the audio thread is not running yet).
     void commit_all(bool a_with_callbacks = false);
     void reset_all();
+    // Every parameter back to how initialize left it: its default variation, then its default
+    // value. Nothing is committed.
+    void restore_defaults();
 
     void save(Orvo::BiniNode& a_node) const;
     // a_version is the plug-in internal version that wrote the data: parameters newer than it,

@@ -10,7 +10,8 @@ namespace {
 }
 } // namespace
 
-ParameterSmoother_ListHead::ParameterSmoother_ListHead() : ParameterSmoother(nullptr, nullptr) {
+ParameterSmoother_ListHead::ParameterSmoother_ListHead()
+    : ParameterSmoother(nullptr, nullptr, nullptr) {
     m_next = m_previous = this;
 }
 
@@ -43,6 +44,11 @@ void ParameterSmoother_ListHead::list_remove(ParameterSmoother* a_node) {
 }
 
 void ParameterSmoother_ListHead::process_all(unsigned a_frames) noexcept {
+    // The kinds index their coefficients by a_frames - 1.
+    if (a_frames == 0)
+        return;
+    if (a_frames > coefficient_count)
+        a_frames = coefficient_count;
     for (ParameterSmoother* node = m_next; node != this;) {
         ParameterSmoother* next = node->m_next;
         node->process(a_frames);

@@ -149,26 +149,35 @@ void VstHost::suspend() {
 }
 
 Vst::Int32 VstHost::getChunk(void** a_data, bool) {
+    // The previous chunk is the host's until this request; now it may go.
     m_chunk.clear();
+    m_chunk.shrink_to_fit();
     *a_data = nullptr;
     if (m_device->get_lifecycle_state() != 2)
         return 0;
-    Orvo::ExpandingOutputStream output(chunk_piece_size);
-    m_device->get_preset_manager()->save(output, PresetManager::Section_ALL);
-    if (output.get_size() == 0 || output.get_size() > std::uint64_t(INT32_MAX))
+    try {
+        Orvo::ExpandingOutputStream output(chunk_piece_size);
+        m_device->get_preset_manager()->save(output, PresetManager::Section_ALL);
+        if (output.get_size() == 0 || output.get_size() > std::uint64_t(INT32_MAX))
+            return 0;
+        m_chunk.resize(std::size_t(output.get_size()));
+        output.copy_to(m_chunk.data());
+    } catch (...) {
+        // The host gets no chunk rather than an exception across the plug-in boundary.
+        m_chunk.clear();
         return 0;
-    m_chunk.resize(std::size_t(output.get_size()));
-    output.copy_to(m_chunk.data());
+    }
     *a_data = m_chunk.data();
     return Vst::Int32(m_chunk.size());
 }
 
 Vst::Int32 VstHost::setChunk(void* a_data, Vst::Int32 a_size, bool) {
+    // No bytes is no chunk: the state stays as it is.
     if (!a_data || a_size <= 0 || m_device->get_lifecycle_state() != 2)
         return 0;
     try {
         Orvo::MemoryInputStream input(a_data, std::size_t(a_size));
-        m_device->get_preset_manager()->load(input);
+        m_device->get_preset_manager()->load(input, PresetManager::Section_ALL);
     } catch (...) {
         // The preset manager has put the clean state back; the host learns nothing.
     }

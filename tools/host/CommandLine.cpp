@@ -211,6 +211,14 @@ const OptionRule option_rules[] = {
      [](HostOptions& o, std::string_view, std::string_view v) { o.m_load_chunk = std::string(v); }},
     {"--save-chunk", true, false, true,
      [](HostOptions& o, std::string_view, std::string_view v) { o.m_save_chunk = std::string(v); }},
+    {"--load-preset", true, false, true,
+     [](HostOptions& o, std::string_view, std::string_view v) {
+         o.m_load_preset = std::string(v);
+     }},
+    {"--save-preset", true, false, true,
+     [](HostOptions& o, std::string_view, std::string_view v) {
+         o.m_save_preset = std::string(v);
+     }},
     {"--tail", true, false, true,
      [](HostOptions& o, std::string_view n, std::string_view v) {
          o.m_tail_seconds = parse_real(n, v, 0.0, max_tail_seconds, "tail length");
@@ -241,6 +249,9 @@ std::optional<Command> command_named(std::string_view a_word) {
     if (a_word == "help") {
         return Command::help;
     }
+    if (a_word == "preset") {
+        return Command::preset;
+    }
     return std::nullopt;
 }
 
@@ -252,6 +263,8 @@ const char* command_word(Command a_command) {
         return "render";
     case Command::gui:
         return "gui";
+    case Command::preset:
+        return "preset";
     default:
         return "help";
     }
@@ -328,6 +341,17 @@ HostOptions CommandLine::parse(const std::vector<std::string>& a_args) {
         fail("no command given (try --help)");
     }
     options.m_command = *command;
+    if (*command == Command::preset) {
+        // Its one argument is the file; it loads no plug-in.
+        if (options.m_plugin) {
+            fail("preset takes no plug-in");
+        }
+        if (!positional_plugin) {
+            fail("preset needs a FILE");
+        }
+        options.m_preset_file = positional_plugin;
+        positional_plugin.reset();
+    }
     if (positional_plugin) {
         if (options.m_plugin) {
             fail("the plug-in is given twice (as an argument and with --plugin)");
@@ -341,6 +365,9 @@ HostOptions CommandLine::parse(const std::vector<std::string>& a_args) {
     if (*command == Command::render && !options.m_output) {
         fail("render needs --out FILE");
     }
+    if (options.m_save_preset && options.m_save_preset == options.m_save_chunk) {
+        fail("--save-chunk and --save-preset name the same file");
+    }
     return options;
 }
 
@@ -353,6 +380,7 @@ Commands:
   info      load the plug-in and print its record, names and every parameter
   render    process an audio file (or the built-in demo chord) into a WAV file
   gui       open the plug-in's editor (not available in this build)
+  preset    print a preset file or a saved chunk as a tree: tolvan-host preset FILE
   help      print this text
 
 PLUGIN is the path of the plug-in; --plugin PATH may be given anywhere instead. Without
@@ -379,6 +407,10 @@ Render options:
                          processing (repeatable; applied after --load-chunk)
   --load-chunk FILE      hand the file's bytes to the plug-in as its state first
   --save-chunk FILE      write the plug-in's state to FILE after rendering
+  --load-preset FILE     load a preset file of the plug-in before processing (after
+                         --load-chunk; instance settings stay as they are)
+  --save-preset FILE     write the plug-in's program and modulation as a preset file
+                         after rendering
   --tail SECONDS         silence processed after the input (0..3600, default 0.5)
   --quiet                no progress line and no warnings
 

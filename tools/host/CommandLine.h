@@ -2,6 +2,7 @@
 // The command line of tolvan-host, parsed without touching a file or the plug-in:
 //
 //   tolvan-host COMMAND [PLUGIN] [OPTIONS]      COMMAND: info, render, gui, help
+//   tolvan-host preset FILE
 //
 // Options may stand before or after the command and take their value as the next word or after
 // "=" (--out=x.wav). "--" ends the options. Every fault throws HostError::usage with one line

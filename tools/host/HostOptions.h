@@ -10,7 +10,7 @@
 
 namespace tolvanhost {
 
-enum class Command { help, version, info, render, gui };
+enum class Command { help, version, info, render, gui, preset };
 
 // A note-on at m_frame and its note-off m_length frames later. Channel 1..16 as musicians count.
 struct NoteRequest {
@@ -58,6 +58,10 @@ struct HostOptions {
     std::vector<ParameterSetting> m_params;
     std::optional<std::string> m_load_chunk;
     std::optional<std::string> m_save_chunk;
+    std::optional<std::string> m_load_preset;
+    std::optional<std::string> m_save_preset;
+    // The file the preset command shows.
+    std::optional<std::string> m_preset_file;
     double m_tail_seconds = 0.5;
     bool m_quiet = false;
 };

@@ -1,6 +1,7 @@
 #include "tools/host/Renderer.h"
 #include "tools/host/AudioFileSource.h"
 #include "tools/host/AudioFileWriter.h"
+#include "tools/host/BiniDocument.h"
 #include "tools/host/BlockPlan.h"
 #include "tools/host/ByteFile.h"
 #include "tools/host/DemoSignal.h"
@@ -9,12 +10,14 @@
 #include "tools/host/HostError.h"
 #include "tools/host/NoteSchedule.h"
 #include "tools/host/PluginInstance.h"
+#include "tools/host/PresetTransfer.h"
 #include "tools/host/ProgressMeter.h"
 #include "tools/host/Transport.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -48,6 +51,16 @@ private:
     std::vector<float*> m_pointers;
 };
 
+// The path a plug-in should remember for a preset file: absolute when the system can tell.
+std::optional<std::u16string> remembered_path(const std::string& a_path) {
+    std::string absolute = a_path;
+    if (char* resolved = realpath(a_path.c_str(), nullptr)) {
+        absolute = resolved;
+        std::free(resolved);
+    }
+    return PresetTransfer::utf8_to_utf16(absolute);
+}
+
 } // namespace
 
 Renderer::Renderer(const HostOptions& a_options, const std::string& a_plugin_path)
@@ -78,7 +91,8 @@ void Renderer::p_check_record(const Vst::AEffect& a_record, bool a_loads_chunk) 
                                    std::to_string(a_record.numParams) + " parameters");
         }
     }
-    if ((a_loads_chunk || m_options.m_save_chunk) &&
+    if ((a_loads_chunk || m_options.m_save_chunk || m_options.m_load_preset ||
+         m_options.m_save_preset) &&
         !(a_record.flags & Vst::effFlagsProgramChunks)) {
         throw HostError::runtime("plug-in " + m_plugin_path + " does not keep its state in chunks");
     }
@@ -102,6 +116,11 @@ void Renderer::run() {
     std::optional<std::vector<std::uint8_t>> chunk;
     if (m_options.m_load_chunk) {
         chunk = ByteFile::read(*m_options.m_load_chunk, "chunk");
+    }
+    std::optional<BiniDocument> preset;
+    if (m_options.m_load_preset) {
+        preset = BiniDocument::parse(ByteFile::read(*m_options.m_load_preset, "preset"),
+                                     "preset " + *m_options.m_load_preset);
     }
 
     const auto tail = static_cast<std::int64_t>(std::llround(m_options.m_tail_seconds * rate));
@@ -128,6 +147,16 @@ void Renderer::run() {
     plugin.set_block_size(max_block);
     if (chunk) {
         plugin.set_chunk(*chunk);
+    }
+    if (preset) {
+        const BiniDocument state = BiniDocument::parse(plugin.get_chunk(), "the plug-in's state");
+        const std::optional<std::u16string> path = remembered_path(*m_options.m_load_preset);
+        if (!path) {
+            p_tell("warning", "the preset's path is not UTF-8; the plug-in keeps its current "
+                              "preset name");
+        }
+        plugin.set_chunk(
+            PresetTransfer::chunk_for_preset(*preset, state, path, *m_options.m_load_preset));
     }
     for (const ParameterSetting& param : m_options.m_params) {
         plugin.set_parameter(param.m_index, param.m_value);
@@ -170,8 +199,17 @@ void Renderer::run() {
     plugin.suspend();
 
     writer.commit();
-    if (m_options.m_save_chunk) {
-        ByteFile::write(*m_options.m_save_chunk, plugin.get_chunk(), "chunk");
+    if (m_options.m_save_chunk || m_options.m_save_preset) {
+        const std::vector<std::uint8_t> state = plugin.get_chunk();
+        if (m_options.m_save_chunk) {
+            ByteFile::write(*m_options.m_save_chunk, state, "chunk");
+        }
+        if (m_options.m_save_preset) {
+            ByteFile::write(*m_options.m_save_preset,
+                            PresetTransfer::preset_from_chunk(
+                                BiniDocument::parse(state, "the plug-in's state")),
+                            "preset");
+        }
     }
     plugin.close();
 

@@ -3,6 +3,7 @@
 #include "tools/host/CommandLine.h"
 #include "tools/host/HostError.h"
 #include "tools/host/InfoCommand.h"
+#include "tools/host/PresetCommand.h"
 #include "tools/host/Renderer.h"
 
 #include <cstdio>
@@ -56,6 +57,9 @@ int run(const std::vector<std::string>& a_args) {
         return 0;
     case Command::gui:
         return fail(HostError::usage_exit_code, "the editor is not available in this build");
+    case Command::preset:
+        PresetCommand(*options.m_preset_file).run(stdout);
+        return 0;
     }
     return 0;
 }

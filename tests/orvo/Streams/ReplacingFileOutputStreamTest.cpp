@@ -1,0 +1,93 @@
+#include "orvo/Streams/ReplacingFileOutputStream.h"
+#include "orvo/Core/OperationFailedException.h"
+#include "tests/orvo/Streams/TemporaryDirectory.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <sys/stat.h>
+
+using namespace Orvo;
+
+namespace {
+
+void write_file(const std::string& a_path, const std::string& a_content) {
+    std::ofstream(a_path, std::ios::binary) << a_content;
+}
+
+std::string read_file(const std::string& a_path) {
+    std::ifstream file(a_path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+std::size_t entry_count(const std::string& a_folder) {
+    std::size_t count = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(a_folder))
+        ++count;
+    return count;
+}
+
+} // namespace
+
+TEST(ReplacingFileOutputStream, OldFileStaysUntilTheCommit) {
+    TemporaryDirectory folder;
+    write_file(folder.path("a.preset"), "old");
+    {
+        ReplacingFileOutputStream output(folder.wide("a.preset"));
+        output.write_all(3, "new");
+        output.flush();
+        EXPECT_EQ(read_file(folder.path("a.preset")), "old");
+        EXPECT_EQ(entry_count(folder.path()), 2u);
+        EXPECT_TRUE(output.get_temporary_path().starts_with(folder.path("a.preset.tmp")));
+        output.commit();
+        EXPECT_EQ(output.get_temporary_path(), "");
+    }
+    EXPECT_EQ(read_file(folder.path("a.preset")), "new");
+    EXPECT_EQ(entry_count(folder.path()), 1u);
+}
+
+TEST(ReplacingFileOutputStream, AbandonedStreamRemovesItsTemporaryFile) {
+    TemporaryDirectory folder;
+    write_file(folder.path("a.preset"), "old");
+    {
+        ReplacingFileOutputStream output(folder.wide("a.preset"));
+        output.write_all(5, "fresh");
+    }
+    EXPECT_EQ(read_file(folder.path("a.preset")), "old");
+    EXPECT_EQ(entry_count(folder.path()), 1u);
+    { ReplacingFileOutputStream output(folder.wide("new.preset")); }
+    EXPECT_FALSE(std::filesystem::exists(folder.path("new.preset")));
+}
+
+TEST(ReplacingFileOutputStream, ReplacedFileKeepsItsPermissions) {
+    TemporaryDirectory folder;
+    write_file(folder.path("a"), "old");
+    ASSERT_EQ(chmod(folder.path("a").c_str(), 0640), 0);
+    ReplacingFileOutputStream output(folder.wide("a"));
+    output.commit();
+    struct stat status;
+    ASSERT_EQ(stat(folder.path("a").c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0640u);
+    EXPECT_EQ(read_file(folder.path("a")), "");
+}
+
+TEST(ReplacingFileOutputStream, FailuresCarryTheSystemText) {
+    TemporaryDirectory folder;
+    try {
+        ReplacingFileOutputStream output(folder.wide("missing/a"));
+        FAIL() << "no exception";
+    } catch (const OperationFailedException& failure) {
+        EXPECT_EQ(failure.get_message(), u"No such file or directory");
+    }
+    // The target is a folder: the rename fails, the folder and its content stay.
+    std::filesystem::create_directory(folder.path("dir"));
+    write_file(folder.path("dir/inner"), "x");
+    ReplacingFileOutputStream output(folder.wide("dir"));
+    output.write_all(1, "y");
+    EXPECT_THROW(output.commit(), OperationFailedException);
+    EXPECT_EQ(read_file(folder.path("dir/inner")), "x");
+    EXPECT_EQ(entry_count(folder.path()), 1u);
+    EXPECT_THROW(output.commit(), OperationFailedException);
+}

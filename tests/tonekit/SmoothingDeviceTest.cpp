@@ -1,0 +1,202 @@
+// Smoothing as the device runs it: which changes glide, how the settings steer it, what the signal
+// path reads frame by frame, and that the audio side allocates nothing.
+
+#include "AllocationCounter.h"
+#include "SmoothingTestSupport.h"
+
+#include "tonekit/ParameterTypes/P_TypedChoice.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace TonekitTest;
+using Tonekit::FloatParameter;
+
+namespace {
+
+class SmoothingDevice : public ::testing::Test {
+protected:
+    void SetUp() override {
+        device.initialize();
+        device.setSampleRate(48000.0f);
+    }
+    void blocks(int a_count) {
+        for (int i = 0; i < a_count; ++i)
+            host.run(device, 16);
+    }
+    void set_smoothing(std::uint32_t a_option) {
+        device.settings().m_smoothing->set_option(a_option);
+    }
+    FloatParameter* line() { return device.parameter(GlideDevice::Kind_LINEAR_N); }
+    const float* line_lanes() { return device.block(GlideDevice::Kind_LINEAR_N).m_lanes; }
+    bool all_lanes_are(float a_value) {
+        const float* lanes = line_lanes();
+        return std::all_of(lanes, lanes + 16, [&](float a_lane) { return a_lane == a_value; });
+    }
+
+    static constexpr std::uint32_t option_all = 1, option_gui = 2, option_host = 3, option_none = 4;
+    TemporaryFolder folder;
+    GlideDevice device{folder.path()};
+    HostBlocks host{1024};
+};
+
+} // namespace
+
+TEST_F(SmoothingDevice, AnEditorChangeGlidesFrameByFrameAcrossHostBlocksOfAnySize) {
+    device.m_seen.clear();
+    line()->set_normalized_value(0.6f); // 30 of 50: 1440 frames at 50 / 2400 per frame
+    // Host blocks that never line up with the control blocks.
+    unsigned frames = 0;
+    for (unsigned size : {40u, 7u, 100u, 1u, 333u, 16u, 250u, 999u, 64u}) {
+        host.run(device, size);
+        frames += size;
+    }
+    ASSERT_EQ(device.m_seen.size(), frames);
+    const float per_frame = 50.0f / 2400.0f;
+    const float target = line()->get_internal_value();
+    for (unsigned f = 0; f < frames; ++f) {
+        const float expected = std::min(per_frame * float(f + 1), target);
+        ASSERT_NEAR(device.m_seen[f], expected, 1e-3f) << "frame " << f;
+    }
+    EXPECT_EQ(device.m_seen.back(), target);
+    EXPECT_EQ(device.active_smoothers(), 0u);
+}
+
+TEST_F(SmoothingDevice, WithGuiSmoothingHostAutomationJumpsAndStopsAGlide) {
+    set_smoothing(option_gui);
+    EXPECT_EQ(device.m_smoothing_reason_mask, Tonekit::ParameterSmoothingReason_GUI);
+    line()->set_normalized_value(1.0f);
+    blocks(30);
+    const float halfway = line_lanes()[15];
+    ASSERT_GT(halfway, 9.0f);
+    ASSERT_LT(halfway, 11.0f);
+
+    line()->set_normalized_value_from_host(0.5f);
+    blocks(1);
+    EXPECT_TRUE(all_lanes_are(25.0f)) << "the host's value at once";
+    EXPECT_EQ(device.active_smoothers(), 0u);
+    blocks(5);
+    EXPECT_TRUE(all_lanes_are(25.0f)) << "the old glide does not come back";
+
+    // The next editor change starts from where the host put the value.
+    line()->set_normalized_value(0.4f);
+    blocks(1);
+    EXPECT_NEAR(line_lanes()[0], 25.0f - 50.0f / 2400.0f, 1e-5f);
+}
+
+TEST_F(SmoothingDevice, WithHostSmoothingEditorChangesJump) {
+    set_smoothing(option_host);
+    line()->set_normalized_value(0.5f);
+    blocks(1);
+    EXPECT_TRUE(all_lanes_are(25.0f));
+    line()->set_normalized_value_from_host(1.0f);
+    blocks(1);
+    EXPECT_NEAR(line_lanes()[15], 25.0f + 16.0f * 50.0f / 2400.0f, 1e-5f);
+}
+
+TEST_F(SmoothingDevice, NoneRemovesEverySmootherAndAllBringsThemBack) {
+    line()->set_normalized_value(1.0f);
+    blocks(3);
+    ASSERT_EQ(device.active_smoothers(), 1u);
+    set_smoothing(option_none);
+    EXPECT_EQ(device.active_smoothers(), 0u);
+    EXPECT_TRUE(all_lanes_are(50.0f)) << "a glide in progress is finished, not frozen";
+    for (FloatParameter* p : device.m_parameters)
+        EXPECT_FALSE(p->m_smoother);
+    line()->set_normalized_value(0.0f);
+    blocks(1);
+    EXPECT_TRUE(all_lanes_are(0.0f));
+
+    set_smoothing(option_all);
+    for (FloatParameter* p : device.m_parameters)
+        ASSERT_TRUE(p->m_smoother);
+    line()->set_normalized_value(1.0f);
+    blocks(1);
+    EXPECT_NEAR(line_lanes()[0], 50.0f / 2400.0f, 1e-6f) << "glides again, from 0";
+}
+
+TEST_F(SmoothingDevice, TheSmoothnessSettingsSetTheRateAtEverySampleRate) {
+    Tonekit::FloatParameter* smoothness = device.settings().m_smoothness;
+    // Exponential 1..10000 ms: the middle is 100 ms.
+    smoothness->set_normalized_value(0.5f);
+    EXPECT_FLOAT_EQ(device.m_smoothing_step, 1000.0f / (100.0f * 48000.0f));
+    line()->set_normalized_value(1.0f);
+    blocks(1);
+    EXPECT_NEAR(line_lanes()[15], 16.0f * 50.0f / 4800.0f, 1e-6f);
+
+    // The rate is re-converted with the sample rate and the smoothers follow at once.
+    device.setSampleRate(96000.0f);
+    EXPECT_FLOAT_EQ(device.m_smoothing_step, 1000.0f / (100.0f * 96000.0f));
+    EXPECT_TRUE(all_lanes_are(50.0f)) << "a rate change commits everything";
+    line()->set_normalized_value(0.0f);
+    blocks(1);
+    EXPECT_NEAR(line_lanes()[15], 50.0f - 16.0f * 50.0f / 9600.0f, 1e-5f);
+}
+
+TEST_F(SmoothingDevice, ResetFinishesEveryGlide) {
+    for (FloatParameter* p : device.m_parameters)
+        p->set_normalized_value(1.0f);
+    blocks(2);
+    ASSERT_EQ(device.active_smoothers(), 5u);
+    device.reset();
+    EXPECT_EQ(device.active_smoothers(), 0u);
+    EXPECT_TRUE(all_lanes_are(50.0f));
+    const LaneBlock& exponential = device.block(GlideDevice::Kind_EXPONENTIAL_N);
+    EXPECT_EQ(exponential.m_lanes[0],
+              device.parameter(GlideDevice::Kind_EXPONENTIAL_N)->get_internal_value());
+    EXPECT_EQ(device.block(GlideDevice::Kind_NORMALIZED).m_normalized[3], 1.0f);
+}
+
+TEST_F(SmoothingDevice, ALoadedValueIsTheStartOfTheNextGlide) {
+    line()->set_normalized_value(1.0f);
+    blocks(200);
+    // What a preset load does: store, then commit everything at once.
+    line()->m_normalized_value = 0.0f;
+    line()->denormalize();
+    {
+        std::lock_guard processing(device.processing_lock());
+        device.commit_all_parameters();
+    }
+    EXPECT_TRUE(all_lanes_are(0.0f));
+    line()->set_normalized_value(0.2f);
+    blocks(1);
+    EXPECT_NEAR(line_lanes()[0], 50.0f / 2400.0f, 1e-6f) << "not a jump back towards 50";
+}
+
+TEST_F(SmoothingDevice, ChangingThePrecisionSwitchesExponentialFunctionsAtOnce) {
+    FloatParameter* frequency = device.parameter(GlideDevice::Kind_EXPONENTIAL_N);
+    auto* precision = device.settings().m_parameter_precision;
+    EXPECT_GT(frequency->normalize_number(40000.0f), 1.0f) << "exact: unclamped";
+    precision->set_option(1); // "Approximate"
+    EXPECT_EQ(device.m_parameter_exponential_precision, Tonekit::ExponentialPrecision_APPROXIMATE);
+    EXPECT_EQ(frequency->normalize_number(40000.0f), 1.0f) << "approximate: clamped";
+    EXPECT_NEAR(frequency->normalize_number(632.456f), 0.5f, 1e-4f);
+    // The smoother still glides with the approximate conversion.
+    frequency->set_normalized_value(1.0f);
+    blocks(200);
+    EXPECT_EQ(device.block(GlideDevice::Kind_EXPONENTIAL_N).m_lanes[15],
+              frequency->get_internal_value());
+    precision->set_option(2);
+    EXPECT_GT(frequency->normalize_number(40000.0f), 1.0f);
+}
+
+TEST(SmoothingAllocation, AdvancingFiftyActiveSmoothersAllocatesNothing) {
+    TemporaryFolder folder;
+    GlideDevice device(folder.path(), 45);
+    device.initialize();
+    device.setSampleRate(48000.0f);
+    HostBlocks host(1024);
+    for (FloatParameter* p : device.m_parameters)
+        p->set_normalized_value(0.75f);
+    {
+        AllocationCounter counter;
+        host.run(device, 16);
+        EXPECT_EQ(device.active_smoothers(), 50u);
+        for (unsigned size : {16u, 5u, 1000u, 11u, 256u})
+            host.run(device, size);
+        EXPECT_EQ(counter.stop(), 0);
+    }
+    EXPECT_EQ(device.active_smoothers(), 50u) << "still gliding: the test measured the glide";
+}

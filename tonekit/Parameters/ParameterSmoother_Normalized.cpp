@@ -1,0 +1,36 @@
+#include "tonekit/Parameters/ParameterSmoother_Normalized.h"
+
+#include "orvo/Core/Assert.h"
+#include "tonekit/Devices/Device.h"
+#include "tonekit/ParameterTypes/FloatParameter.h"
+#include "tonekit/Parameters/SmoothingKernels.h"
+
+#include <cstdint>
+
+namespace Tonekit {
+
+ParameterSmoother_Normalized::ParameterSmoother_Normalized(Device* a_device,
+                                                           FloatParameter* a_parameter)
+    : ParameterSmoother(a_device, a_parameter, &a_parameter->m_normalized_value),
+      m_lanes(a_parameter->m_normalized_lanes) {
+    ORVO_ASSERT(m_lanes && reinterpret_cast<std::uintptr_t>(m_lanes) % 16 == 0);
+}
+
+void ParameterSmoother_Normalized::process(unsigned a_frames) noexcept {
+    SmoothingKernels::linear_ramp(m_coefficients, m_current_value, m_target, m_lanes);
+    m_current_value = m_lanes[a_frames - 1];
+    // Lane 0 is the last lane to arrive; see ParameterSmoother_InternalLinearN.
+    m_finished = m_lanes[0] == m_target;
+}
+
+void ParameterSmoother_Normalized::update_coefficients() {
+    // The normalized span is 1.
+    SmoothingKernels::linear_coefficients(m_device->m_smoothing_step, m_coefficients);
+}
+
+void ParameterSmoother_Normalized::jump() {
+    take_target();
+    m_current_value = m_target;
+}
+
+} // namespace Tonekit
