@@ -36,6 +36,9 @@ public:
     virtual void process_stage_1(unsigned a_frames) noexcept;
     virtual void process_stage_3(unsigned a_frames) noexcept;
     virtual void run_restart_handlers() noexcept;
+    // A note-on matched the retrigger key definitions whose bits are set in a_matched (bit k for
+    // definition k): every retriggerable modulator listening to "Any" or to one of them restarts.
+    virtual void retrigger_notes(unsigned a_matched) noexcept { (void)a_matched; }
     // Fills the kernel tables that the modulators' processing uses.
     virtual void fill_kernel_tables() {}
     // [ui-thread, structural locks held] The device's modulation exponential precision changed:
