@@ -3,17 +3,18 @@
 // a time. Every kernel computes all 16 lanes; lanes past a chunk's frame count are ignored by the
 // caller. Each SSE kernel has a plain scalar twin with the same results, used by the tests.
 
-#include "tonekit/Modulation/Modulatee.h"
 #include "tonekit/Modulation/ModificationType.h"
+#include "tonekit/Modulation/Modulatee.h"
 #include "tonekit/ParameterTypes/ConversionType.h"
 
 namespace Tonekit::ModulationKernels {
 
 inline constexpr unsigned block_size = 16;
 
-// --- placement ------------------------------------------------------------------------------------
-// a_value: the target's normalized value so far (P); a_range: the entry's Range (G); a_amount: the
-// modulator's Amount (S); a_signal: the chosen signal form (K). a_result may be a_value.
+// --- placement
+// ------------------------------------------------------------------------------------ a_value: the
+// target's normalized value so far (P); a_range: the entry's Range (G); a_amount: the modulator's
+// Amount (S); a_signal: the chosen signal form (K). a_result may be a_value.
 using Placement = void (*)(const float* a_value, const float* a_range, const float* a_amount,
                            const float* a_signal, float* a_result) noexcept;
 Placement placement(ModificationType a_type) noexcept;
@@ -29,7 +30,8 @@ struct PlacementBounds {
 };
 PlacementBounds placement_bounds(ModificationType a_type) noexcept;
 
-// --- signal forms ---------------------------------------------------------------------------------
+// --- signal forms
+// ---------------------------------------------------------------------------------
 enum SignalForm : unsigned {
     SignalForm_UPWARD = 0,   // x
     SignalForm_DOWNWARD = 1, // 1 - x
@@ -40,9 +42,10 @@ enum SignalForm : unsigned {
 void signal_forms(const float* a_output, float (*a_forms)[block_size]) noexcept;
 void signal_forms_scalar(const float* a_output, float (*a_forms)[block_size]) noexcept;
 
-// --- smoothing of a lane's raw signal -------------------------------------------------------------
-// Slew limiting: out[0] = raw[0] limited to a_last +- step[0], out[i] = raw[i] limited to
-// out[i-1] +- step[i]. Sequential by nature; one form only.
+// --- smoothing of a lane's raw signal
+// ------------------------------------------------------------- Slew limiting: out[0] = raw[0]
+// limited to a_last +- step[0], out[i] = raw[i] limited to out[i-1] +- step[i]. Sequential by
+// nature; one form only.
 void slew_limit(const float* a_raw, const float* a_step, float a_last, float* a_out,
                 unsigned a_frames) noexcept;
 // Restart crossfade: out[i] = raw[i] w[i] + (1 - w[i]) a_held, the weight rising by step[i] each
