@@ -168,6 +168,23 @@ void Device::register_sample_rate_dependent(Parameter* a_parameter) {
         m_sample_rate_dependent.push_back(a_parameter);
 }
 
+void Device::unregister_parameter(Parameter* a_parameter) {
+    const auto position = std::find(m_all_parameters.begin(), m_all_parameters.end(), a_parameter);
+    if (position != m_all_parameters.end()) {
+        for (auto later = m_all_parameters.erase(position); later != m_all_parameters.end();
+             ++later)
+            --(*later)->m_device_index;
+    }
+    a_parameter->m_device_index = -1;
+    m_sample_rate_dependent.erase(
+        std::remove(m_sample_rate_dependent.begin(), m_sample_rate_dependent.end(), a_parameter),
+        m_sample_rate_dependent.end());
+    if (m_changes)
+        m_changes->remove(a_parameter);
+    if (a_parameter->m_smoother && a_parameter->m_smoother->m_enlisted && m_smoothers)
+        m_smoothers->list_remove(a_parameter->m_smoother.get());
+}
+
 void Device::queue_change(Parameter* a_parameter, unsigned a_reason) {
     if (m_changes)
         m_changes->queue_change(a_parameter, a_reason);
@@ -259,9 +276,10 @@ void Device::process(const ProcessRequest& a_request) noexcept {
         }
         if (m_reset_happened) {
             m_reset_happened = false;
-            m_modulation->run_restart_handlers();
+            m_modulation->request_restart();
             on_first_block_after_reset();
         }
+        m_modulation->honour_restart_request();
         m_midi_ring.drain([this](std::uint32_t a_word) { handle_midi(a_word); });
 
         InputPair inputs;

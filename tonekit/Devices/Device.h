@@ -72,6 +72,10 @@ public:
     void register_parameter(Parameter* a_parameter);
     // Every parameter whose conversion uses the sample rate registers here.
     void register_sample_rate_dependent(Parameter* a_parameter);
+    // [ui-thread, structural locks held] A parameter that is about to be deleted (one of a
+    // removed modulator's) leaves every list of the device: all parameters, sample-rate
+    // dependents, pending changes and active smoothers.
+    void unregister_parameter(Parameter* a_parameter);
 
     Lock& processing_lock() noexcept { return m_processing_lock; }
     Lock& parameter_lock() noexcept { return m_parameter_lock; }

@@ -101,3 +101,15 @@ void DeviceProgram::assign(unsigned a_slot_number, Parameter* a_parameter) {
 }
 
 } // namespace Tonekit
+
+namespace Tonekit {
+
+void DeviceProgram::detach_all(const ParameterOwner* a_owner) {
+    for (unsigned slot = 0; slot < m_slot_count; ++slot) {
+        const Parameter* assigned = m_slot_records[slot].m_assigned;
+        if (assigned && assigned->get_owner() == a_owner)
+            assign(slot, nullptr);
+    }
+}
+
+} // namespace Tonekit

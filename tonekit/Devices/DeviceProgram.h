@@ -43,6 +43,8 @@ public:
     // Attaches a_parameter to slot a_slot_number, or detaches with null. Only parameters of
     // modulators and their entries can be attached; anything else is ignored.
     void assign(unsigned a_slot_number, Parameter* a_parameter);
+    // Detaches every assigned parameter that a_owner owns (a modulator or entry going away).
+    void detach_all(const ParameterOwner* a_owner);
     unsigned get_slot_count() const noexcept { return m_slot_count; }
     const SlotRecord& get_slot_record(unsigned a_slot_number) const {
         return m_slot_records.get(a_slot_number);

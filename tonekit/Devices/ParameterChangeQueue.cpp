@@ -20,6 +20,26 @@ void ParameterChangeQueue::queue_change(Parameter* a_parameter, unsigned a_reaso
     list.m_last = &link;
 }
 
+void ParameterChangeQueue::remove(Parameter* a_parameter) {
+    std::lock_guard lock(m_lock);
+    for (List& list : m_lists) {
+        ParameterChangeLink* previous = nullptr;
+        for (ParameterChangeLink* link = list.m_first; link;) {
+            ParameterChangeLink* next = link->m_next;
+            if (link->m_parameter == a_parameter) {
+                (previous ? previous->m_next : list.m_first) = next;
+                if (list.m_last == link)
+                    list.m_last = previous;
+                link->m_next = nullptr;
+                link->m_enlisted = false;
+            } else {
+                previous = link;
+            }
+            link = next;
+        }
+    }
+}
+
 bool ParameterChangeQueue::try_flip() noexcept {
     std::unique_lock lock(m_lock, std::try_to_lock);
     if (!lock.owns_lock())

@@ -32,6 +32,8 @@ public:
         p_drain(m_lists[m_current ^ 1u], m_current ^ 1u, a_handler);
         p_drain(m_lists[m_current], m_current, a_handler);
     }
+    // [ui-thread, processing lock held] Takes a parameter that is going away out of both lists.
+    void remove(Parameter* a_parameter);
     void clear_index() {
         std::lock_guard lock(m_lock);
         m_current = 0;

@@ -42,6 +42,9 @@ public:
     // Both assert "parameter".
     std::uint32_t get_id();
     ParameterOwner* get_owner();
+
+    // Only a target whose processing side reads 16 lanes per frame can carry a modulated value.
+    bool m_accepts_modulation = false;
 };
 
 } // namespace Tonekit

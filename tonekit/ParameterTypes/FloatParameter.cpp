@@ -84,6 +84,7 @@ void FloatParameter::bind_lanes(float* a_lanes, unsigned a_vector_size) {
     ORVO_ASSERT(a_vector_size == 1 || a_vector_size == lane_count);
     m_lanes = a_lanes;
     m_vector_size = a_vector_size;
+    m_accepts_modulation = a_lanes && a_vector_size == lane_count;
 }
 
 void FloatParameter::bind_internal_lanes(float* a_lanes) {
@@ -91,6 +92,8 @@ void FloatParameter::bind_internal_lanes(float* a_lanes) {
     m_normalized_lanes = m_block.m_work_areas[normalized_work_area];
     m_host_visible = false;
     m_persistent = false;
+    // The system's own values: nobody routes a modulator to them.
+    m_accepts_modulation = false;
 }
 
 // --- definition ----------------------------------------------------------------------------------
@@ -359,6 +362,18 @@ void FloatParameter::format_value_at(float a_position, Orvo::WString& a_text) {
                              ? m_interval_start * std::pow(double(m_ratio), double(a_position))
                              : double(m_range) * a_position + m_interval_start;
     a_text = Orvo::format_message(u"@1 @2", {general_number_text(value), p_unit_short_name()});
+}
+
+unsigned FloatParameter::get_out_of_range() const {
+    const auto* variation = dynamic_cast<const FloatParameterVariation*>(get_current_variation());
+    return variation ? variation->m_out_of_range : 1u;
+}
+
+void FloatParameter::set_modulated(bool a_modulated) {
+    // A modulated parameter's lanes carry what the modulation computes from its normalized value;
+    // the parameter then smooths and commits that normalized value instead.
+    m_smoothing_normalized = a_modulated && m_accepts_modulation;
+    modulation_changed();
 }
 
 void FloatParameter::modulation_changed() {

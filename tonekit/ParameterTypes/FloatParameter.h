@@ -75,6 +75,12 @@ public:
     void format_value_at(float a_position, Orvo::WString& a_text) override;
     void modulation_changed() override;
 
+    // [ui-thread, structural locks held] The routing made the parameter a modulation target
+    // (or no longer one): switches between internal and normalized smoothing and re-commits.
+    void set_modulated(bool a_modulated);
+    // What a modulated value outside 0..1 becomes: 0 passes, 1 clamps, 2 wraps.
+    unsigned get_out_of_range() const;
+
     ConversionType m_conversion_type = ConversionType_IDENTITY;
     float m_default_value = 0.0f;
     unsigned m_exponential = 0;

@@ -1,0 +1,343 @@
+// Modulators routed to parameters: what reaches the target's lanes, the chain of several entries,
+// the order rule, limits, removal, restarts and the host's view of assigned slots.
+
+#include "ModulationTestDevice.h"
+
+#include "tonekit/Devices/DeviceProgram.h"
+#include "tonekit/Devices/ParameterIterator.h"
+#include "tonekit/Devices/ParameterIteratorListener.h"
+#include "tonekit/Modulation/CombinatorModulator.h"
+#include "tonekit/Modulation/ModifyingModulatorEntry.h"
+#include "tonekit/Modulation/ModulationExceptions.h"
+#include "tonekit/Modulation/ModulationPath.h"
+#include "tonekit/Modulation/ModulationRoute.h"
+#include "tonekit/Modulation/TestModulator.h"
+#include "tonekit/Modulation/XyModulator.h"
+#include "tonekit/ParameterTypes/P_Boolean.h"
+#include "tonekit/ParameterTypes/Parameter_String.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace Tonekit;
+using TonekitTest::failure_of;
+using TonekitTest::ModulationTestDevice;
+
+namespace {
+
+class Routing : public ::testing::Test {
+protected:
+    void SetUp() override { device.initialize(); }
+
+    XyModulator* add_xy(ProcessingStage a_stage = ProcessingStage_PRE_NOTE,
+                        unsigned a_position = ~0u) {
+        return static_cast<XyModulator*>(
+            device.modulation().add_modulator(XyModulator::type_code, a_stage, a_position));
+    }
+    // An entry of a_modulator aimed at a_target with a location and range.
+    ModulatorEntry* route(Modulator* a_modulator, Parameter* a_target, std::uint32_t a_location = 1,
+                          float a_range = 0.5f) {
+        ModulatorEntry* entry = device.modulation().add_entry(a_modulator);
+        static_cast<Parameter_Modulatee*>(entry->find_parameter(ModulatorEntry::id_modulatee))
+            ->set_value(a_target->get_modulatee());
+        static_cast<P_GenericChoice*>(entry->find_parameter(ModifyingModulatorEntry::id_location))
+            ->set_option(a_location);
+        entry->find_parameter(ModifyingModulatorEntry::id_range)->set_normalized_value(a_range);
+        return entry;
+    }
+    static Modulatee* target_of(ModulatorEntry* a_entry) { return a_entry->get_chosen_target(); }
+
+    TonekitTest::TemporaryFolder folder;
+    ModulationTestDevice device{folder.path()};
+};
+
+} // namespace
+
+TEST_F(Routing, AnXyEntryPlacesItsSignalOnTheTargetsLanes) {
+    XyModulator* xy = add_xy();
+    route(xy, device.m_depth, 1, 0.5f); // Above: P + G S K
+    xy->get_x()->set_normalized_value(0.75f);
+    device.settle();
+    EXPECT_TRUE(device.m_depth->m_smoothing_normalized);
+    device.run();
+    for (float lane : device.m_depth_lanes)
+        EXPECT_FLOAT_EQ(lane, 0.25f + 0.5f * 0.75f);
+    EXPECT_EQ(device.m_depth->get_value(), 0.25f) << "the stored value is left alone";
+
+    // Linear mapping: "Time" 10 ms of 0..50 is 0.2; Below with range 1 and Y = 0.25 gives
+    // 0.2 - 1 x (1 - 0.25) < 0, clamped to the bottom: 0 frames.
+    ModulatorEntry* below = route(xy, device.m_time, 9, 1.0f);
+    static_cast<P_GenericChoice*>(below->find_parameter(XyModulatorEntry::id_axis))->set_option(2);
+    xy->get_y()->set_normalized_value(0.25f);
+    device.settle();
+    device.run();
+    EXPECT_FLOAT_EQ(device.m_time_lanes[7], 0.0f);
+    xy->get_y()->set_normalized_value(1.0f); // downward form 0: the value itself
+    device.settle();
+    device.run();
+    EXPECT_NEAR(device.m_time_lanes[7], 10.0f * device.get_sample_rate() / 1000.0f, 1e-3f);
+}
+
+TEST_F(Routing, EntriesOfSeveralModulatorsChainInProcessingOrder) {
+    XyModulator* second = add_xy(ProcessingStage_POST_NOTE);
+    XyModulator* first = add_xy(ProcessingStage_PRE_NOTE);
+    route(second, device.m_depth, 6, 1.0f); // Around (clip): min(max(P + G S (x - 0.5), 0), 1)
+    route(first, device.m_depth, 1, 0.5f);  // Above, runs first
+    first->get_x()->set_normalized_value(0.5f);
+    second->get_x()->set_normalized_value(1.0f);
+    device.settle();
+    device.run();
+    const float after_first = 0.25f + 0.5f * 0.5f;
+    EXPECT_FLOAT_EQ(device.m_depth_lanes[0], std::min(after_first + 0.5f, 1.0f));
+    const ModulationRoute* chain = device.modulation().find_route(device.m_depth);
+    ASSERT_NE(chain, nullptr);
+    ASSERT_EQ(chain->m_entries.size(), 2u);
+    EXPECT_EQ(chain->m_entries[0]->m_modulator, first);
+
+    // A disabled entry passes its input on.
+    static_cast<P_Boolean*>(first->get_entry(0)->find_parameter(ModulatorEntry::id_enabled))
+        ->set_value(false);
+    device.settle();
+    device.run();
+    EXPECT_FLOAT_EQ(device.m_depth_lanes[0], 0.25f + 0.5f);
+}
+
+TEST_F(Routing, RemovingTheLastEntryGivesTheTargetItsOwnValueBack) {
+    XyModulator* xy = add_xy();
+    ModulatorEntry* entry = route(xy, device.m_depth, 1, 1.0f);
+    device.settle();
+    device.run();
+    EXPECT_FLOAT_EQ(device.m_depth_lanes[3], 0.75f);
+    device.modulation().remove_entry(entry);
+    EXPECT_FALSE(device.m_depth->m_smoothing_normalized);
+    EXPECT_EQ(device.modulation().find_route(device.m_depth), nullptr);
+    device.run();
+    EXPECT_FLOAT_EQ(device.m_depth_lanes[3], 0.25f);
+}
+
+TEST_F(Routing, ACombinatorForwardsWhatEarlierModulatorsMadeOfItsX) {
+    XyModulator* xy = add_xy();
+    auto* combinator = static_cast<CombinatorModulator*>(device.modulation().add_modulator(
+        CombinatorModulator::type_code, ProcessingStage_PRE_NOTE, ~0u));
+    route(combinator, device.m_depth, 1, 1.0f);
+    device.settle();
+    device.run();
+    EXPECT_FLOAT_EQ(device.m_depth_lanes[0], 0.25f + 0.5f) << "an untouched X is 0.5";
+
+    route(xy, combinator->get_x(), 1, 0.125f);
+    xy->get_x()->set_normalized_value(1.0f);
+    device.settle();
+    device.run();
+    EXPECT_FLOAT_EQ(device.m_depth_lanes[0], 0.25f + (0.5f + 0.125f));
+}
+
+TEST_F(Routing, OnlyTargetsWithSixteenLanesAcceptModulation) {
+    XyModulator* xy = add_xy();
+    ModulatorEntry* entry = device.modulation().add_entry(xy);
+    auto* modulatee =
+        static_cast<Parameter_Modulatee*>(entry->find_parameter(ModulatorEntry::id_modulatee));
+    EXPECT_EQ(failure_of([&] { modulatee->set_value(device.m_mono); }).get_message(),
+              u"Assigned parameter cannot be modulated.");
+    EXPECT_EQ(modulatee->get_value(), nullptr);
+}
+
+TEST_F(Routing, AMoveRemovesEntriesThatWouldRunBeforeTheirTarget) {
+    XyModulator* m1 = add_xy();
+    XyModulator* m2 = add_xy();
+    XyModulator* m3 = add_xy();
+    ModulatorEntry* kept = route(m1, device.m_depth);
+    route(m2, m3->get_x()); // valid: modulator 3 runs later
+    route(m1, m2->find_parameter(ModifyingModulator::id_amount));
+    ASSERT_EQ(m2->get_entry_count(), 1u);
+
+    // Modulator 3 moves before modulator 2: the entry of 2 aimed at 3 breaks the order.
+    device.modulation().move_modulator(m3, ProcessingStage_PRE_NOTE, 1);
+    EXPECT_EQ(m3->m_global_index, 1u);
+    EXPECT_EQ(m2->get_entry_count(), 0u);
+    EXPECT_EQ(m1->get_entry_count(), 2u) << "entries aimed at later modulators stay";
+    EXPECT_EQ(target_of(m1->get_entry(0)), target_of(kept));
+
+    // In-note modulators may aim only at in-note modulators' parameters.
+    ModulatorEntry* in_note = route(m3, m2->get_x());
+    EXPECT_NE(in_note, nullptr);
+    device.modulation().move_modulator(m3, ProcessingStage_IN_NOTE, 0);
+    EXPECT_EQ(m3->get_entry_count(), 0u);
+    EXPECT_EQ(m3->get_lane_count(), 16u);
+}
+
+TEST_F(Routing, RemovingAModulatorTakesTheEntriesAimedAtItAndItsSlots) {
+    XyModulator* first = add_xy();
+    XyModulator* second = add_xy();
+    ModulatorEntry* to_range = route(second, device.m_depth);
+    route(first, to_range->find_parameter(ModifyingModulatorEntry::id_range));
+    route(first, second->get_x());
+    route(first, device.m_time);
+    DeviceProgram& program = *device.get_program();
+    Parameter* slot = program.host_parameter(1);
+    program.assign(1, second->get_y());
+    ASSERT_EQ(program.host_parameter(1), second->get_y());
+
+    device.modulation().remove_modulator(second);
+    EXPECT_EQ(device.modulation().get_modulator_count(), 1u);
+    ASSERT_EQ(first->get_entry_count(), 1u);
+    EXPECT_EQ(target_of(first->get_entry(0)), device.m_time->get_modulatee());
+    EXPECT_EQ(program.host_parameter(1), slot);
+    EXPECT_FALSE(device.m_depth->m_smoothing_normalized);
+    for (Parameter* parameter : device.get_all_parameters())
+        EXPECT_EQ(ModulationManager::owning_modulator(*parameter) == second, false);
+    device.run(); // nothing left points at the removed modulator
+}
+
+TEST_F(Routing, LimitsRefuseBeforeCreatingAnything) {
+    device.config().m_modulator_limit = 2;
+    device.config().m_entry_limit = 1;
+    XyModulator* xy = add_xy();
+    add_xy();
+    EXPECT_EQ(failure_of([&] { add_xy(); }).get_message(), u"Too many modulators.");
+    EXPECT_EQ(device.modulation().get_modulator_count(), 2u);
+    const std::size_t parameters = device.get_all_parameters().size();
+    device.modulation().add_entry(xy);
+    const std::size_t with_entry = device.get_all_parameters().size();
+    EXPECT_THROW(device.modulation().add_entry(xy), ModulationExceptions::TooManyEntries);
+    EXPECT_EQ(xy->get_entry_count(), 1u);
+    EXPECT_GT(with_entry, parameters);
+    EXPECT_EQ(device.get_all_parameters().size(), with_entry);
+    EXPECT_EQ(failure_of([&] {
+                  device.modulation().add_modulator(3, ProcessingStage_PRE_NOTE, 0);
+              }).get_message(),
+              u"Too many modulators.");
+}
+
+TEST_F(Routing, UnknownKindsAndTheTestModulatorsPanel) {
+    for (unsigned code : {0u, 2u, 3u, 4u, 5u, 8u})
+        EXPECT_EQ(failure_of([&] {
+                      device.modulation().add_modulator(code, ProcessingStage_PRE_NOTE, 0);
+                  }).get_message(),
+                  u"Invalid modulator type.")
+            << code;
+    Modulator* test =
+        device.modulation().add_modulator(TestModulator::type_code, ProcessingStage_PRE_NOTE, 0);
+    EXPECT_EQ(failure_of([&] { test->create_gui(); }).get_message(), u"No gui.");
+}
+
+TEST_F(Routing, AnAssignedModulatorParameterIsWhatTheHostAutomates) {
+    XyModulator* xy = add_xy();
+    route(xy, device.m_depth, 1, 1.0f);
+    DeviceProgram& program = *device.get_program();
+    program.assign(0, xy->get_x());
+    Parameter* automated = program.host_parameter(0);
+    ASSERT_EQ(automated, xy->get_x());
+    automated->set_normalized_value_from_host(0.5f);
+    // The host's change goes through the pending list and a smoother; let it arrive.
+    for (int block = 0; block < 400; ++block)
+        device.run();
+    EXPECT_FLOAT_EQ(xy->get_x()->get_value(), 0.5f);
+    EXPECT_FLOAT_EQ(device.m_depth_lanes[0], 0.25f + 0.5f);
+}
+
+namespace {
+
+// Counts the routines the manager runs.
+class CountingModulator : public Modulator {
+public:
+    explicit CountingModulator(Device* a_device, int a_key)
+        : Modulator(a_device, TestModulator::type_code), m_key(a_key) {}
+    Modulator* create_same_kind() const override { return new CountingModulator(m_device, m_key); }
+    ModulatorEntry* create_entry() override { return nullptr; }
+    void process(unsigned, bool) noexcept override {}
+    void restart() noexcept override { ++m_restarts; }
+    void retrigger() noexcept override { ++m_retriggers; }
+    int get_retrigger_key() const noexcept override { return m_key; }
+
+    int m_key;
+    int m_restarts = 0;
+    int m_retriggers = 0;
+};
+
+} // namespace
+
+TEST_F(Routing, RestartsAndRetriggersReachTheModulators) {
+    CountingModulator model(&device, 2);
+    auto* counting = static_cast<CountingModulator*>(
+        device.modulation().add_same_kind(model, ProcessingStage_PRE_NOTE, 0));
+    device.modulation().add_modulator(TestModulator::type_code, ProcessingStage_POST_NOTE, 0);
+    device.run();
+    EXPECT_EQ(counting->m_restarts, 1) << "a structural change asks for a restart";
+    device.modulation().request_restart();
+    device.run();
+    device.run();
+    EXPECT_EQ(counting->m_restarts, 2);
+
+    device.modulation().retrigger_notes(1u << 2);
+    device.modulation().retrigger_notes(1u << 1);
+    EXPECT_EQ(counting->m_retriggers, 1);
+    counting->m_key = Modulator::retrigger_key_any;
+    device.modulation().retrigger_notes(1u << 5);
+    EXPECT_EQ(counting->m_retriggers, 2);
+    counting->m_key = Modulator::retrigger_key_none;
+    device.modulation().retrigger_notes(~0u);
+    EXPECT_EQ(counting->m_retriggers, 2);
+}
+
+TEST_F(Routing, PathTextsAndTheModulateesText) {
+    XyModulator* xy = add_xy();
+    static_cast<Parameter_String*>(xy->find_parameter(Modulator::id_name))->set_value(u"Pad");
+    add_xy();
+    ModulatorEntry* entry = route(xy, device.m_depth);
+    ModulatorEntry* second = route(xy, xy->get_x());
+    EXPECT_EQ(xy->get_title(), u"1:XY Pad");
+    EXPECT_EQ(parameter_path_text(*entry->find_parameter(ModifyingModulatorEntry::id_range)),
+              u"Pad/E1/Range");
+    EXPECT_EQ(parameter_path_text(*xy->get_x()), u"Pad/X");
+    Orvo::WString text;
+    entry->find_parameter(ModulatorEntry::id_modulatee)->get_value_text(text);
+    EXPECT_EQ(text, u"Depth");
+    second->find_parameter(ModulatorEntry::id_modulatee)->get_value_text(text);
+    EXPECT_EQ(text, u"Pad/X");
+    Modulator* other = device.modulation().get_modulator(1);
+    device.modulation()
+        .add_entry(other)
+        ->find_parameter(ModulatorEntry::id_modulatee)
+        ->get_value_text(text);
+    EXPECT_EQ(text, u"<not selected>");
+}
+
+namespace {
+
+struct WalkRecorder : ParameterIteratorListener {
+    void before_modulators() override { m_calls += "M["; }
+    void before_modulator_group() override { m_calls += "m("; }
+    void after_modulator_group() override { m_calls += ")"; }
+    void before_entry_group() override { m_calls += "e("; }
+    void after_entry_group() override { m_calls += ")"; }
+    void after_modulator_entries() override { m_calls += "|"; }
+    void modulator_end() override { m_calls += "."; }
+    void after_modulators() override { m_calls += "]"; }
+    void parameter(Parameter& a_parameter) override {
+        m_calls += Orvo::to_utf8(Orvo::four_cc_text(a_parameter.get_id()).view());
+        m_calls += ",";
+    }
+    std::string m_calls;
+};
+
+} // namespace
+
+TEST_F(Routing, TheWalkVisitsModulatorsAndTheirEntries) {
+    XyModulator* first = add_xy();
+    add_xy();
+    device.modulation().add_entry(first);
+    WalkRecorder slots;
+    ParameterIterator(device, slots,
+                      ParameterIterator::Filter_OFFERED_FOR_SLOT_ASSIGNMENT |
+                          ParameterIterator::Filter_AUTOMATABLE,
+                      ParameterIterator::Walk_MODULATORS, 1)
+        .run();
+    EXPECT_EQ(slots.m_calls, "M[m(Enab,Amnt,X   ,Y   ,SmLo,SmAm,)|.]");
+    WalkRecorder targets;
+    ParameterIterator(device, targets, ParameterIterator::Filter_MODULATABLE,
+                      ParameterIterator::Walk_MODULATORS)
+        .run();
+    EXPECT_EQ(targets.m_calls, "M[m(Amnt,X   ,Y   ,SmAm,)e(MoAm,)|.m(Amnt,X   ,Y   ,SmAm,)|.]");
+}

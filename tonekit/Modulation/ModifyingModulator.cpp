@@ -1,0 +1,124 @@
+#include "tonekit/Modulation/ModifyingModulator.h"
+
+#include "tonekit/Modulation/ModifyingModulatorEntry.h"
+#include "tonekit/Modulation/ModulationManager.h"
+#include "tonekit/ParameterTypes/FloatParameter.h"
+#include "tonekit/ParameterTypes/FloatParameterVariation.h"
+#include "tonekit/ParameterTypes/P_Boolean.h"
+#include "tonekit/Parameters/CommittableCallback.h"
+
+#include <cstring>
+
+namespace Tonekit {
+
+ModifyingModulator::ModifyingModulator(Device* a_device, unsigned a_type_code,
+                                       unsigned a_record_count)
+    : Modulator(a_device, a_type_code), m_records(a_record_count) {
+    m_amount = p_add_float(id_amount, u"Amount", m_amount_lanes);
+    FloatParameterVariation& amount = m_amount->set_units(Unit_NONE, Unit_NONE);
+    amount.m_external_interval_start = 0.0f;
+    amount.m_external_interval_end = 1.0f;
+    amount.m_external_default_value = 1.0f;
+    p_lanes_changed();
+}
+
+void ModifyingModulator::p_add_invert() {
+    m_invert = new P_Boolean(false);
+    m_invert->set_target(&m_invert_value);
+    m_invert->set_committable_callback(new CommittableMethodCallback<ModifyingModulator>(
+        this, &ModifyingModulator::p_reconfigure_entries));
+    p_add(m_invert, id_invert, u"Invert");
+}
+
+void ModifyingModulator::p_add_smoothing(bool a_offer_if_necessary, SmoothingLogic a_default) {
+    m_smoothing = new P_TypedChoice<SmoothingLogic>;
+    m_smoothing->begin_options();
+    m_smoothing->append_option(1, u"Off", SmoothingLogic_OFF);
+    if (a_offer_if_necessary)
+        m_smoothing->append_option(2, u"If necessary", SmoothingLogic_IF_NECESSARY);
+    m_smoothing->append_option(3, u"On", SmoothingLogic_ON);
+    m_smoothing->end_options();
+    m_smoothing->set_default_value(a_default);
+    m_smoothing->set_target(&m_smoothing_value);
+    m_smoothing_value = a_default;
+    p_add(m_smoothing, id_smoothing, u"Smoothing");
+
+    // The internal value is the step per sample that moves the whole 0..1 span in the time given.
+    m_smoothness = p_add_float(id_smoothness, u"Smoothness", m_smoothness_lanes);
+    FloatParameterVariation& smoothness =
+        m_smoothness->set_units(Unit_MILLISECONDS, Unit_INVERTED_FRAMES);
+    smoothness.m_external_interval_start = 1.0f;
+    smoothness.m_external_interval_end = 1000.0f;
+    smoothness.m_external_default_value = 5.0f;
+    smoothness.m_exponential = 1;
+}
+
+void ModifyingModulator::p_lanes_changed() {
+    const unsigned lanes = get_lane_count();
+    for (unsigned r = 0; r < m_records.size(); ++r) {
+        m_records[r].assign(lanes, LaneRecord{});
+        for (unsigned lane = 0; lane < lanes; ++lane)
+            initialize_lane_record(m_records[r][lane], r, lane);
+    }
+}
+
+void ModifyingModulator::initialize_lane_record(LaneRecord& a_record, unsigned, unsigned) {
+    a_record.m_raw = a_record.m_own_raw;
+}
+
+void ModifyingModulator::p_reconfigure_entries() {
+    for (const auto& entry : m_entries)
+        entry->configure();
+}
+
+void ModifyingModulator::restart() noexcept {
+    for (auto& lanes : m_records) {
+        for (LaneRecord& record : lanes) {
+            if (record.m_fresh)
+                continue;
+            record.m_held = record.m_last_output;
+            record.m_weight = 0.0f;
+            record.m_crossfading = true;
+        }
+    }
+}
+
+void ModifyingModulator::p_smooth(LaneRecord& a_record, unsigned a_frames) noexcept {
+    if (a_record.m_fresh) {
+        a_record.m_last_output = a_record.m_raw[0];
+        a_record.m_fresh = false;
+        a_record.m_crossfading = false;
+    }
+    const bool slew = m_smoothing_value == SmoothingLogic_ON ||
+                      (m_smoothing_value == SmoothingLogic_IF_NECESSARY && m_discontinuous);
+    if (slew) {
+        ModulationKernels::slew_limit(a_record.m_raw, m_smoothness_lanes, a_record.m_last_output,
+                                      a_record.m_output, a_frames);
+        // A restart met by slew limiting needs no crossfade of its own.
+        a_record.m_crossfading = false;
+    } else if (m_smoothing_value == SmoothingLogic_IF_NECESSARY && a_record.m_crossfading) {
+        a_record.m_crossfading =
+            ModulationKernels::crossfade(a_record.m_raw, m_smoothness_lanes, a_record.m_held,
+                                         a_record.m_weight, a_record.m_output, a_frames);
+    } else {
+        std::memcpy(a_record.m_output, a_record.m_raw, sizeof a_record.m_output);
+    }
+    a_record.m_last_output = a_record.m_output[a_frames - 1];
+    ModulationKernels::signal_forms(a_record.m_output, a_record.m_forms);
+}
+
+void ModifyingModulator::process(unsigned a_frames, bool a_start) noexcept {
+    p_write_raw(a_frames, a_start);
+    for (auto& lanes : m_records)
+        for (LaneRecord& record : lanes)
+            p_smooth(record, a_frames);
+    const unsigned lane_count = get_lane_count();
+    for (ModulatorEntry* entry : m_active_entries) {
+        auto* placing = static_cast<ModifyingModulatorEntry*>(entry);
+        for (unsigned lane = 0; lane < lane_count; ++lane)
+            placing->place(lane);
+        entry->finish();
+    }
+}
+
+} // namespace Tonekit
