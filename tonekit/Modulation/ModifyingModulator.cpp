@@ -7,6 +7,7 @@
 #include "tonekit/ParameterTypes/P_Boolean.h"
 #include "tonekit/Parameters/CommittableCallback.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace Tonekit {
@@ -71,16 +72,39 @@ void ModifyingModulator::p_reconfigure_entries() {
         entry->configure();
 }
 
-void ModifyingModulator::restart() noexcept {
-    for (auto& lanes : m_records) {
-        for (LaneRecord& record : lanes) {
-            if (record.m_fresh)
-                continue;
-            record.m_held = record.m_last_output;
-            record.m_weight = 0.0f;
-            record.m_crossfading = true;
-        }
+void ModifyingModulator::p_set_record_count(unsigned a_count) {
+    const auto kept = unsigned(std::min<std::size_t>(a_count, m_records.size()));
+    m_records.resize(a_count);
+    const unsigned lanes = get_lane_count();
+    for (unsigned r = kept; r < a_count; ++r) {
+        m_records[r].assign(lanes, LaneRecord{});
+        for (unsigned lane = 0; lane < lanes; ++lane)
+            initialize_lane_record(m_records[r][lane], r, lane);
     }
+}
+
+void ModifyingModulator::p_begin_crossfade(unsigned a_lane) noexcept {
+    for (auto& lanes : m_records) {
+        if (a_lane >= lanes.size())
+            continue;
+        LaneRecord& record = lanes[a_lane];
+        if (record.m_fresh)
+            continue;
+        record.m_held = record.m_last_output;
+        record.m_weight = 0.0f;
+        record.m_crossfading = true;
+    }
+}
+
+void ModifyingModulator::p_end_crossfades() noexcept {
+    for (auto& lanes : m_records)
+        for (LaneRecord& record : lanes)
+            record.m_crossfading = false;
+}
+
+void ModifyingModulator::restart() noexcept {
+    for (unsigned lane = 0; lane < get_lane_count(); ++lane)
+        p_begin_crossfade(lane);
 }
 
 void ModifyingModulator::p_smooth(LaneRecord& a_record, unsigned a_frames) noexcept {

@@ -74,6 +74,17 @@ protected:
         (void)a_frames;
         (void)a_start;
     }
+    // [ui-thread, processing lock held] Records that stay keep their state; new ones start
+    // fresh. Entries whose record is gone read record 0 once they are reconfigured.
+    void p_set_record_count(unsigned a_count);
+    LaneRecord& p_record(unsigned a_record, unsigned a_lane) noexcept {
+        return m_records[a_record][a_lane];
+    }
+    // [audio-thread] Lane a_lane of every record fades from its last output into the new signal
+    // (with "If necessary" smoothing; slew limiting needs no fade).
+    void p_begin_crossfade(unsigned a_lane) noexcept;
+    // [audio-thread] Every record and lane follows its raw signal at once.
+    void p_end_crossfades() noexcept;
     void p_add_invert();
     // "Smoothing" with Off and On, and If necessary when a_offer_if_necessary; plus "Smoothness".
     void p_add_smoothing(bool a_offer_if_necessary, SmoothingLogic a_default);

@@ -35,6 +35,7 @@ ModulationManager::ModulationManager(Device* a_device) : m_device(a_device) {}
 
 // The device is going away: its lists may be gone already, so nothing is unregistered.
 ModulationManager::~ModulationManager() {
+    m_destroying = true;
     m_routes.clear();
     for (Modulator* modulator : m_order)
         delete modulator;

@@ -117,6 +117,9 @@ public:
     void resume_updates();
     bool are_updates_suspended() const noexcept { return m_update_suspensions > 0; }
     bool is_up_to_date() const noexcept { return m_up_to_date; }
+    // True while the destructor deletes the modulators: the device is going away with it, so a
+    // modulator must not reach back into it.
+    bool is_being_destroyed() const noexcept { return m_destroying; }
 
     // --- queries ---------------------------------------------------------------------------------
     unsigned get_modulator_count() const noexcept { return unsigned(m_order.size()); }
@@ -184,6 +187,7 @@ private:
     bool m_start_pending[ProcessingStage_ENUM_SIZE] = {};
     std::uint64_t m_next_serial = 1;
     std::recursive_mutex m_modulation_lock;
+    bool m_destroying = false;
 };
 
 } // namespace Tonekit

@@ -1,6 +1,7 @@
 #include "tonekit/Modulation/ModulatorTypes.h"
 
 #include "tonekit/Modulation/CombinatorModulator.h"
+#include "tonekit/Modulation/LfoModulator.h"
 #include "tonekit/Modulation/TestModulator.h"
 #include "tonekit/Modulation/XyModulator.h"
 
@@ -14,6 +15,7 @@ Modulator* p_create(Device* a_device) {
 
 constexpr ModulatorType modulator_types[] = {
     {CombinatorModulator::type_code, p_create<CombinatorModulator>},
+    {LfoModulator::type_code, p_create<LfoModulator>},
     {TestModulator::type_code, p_create<TestModulator>},
     {XyModulator::type_code, p_create<XyModulator>},
 };

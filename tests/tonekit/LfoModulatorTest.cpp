@@ -1,0 +1,410 @@
+// The LFO through the device: cycle lengths in seconds and at the host's tempo, waveforms, phase
+// groups, song position, the restart rules and long-run phase accuracy. The test device runs at
+// 1000 Hz unless a test says otherwise, so frame n is n milliseconds.
+
+#include "AllocationCounter.h"
+#include "LfoTestDevice.h"
+
+#include "tonekit/Modulation/ModifyingModulator.h"
+#include "tonekit/ParameterTypes/P_Boolean.h"
+#include "tonekit/ParameterTypes/P_ReceivedMusicalTrigger.h"
+#include "tonekit/ParameterTypes/P_RetriggerReason.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace Tonekit;
+using TonekitTest::aim;
+using TonekitTest::choose;
+
+namespace {
+
+// Option identifiers of the LFO's choices.
+enum : std::uint32_t { pulse = 1, saw = 2, sine_hp = 3, sine_lp = 4, square = 5, triangle = 6 };
+enum : std::uint32_t { seconds = 1, tempo = 2, song_position = 3 };
+enum : std::uint32_t { smoothing_off = 1, smoothing_if_necessary = 2, smoothing_on = 3 };
+
+float sine_lp_of(double a_q) {
+    const double x = 2.0 * a_q - 1.0;
+    return float(0.5 + 2.0 * x * (std::fabs(x) - 1.0));
+}
+
+class Lfo : public ::testing::Test {
+protected:
+    void SetUp() override { device.initialize(); }
+
+    LfoModulator* add_lfo() {
+        return static_cast<LfoModulator*>(device.modulation().add_modulator(
+            LfoModulator::type_code, ProcessingStage_PRE_NOTE, ~0u));
+    }
+    // An LFO whose raw signal reaches "Dept" unchanged.
+    LfoModulator* plain_lfo(std::uint32_t a_waveform, std::uint32_t a_smoothing = smoothing_off) {
+        LfoModulator* lfo = add_lfo();
+        aim(device.modulation(), lfo, device.m_depth);
+        choose(lfo, LfoModulator::id_waveform, a_waveform);
+        choose(lfo, ModifyingModulator::id_smoothing, a_smoothing);
+        device.settle();
+        return lfo;
+    }
+    static void cycle(LfoModulator* a_lfo, int a_whole, int a_numerator, int a_denominator,
+                      std::uint32_t a_type = seconds, std::uint32_t a_modifier = 1) {
+        a_lfo->get_whole()->set_value(a_whole);
+        a_lfo->get_numerator()->set_value(a_numerator);
+        a_lfo->get_denominator()->set_value(a_denominator);
+        a_lfo->get_modifier()->set_option(a_modifier);
+        a_lfo->get_synchronization_type()->set_option(a_type);
+    }
+    static void set_typed(FloatParameter* a_parameter, float a_value) {
+        a_parameter->set_normalized_value(a_parameter->normalize_number(a_value));
+    }
+
+    TonekitTest::TemporaryFolder folder;
+    TonekitTest::LfoTestDevice device{folder.path()};
+};
+
+TEST_F(Lfo, ParametersCarryTheirIdentifiersRangesAndDefaults) {
+    LfoModulator* lfo = add_lfo();
+    EXPECT_EQ(lfo->get_type_name(), u"LFO");
+    EXPECT_EQ(lfo->m_type_code, 3u);
+
+    FloatParameter* factor = lfo->get_frequency_factor();
+    EXPECT_EQ(factor->m_display_name, u"Frequency factor");
+    EXPECT_FLOAT_EQ(factor->m_interval_start, 0.03125f);
+    EXPECT_FLOAT_EQ(factor->m_interval_end, 32.0f);
+    EXPECT_FLOAT_EQ(factor->get_value(), 1.0f);
+    EXPECT_NEAR(factor->get_normalized_value(), 0.5f, 1e-6f) << "exponential: 1 is the middle";
+    EXPECT_EQ(factor->to_string(), u"1.00");
+
+    for (FloatParameter* phase :
+         {lfo->get_phase(),
+          static_cast<LfoModulatorEntry*>(device.modulation().add_entry(lfo))->get_phase()}) {
+        ASSERT_EQ(phase->get_variations().size(), 1u);
+        EXPECT_EQ(phase->get_variations()[0]->m_id, 1u);
+        EXPECT_EQ(phase->get_variations()[0]->m_name, u"Default");
+        EXPECT_FLOAT_EQ(phase->m_interval_end, 1.0f);
+        EXPECT_FLOAT_EQ(phase->get_value(), 0.0f);
+    }
+    auto* entry = static_cast<LfoModulatorEntry*>(lfo->get_entry(0));
+    EXPECT_EQ(entry->get_phase()->m_id, 4u);
+    EXPECT_EQ(entry->get_phase()->to_string(), u"0.0000");
+    auto* start = static_cast<P_Boolean*>(entry->find_parameter(3));
+    ASSERT_NE(start, nullptr);
+    EXPECT_FALSE(start->get_value()) << "entries open no group unless asked to";
+
+    const struct {
+        P_Integer* m_parameter;
+        int m_start, m_end, m_default;
+    } integers[] = {{lfo->get_whole(), 0, 256, 0},
+                    {lfo->get_numerator(), 1, 256, 1},
+                    {lfo->get_denominator(), 1, 256, 1},
+                    {lfo->get_retrigger_key_parameter(), -2, 7, -1}};
+    for (const auto& integer : integers) {
+        EXPECT_EQ(integer.m_parameter->m_start, integer.m_start);
+        EXPECT_EQ(integer.m_parameter->m_end, integer.m_end);
+        EXPECT_EQ(integer.m_parameter->get_value(), integer.m_default);
+    }
+    EXPECT_EQ(lfo->get_retrigger_key_parameter()->to_string(), u"Any");
+    EXPECT_EQ(lfo->get_retrigger_key_parameter()->m_id, Orvo::four_cc("ReRe"));
+    EXPECT_EQ(lfo->get_retrigger_reason()->m_id, Orvo::four_cc("ReTr"));
+
+    // Waveform options: id, short label, label, kernel.
+    const struct {
+        std::uint32_t m_id;
+        const char16_t* m_name;
+        const char16_t* m_label;
+        LfoModulatorWaveform m_value;
+    } waveforms[] = {
+        {1, u"Pulse", u"Pulse", LfoModulatorWaveform_PULSE},
+        {2, u"Saw", u"Saw", LfoModulatorWaveform_SAW},
+        {3, u"Sine (hp)", u"Sine (high precision)", LfoModulatorWaveform_SINE_HIGH_PRECISION},
+        {4, u"Sine (lp)", u"Sine (low precision)", LfoModulatorWaveform_SINE_LOW_PRECISION},
+        {5, u"Square", u"Square", LfoModulatorWaveform_SQUARE},
+        {6, u"Triangle", u"Triangle", LfoModulatorWaveform_TRIANGLE},
+    };
+    const auto& options = lfo->get_waveform()->get_options();
+    ASSERT_EQ(options.size(), 6u);
+    for (unsigned i = 0; i < 6; ++i) {
+        const auto* option = static_cast<P_TypedChoice_Option<LfoModulatorWaveform>*>(options[i]);
+        EXPECT_EQ(option->m_id, waveforms[i].m_id);
+        EXPECT_EQ(option->m_name, waveforms[i].m_name);
+        EXPECT_EQ(option->m_label, waveforms[i].m_label);
+        EXPECT_EQ(option->m_value, waveforms[i].m_value);
+    }
+    EXPECT_EQ(lfo->get_waveform()->get_current_id(), 4u);
+    EXPECT_EQ(lfo->get_modifier()->get_current_id(), 1u);
+    EXPECT_EQ(lfo->get_synchronization_type()->get_current_id(), 1u);
+    EXPECT_FLOAT_EQ(lfo->get_pwm()->get_value(), 0.5f);
+
+    auto* smoothing = static_cast<P_GenericChoice*>(lfo->find_parameter(Orvo::four_cc("SmLo")));
+    ASSERT_EQ(smoothing->get_options().size(), 3u);
+    EXPECT_EQ(smoothing->get_current_id(), 2u) << "If necessary";
+    for (std::uint32_t id : {Orvo::four_cc("Amnt"), Orvo::four_cc("Invr"), Orvo::four_cc("SmAm"),
+                             Orvo::four_cc("Enab"), Orvo::four_cc("Name")})
+        EXPECT_NE(lfo->find_parameter(id), nullptr) << id;
+}
+
+TEST_F(Lfo, OneWholeSecondPlusOneOverOneTakesTwoSeconds) {
+    LfoModulator* lfo = plain_lfo(saw);
+    cycle(lfo, 1, 1, 1);
+    device.settle();
+    device.render(4001);
+    const auto& saw_out = device.m_depth_frames;
+    for (unsigned n = 0; n < saw_out.size(); n += 97)
+        EXPECT_NEAR(saw_out[n], (n % 2000) / 2000.0f, 1e-5f) << n;
+    EXPECT_NEAR(saw_out[1999], 0.9995f, 1e-5f) << "just below 1";
+    EXPECT_NEAR(saw_out[2000], 0.0f, 1e-5f) << "then 0";
+    EXPECT_NEAR(saw_out[4000], 0.0f, 1e-5f);
+}
+
+TEST_F(Lfo, ADottedQuarterAt120BeatsPerMinuteLasts750Milliseconds) {
+    LfoModulator* lfo = plain_lfo(saw);
+    cycle(lfo, 0, 1, 4, tempo, 2);
+    device.settle();
+    device.render(1500, 100, 120.0);
+    EXPECT_DOUBLE_EQ(lfo->get_synchronization().get_cycle_length(), 0.375);
+    EXPECT_NEAR(device.m_depth_frames[375], 0.5f, 1e-5f);
+    EXPECT_NEAR(device.m_depth_frames[749], 749.0f / 750.0f, 1e-5f);
+    EXPECT_NEAR(device.m_depth_frames[750], 0.0f, 1e-5f);
+    EXPECT_NEAR(device.m_depth_frames[1125], 0.5f, 1e-5f);
+}
+
+TEST_F(Lfo, WaveformsFollowTheirFormulasAndPulseWidthReachesBothEnds) {
+    LfoModulator* lfo = plain_lfo(pulse);
+    set_typed(lfo->get_pwm(), 0.0f);
+    device.settle();
+    device.render(1000);
+    for (float value : device.m_depth_frames)
+        ASSERT_EQ(value, 0.0f);
+    set_typed(lfo->get_pwm(), 1.0f);
+    device.settle();
+    device.clear_frames();
+    device.render(1000);
+    for (float value : device.m_depth_frames)
+        ASSERT_EQ(value, 1.0f);
+
+    // One cycle per second, so frame n is at q = n / 1000.
+    const struct {
+        std::uint32_t m_waveform;
+        float (*m_formula)(double q);
+    } shapes[] = {
+        {square, [](double q) { return q < 0.5 ? 1.0f : 0.0f; }},
+        {triangle, [](double q) { return float(std::fabs(std::fabs(2 * q - 0.5) - 1)); }},
+        {sine_lp, [](double q) { return sine_lp_of(q); }},
+        {sine_hp,
+         [](double q) {
+             const double x = 2 * q - 1;
+             const double y = -4 * x * (std::fabs(x) - 1);
+             return float(0.5 - 0.5 * (y + 0.2248391 * (y * std::fabs(y) - y)));
+         }},
+    };
+    for (const auto& shape : shapes) {
+        choose(lfo, LfoModulator::id_waveform, shape.m_waveform);
+        device.settle();
+        device.modulation().request_restart();
+        device.clear_frames();
+        device.render(1000);
+        for (unsigned n = 1; n < 1000; n += 7) {
+            if (shape.m_waveform == square && n == 500)
+                continue;
+            ASSERT_NEAR(device.m_depth_frames[n], shape.m_formula(n / 1000.0), 2e-5f)
+                << "waveform " << shape.m_waveform << " frame " << n;
+        }
+    }
+    EXPECT_NEAR(device.m_depth_frames[750], 0.0f, 1e-6f) << "sine (hp) is 0 at 0.75";
+}
+
+TEST_F(Lfo, DiscontinuousWaveformsAreSlewLimitedWhenSmoothingIsIfNecessary) {
+    LfoModulator* lfo = plain_lfo(square, smoothing_if_necessary);
+    EXPECT_TRUE(lfo->m_discontinuous);
+    device.render(1000);
+    // At 1000 Hz the default 5 ms moves the whole span in 5 samples: the fall at q = 0.5 takes 5.
+    EXPECT_FLOAT_EQ(device.m_depth_frames[499], 1.0f);
+    EXPECT_NEAR(device.m_depth_frames[500], 0.8f, 1e-5f);
+    EXPECT_NEAR(device.m_depth_frames[502], 0.4f, 1e-5f);
+    EXPECT_FLOAT_EQ(device.m_depth_frames[505], 0.0f);
+
+    choose(lfo, LfoModulator::id_waveform, sine_lp);
+    device.settle();
+    EXPECT_FALSE(lfo->m_discontinuous);
+}
+
+TEST_F(Lfo, AGroupOffsetOfOneHalfShiftsTheSineByHalfACycle) {
+    LfoModulator* lfo = plain_lfo(sine_lp);
+    auto* second = static_cast<LfoModulatorEntry*>(aim(device.modulation(), lfo, device.m_width));
+    EXPECT_EQ(lfo->get_phase_group_count(), 1u);
+    static_cast<P_Boolean*>(second->find_parameter(3))->set_value(true);
+    set_typed(second->get_phase(), 0.5f);
+    device.settle();
+    EXPECT_EQ(lfo->get_phase_group_count(), 2u);
+    EXPECT_EQ(second->m_record, 1u);
+
+    // A third entry without a group of its own reads the second group's signal.
+    auto* third = static_cast<LfoModulatorEntry*>(aim(device.modulation(), lfo, device.m_time));
+    EXPECT_EQ(lfo->get_phase_group_count(), 2u);
+    EXPECT_EQ(third->m_record, 1u);
+
+    device.render(1000);
+    for (unsigned n = 0; n < 1000; n += 13) {
+        EXPECT_NEAR(device.m_depth_frames[n], sine_lp_of(n / 1000.0), 1e-5f) << n;
+        EXPECT_NEAR(device.m_width_frames[n], 1.0f - device.m_depth_frames[n], 1e-5f) << n;
+    }
+
+    // Closing the group again puts both followers back on group 0.
+    static_cast<P_Boolean*>(second->find_parameter(3))->set_value(false);
+    EXPECT_EQ(lfo->get_phase_group_count(), 1u);
+    EXPECT_EQ(second->m_record, 0u);
+    EXPECT_EQ(third->m_record, 0u);
+}
+
+TEST_F(Lfo, TheGlobalPhaseShiftsEveryGroup) {
+    LfoModulator* lfo = plain_lfo(saw);
+    set_typed(lfo->get_phase(), 0.25f);
+    device.settle();
+    device.render(1000);
+    EXPECT_NEAR(device.m_depth_frames[0], 0.25f, 1e-6f);
+    EXPECT_NEAR(device.m_depth_frames[800], 0.05f, 1e-5f);
+}
+
+TEST_F(Lfo, InTempoModeTheCycleFollowsATempoChangeFromTheNextHostBlock) {
+    LfoModulator* lfo = plain_lfo(saw);
+    cycle(lfo, 0, 1, 1, tempo); // one whole note: 2 s at 120, 4 s at 60
+    device.settle();
+    device.block(100, 120.0);
+    EXPECT_NEAR(lfo->get_lane_phase(0), 100.0 / 2000.0, 1e-12);
+    device.block(100, 60.0);
+    EXPECT_NEAR(lfo->get_lane_phase(0), 100.0 / 2000.0 + 100.0 / 4000.0, 1e-12);
+    // In seconds mode the tempo is ignored.
+    lfo->get_synchronization_type()->set_option(seconds);
+    device.settle();
+    device.modulation().request_restart();
+    device.block(100, 240.0);
+    EXPECT_NEAR(lfo->get_lane_phase(0), 0.1, 1e-12);
+}
+
+TEST_F(Lfo, FollowsTheSongPositionAndFadesWhenItJumps) {
+    LfoModulator* lfo = plain_lfo(sine_lp, smoothing_if_necessary);
+    cycle(lfo, 0, 1, 4, song_position); // one cycle per quarter note; at 60 BPM 1000 frames
+    device.settle();
+    device.m_host.m_playing = true;
+    for (int i = 0; i < 5; ++i) {
+        device.m_host.m_position = 0.1 * i;
+        device.render(100, 100, 60.0);
+    }
+    EXPECT_NEAR(lfo->get_lane_phase(0), 0.5, 1e-9);
+    for (unsigned n = 0; n < 500; n += 11)
+        EXPECT_NEAR(device.m_depth_frames[n], sine_lp_of(n / 1000.0), 1e-5f) << "no fade";
+
+    // The host loops back: the phase follows at once, the output fades over 5 samples.
+    const float held = device.m_depth_frames.back();
+    device.clear_frames();
+    device.m_host.m_position = 2.25;
+    device.render(100, 100, 60.0);
+    EXPECT_NEAR(lfo->get_lane_phase(0), 0.35, 1e-9);
+    EXPECT_FLOAT_EQ(device.m_depth_frames[0], held);
+    const float raw2 = sine_lp_of(0.252);
+    EXPECT_NEAR(device.m_depth_frames[2], 0.4f * raw2 + 0.6f * held, 1e-5f);
+    for (unsigned n = 5; n < 100; ++n)
+        ASSERT_NEAR(device.m_depth_frames[n], sine_lp_of(0.25 + n / 1000.0), 1e-5f) << n;
+
+    // A stopped transport reports nothing: the LFO runs on by itself.
+    device.m_host.m_playing = false;
+    device.m_host.m_position = 0.0;
+    device.render(100, 100, 60.0);
+    EXPECT_NEAR(lfo->get_lane_phase(0), 0.45, 1e-9);
+}
+
+TEST_F(Lfo, SongPositionAcrossTheWrapIsNoJump) {
+    LfoModulator* lfo = plain_lfo(sine_lp, smoothing_if_necessary);
+    cycle(lfo, 0, 1, 4, song_position);
+    device.settle();
+    device.m_host.m_playing = true;
+    device.m_host.m_position = 0.9;
+    device.render(100, 100, 60.0); // the pending restart wins this block
+    device.render(100, 100, 60.0); // from 0.9 round to 0
+    const double phase = lfo->get_lane_phase(0);
+    ASSERT_LT(std::min(phase, 1.0 - phase), 1e-9);
+    // The host, a little late, says 0.995.
+    device.m_host.m_position = 0.995;
+    device.clear_frames();
+    device.render(16, 16, 60.0);
+    EXPECT_NEAR(device.m_depth_frames[1], sine_lp_of(0.996), 1e-5f) << "followed without a fade";
+}
+
+TEST_F(Lfo, StageRestartsZeroEveryPhaseAndCutAFadeShort) {
+    LfoModulator* lfo = plain_lfo(sine_lp, smoothing_if_necessary);
+    device.render(300);
+    lfo->trigger_received(); // starts a fade from the value at 0.3
+    device.modulation().request_restart();
+    device.clear_frames();
+    device.render(100);
+    EXPECT_NEAR(lfo->get_lane_phase(0), 0.1, 1e-12);
+    EXPECT_NEAR(device.m_depth_frames[0], sine_lp_of(0.0), 1e-6f) << "no fade after a restart";
+    EXPECT_NEAR(device.m_depth_frames[1], sine_lp_of(0.001), 1e-6f);
+}
+
+TEST_F(Lfo, AReceivedTriggerRestartsLaneZeroWithAFade) {
+    LfoModulator* lfo = plain_lfo(sine_lp, smoothing_if_necessary);
+    device.render(300);
+    const float held = device.m_depth_frames.back();
+    lfo->trigger_received();
+    EXPECT_EQ(lfo->get_lane_phase(0), 0.0);
+    device.clear_frames();
+    device.render(100);
+    EXPECT_FLOAT_EQ(device.m_depth_frames[0], held);
+    EXPECT_NEAR(device.m_depth_frames[10], sine_lp_of(0.010), 1e-6f);
+}
+
+TEST_F(Lfo, InNoteLanesEachKeepAPhase) {
+    LfoModulator* lfo = plain_lfo(saw);
+    device.modulation().move_modulator(lfo, ProcessingStage_IN_NOTE, 0);
+    ASSERT_EQ(lfo->get_lane_count(), 16u);
+    device.modulation().process_stage_2(16);
+    for (unsigned lane = 0; lane < 16; ++lane)
+        EXPECT_NEAR(lfo->get_lane_phase(lane), 0.016, 1e-12) << lane;
+    lfo->trigger_received();
+    EXPECT_EQ(lfo->get_lane_phase(0), 0.0);
+    EXPECT_NEAR(lfo->get_lane_phase(1), 0.016, 1e-12) << "a trigger restarts lane 0 only";
+    lfo->retrigger();
+    for (unsigned lane = 0; lane < 16; ++lane)
+        EXPECT_EQ(lfo->get_lane_phase(lane), 0.0) << "a note restarts every lane";
+}
+
+// 256 whole notes slowed 32 times at 120 BPM: an increment of 1.9e-9 per sample, far below what
+// a float phase near 0.05 could still add. An hour at 8 kHz must land where the sample count says.
+TEST_F(Lfo, AnHourOfTheSlowestCycleStaysLockedToTheSampleCount) {
+    device.setSampleRate(8000.0f);
+    LfoModulator* lfo = plain_lfo(saw);
+    cycle(lfo, 255, 1, 1, tempo);
+    lfo->get_frequency_factor()->set_normalized_value(0.0f);
+    device.settle();
+    ASSERT_FLOAT_EQ(lfo->get_frequency_factor()->get_value(), 0.03125f);
+    const unsigned hour = 8000u * 3600u;
+    for (unsigned done = 0; done < hour; done += 8000)
+        device.block(8000, 120.0);
+    const double increment = 120.0 / (256.0 * 4.0 * 60.0 * 8000.0) / 32.0;
+    const double expected = double(hour) * increment;
+    EXPECT_NEAR(lfo->get_lane_phase(0), expected, 1e-9);
+    EXPECT_GT(expected, 0.05);
+    EXPECT_NEAR(device.m_depth_lanes[15], float(expected - increment), 1e-7f);
+}
+
+TEST_F(Lfo, ProcessingAllocatesNothing) {
+    LfoModulator* lfo = plain_lfo(triangle, smoothing_if_necessary);
+    auto* second = static_cast<LfoModulatorEntry*>(aim(device.modulation(), lfo, device.m_width));
+    static_cast<P_Boolean*>(second->find_parameter(3))->set_value(true);
+    cycle(lfo, 0, 1, 4, song_position);
+    device.settle();
+    device.m_host.m_playing = true;
+    device.block(64, 120.0);
+    TonekitTest::AllocationCounter counter;
+    for (int i = 0; i < 8; ++i) {
+        device.m_host.m_position = 0.3 * i;
+        device.send_note_on(0, 60);
+        lfo->trigger_received();
+        device.block(37, 100.0 + i);
+    }
+    EXPECT_EQ(counter.stop(), 0);
+}
+
+} // namespace

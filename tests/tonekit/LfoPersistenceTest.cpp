@@ -1,0 +1,165 @@
+// The LFO in presets: everything it and its entries hold survives save and load (phase groups
+// included), and the first layout's frequency base turns into the cycle it stood for.
+
+#include "LfoTestDevice.h"
+
+#include "orvo/Binis/BiniNode.h"
+#include "tonekit/Modulation/ModifyingModulator.h"
+#include "tonekit/Modulation/ModifyingModulatorEntry.h"
+#include "tonekit/ParameterTypes/P_Boolean.h"
+#include "tonekit/ParameterTypes/P_RetriggerReason.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+using namespace Tonekit;
+using TonekitTest::aim;
+using TonekitTest::choose;
+
+namespace {
+
+class LfoPresets : public ::testing::Test {
+protected:
+    void SetUp() override { device.initialize(); }
+
+    LfoModulator* add_lfo() {
+        return static_cast<LfoModulator*>(device.modulation().add_modulator(
+            LfoModulator::type_code, ProcessingStage_PRE_NOTE, ~0u));
+    }
+    static void set_typed(Parameter* a_parameter, float a_value) {
+        auto* number = static_cast<FloatParameter*>(a_parameter);
+        number->set_normalized_value(number->normalize_number(a_value));
+    }
+    static std::map<std::uint32_t, Orvo::WString> texts_of(ParameterCollection& a_parameters) {
+        std::map<std::uint32_t, Orvo::WString> texts;
+        for (Parameter* parameter : a_parameters.get_parameters())
+            texts[parameter->m_id] = parameter->to_string();
+        return texts;
+    }
+    // A modulation node with one LFO of the first layout, its frequency base a_base.
+    static void first_layout(Orvo::BiniNode& a_node, std::uint32_t a_base) {
+        Orvo::BiniNode* lfo = a_node.add_child(Orvo::four_cc("Modu"))->add_child(1);
+        lfo->add_child(Orvo::four_cc("PrSt"))->set_value_uint32(1);
+        lfo->add_child(Orvo::four_cc("Type"))->set_value_uint32(2);
+        Orvo::BiniNode* older = lfo->add_child(Orvo::four_cc("Para"))->add_child(1);
+        older->add_child(Orvo::four_cc("FrBa"))
+            ->add_child(Orvo::four_cc("Valu"))
+            ->set_value_uint32(a_base);
+        lfo->add_child(Orvo::four_cc("Entr"));
+        a_node.add_child(Orvo::four_cc("Assi"));
+    }
+
+    TonekitTest::TemporaryFolder folder;
+    TonekitTest::LfoTestDevice device{folder.path()};
+};
+
+TEST_F(LfoPresets, SaveAndLoadReproduceTheLfoItsEntriesAndTheirGroups) {
+    LfoModulator* lfo = add_lfo();
+    set_typed(lfo->get_frequency_factor(), 2.0f);
+    set_typed(lfo->get_phase(), 0.25f);
+    set_typed(lfo->get_pwm(), 0.3f);
+    set_typed(lfo->find_parameter(Orvo::four_cc("Amnt")), 0.7f);
+    set_typed(lfo->find_parameter(Orvo::four_cc("SmAm")), 20.0f);
+    static_cast<P_Boolean*>(lfo->find_parameter(Orvo::four_cc("Invr")))->set_value(true);
+    choose(lfo, ModifyingModulator::id_smoothing, 3);
+    choose(lfo, LfoModulator::id_waveform, 6);
+    choose(lfo, LfoModulator::id_modifier, 5);
+    choose(lfo, LfoModulator::id_synchronization_type, 2);
+    lfo->get_whole()->set_value(2);
+    lfo->get_numerator()->set_value(3);
+    lfo->get_denominator()->set_value(8);
+    lfo->get_retrigger_key_parameter()->set_value(3);
+
+    ModulatorEntry* first = aim(device.modulation(), lfo, device.m_depth);
+    choose(first, ModifyingModulatorEntry::id_location, 5);
+    static_cast<P_Boolean*>(first->find_parameter(Orvo::four_cc("Inve")))->set_value(true);
+    set_typed(first->find_parameter(LfoModulatorEntry::id_phase), 0.75f); // opens no group
+    ModulatorEntry* second = aim(device.modulation(), lfo, device.m_width);
+    static_cast<P_Boolean*>(second->find_parameter(3))->set_value(true);
+    set_typed(second->find_parameter(LfoModulatorEntry::id_phase), 0.5f);
+    ModulatorEntry* third = aim(device.modulation(), lfo, device.m_time);
+    static_cast<P_Boolean*>(third->find_parameter(3))->set_value(true);
+    set_typed(third->find_parameter(LfoModulatorEntry::id_phase), 0.125f);
+    device.settle();
+    ASSERT_EQ(lfo->get_phase_group_count(), 3u);
+
+    device.render(600, 64, 140.0);
+    const std::vector<float> depth = device.m_depth_frames;
+    const std::vector<float> width = device.m_width_frames;
+    const auto lfo_texts = texts_of(lfo->get_parameters());
+    std::vector<std::map<std::uint32_t, Orvo::WString>> entry_texts;
+    for (unsigned e = 0; e < 3; ++e)
+        entry_texts.push_back(texts_of(lfo->get_entry(e)->get_parameters()));
+    const double cycle = lfo->get_synchronization().get_cycle_length();
+
+    Orvo::BiniNode stored;
+    device.modulation().save(stored);
+    device.modulation().clear();
+    device.modulation().load(stored);
+
+    ASSERT_EQ(device.modulation().get_modulator_count(), 1u);
+    auto* loaded = static_cast<LfoModulator*>(device.modulation().get_modulator(0));
+    EXPECT_EQ(texts_of(loaded->get_parameters()), lfo_texts);
+    ASSERT_EQ(loaded->get_entry_count(), 3u);
+    for (unsigned e = 0; e < 3; ++e)
+        EXPECT_EQ(texts_of(loaded->get_entry(e)->get_parameters()), entry_texts[e]) << e;
+    EXPECT_EQ(loaded->get_retrigger_key(), 3);
+    EXPECT_DOUBLE_EQ(loaded->get_synchronization().get_cycle_length(), cycle);
+    EXPECT_EQ(loaded->get_phase_group_count(), 3u);
+    for (unsigned e = 0; e < 3; ++e)
+        EXPECT_EQ(static_cast<LfoModulatorEntry*>(loaded->get_entry(e))->m_record, e);
+
+    // The same signals from the same start.
+    device.clear_frames();
+    device.render(600, 64, 140.0);
+    EXPECT_EQ(device.m_depth_frames, depth);
+    EXPECT_EQ(device.m_width_frames, width);
+}
+
+TEST_F(LfoPresets, TheFirstLayoutsFrequencyBaseBecomesACycleInSeconds) {
+    const struct {
+        std::uint32_t m_base;
+        int m_numerator, m_denominator;
+    } cases[] = {{1, 1, 10}, {2, 1, 1}, {3, 10, 1}};
+    for (const auto& c : cases) {
+        Orvo::BiniNode stored;
+        first_layout(stored, c.m_base);
+        device.modulation().clear();
+        device.modulation().load(stored);
+        auto* lfo = static_cast<LfoModulator*>(device.modulation().get_modulator(0));
+        EXPECT_EQ(lfo->get_whole()->get_value(), 0);
+        EXPECT_EQ(lfo->get_numerator()->get_value(), c.m_numerator) << c.m_base;
+        EXPECT_EQ(lfo->get_denominator()->get_value(), c.m_denominator) << c.m_base;
+        EXPECT_EQ(lfo->get_modifier()->get_current_id(), 1u);
+        EXPECT_EQ(lfo->get_synchronization_type()->get_current_id(), 1u);
+    }
+
+    // Base 3 runs a 10-second cycle.
+    auto* lfo = static_cast<LfoModulator*>(device.modulation().get_modulator(0));
+    EXPECT_DOUBLE_EQ(lfo->get_synchronization().get_cycle_length(), 10.0);
+    aim(device.modulation(), lfo, device.m_depth);
+    choose(lfo, LfoModulator::id_waveform, 2);
+    choose(lfo, ModifyingModulator::id_smoothing, 1);
+    device.settle();
+    device.render(10001);
+    EXPECT_NEAR(device.m_depth_frames[5000], 0.5f, 1e-5f);
+    EXPECT_NEAR(device.m_depth_frames[9999], 0.9999f, 1e-5f);
+    EXPECT_NEAR(device.m_depth_frames[10000], 0.0f, 1e-5f);
+}
+
+TEST_F(LfoPresets, AnUnknownFrequencyBaseLeavesTheStoredCycleAlone) {
+    Orvo::BiniNode stored;
+    first_layout(stored, 7);
+    Orvo::BiniNode* parameters =
+        stored.get_child(Orvo::four_cc("Modu"))->get_child(1)->get_child(Orvo::four_cc("Para"));
+    parameters->add_child(LfoModulator::id_numerator)
+        ->add_child(Orvo::four_cc("Valu"))
+        ->set_value_int32(5);
+    device.modulation().load(stored);
+    auto* lfo = static_cast<LfoModulator*>(device.modulation().get_modulator(0));
+    EXPECT_EQ(lfo->get_numerator()->get_value(), 5);
+    EXPECT_EQ(lfo->get_denominator()->get_value(), 1);
+}
+
+} // namespace
