@@ -39,6 +39,8 @@ TEST(CommandLine, ReadsEveryRenderOption) {
                                                     "--play",
                                                     "--ppq",
                                                     "-4",
+                                                    "--time-signature",
+                                                    "7/8",
                                                     "--note",
                                                     "10:60:100:5",
                                                     "--note",
@@ -65,6 +67,9 @@ TEST(CommandLine, ReadsEveryRenderOption) {
     EXPECT_EQ(options.m_tempo_changes[1].m_bpm, 60.0);
     EXPECT_TRUE(options.m_play);
     EXPECT_EQ(options.m_ppq_start, -4.0);
+    ASSERT_TRUE(options.m_time_signature);
+    EXPECT_EQ(options.m_time_signature->m_numerator, 7);
+    EXPECT_EQ(options.m_time_signature->m_denominator, 8);
     ASSERT_EQ(options.m_notes.size(), 2u);
     EXPECT_EQ(options.m_notes[0].m_channel, 1);
     EXPECT_EQ(options.m_notes[0].m_frame, 10);
@@ -149,6 +154,9 @@ TEST(CommandLine, RejectsBadCommandLinesWithOneLine) {
         {{"render", "--out", "x", "--param", "-1=0.5"}, "index for --param out of range"},
         {{"render", "--out", "x", "--tail", "-0.1"}, "tail length for --tail out of range"},
         {{"render", "--out", "x", "--ppq", ""}, "bad song position for --ppq: ''"},
+        {{"render", "--out", "x", "--time-signature", "3"}, "expected BEATS/NOTE"},
+        {{"render", "--out", "x", "--time-signature", "0/4"}, "beats for --time-signature out"},
+        {{"render", "--out", "x", "--time-signature", "5/6"}, "'6' is not 1, 2, 4, 8, 16, 32"},
     };
     for (const auto& c : cases) {
         const std::string message = usage_error(c.m_args);

@@ -187,6 +187,10 @@ TEST_F(RenderTest, ReportsTempoAndSongPosition) {
     const Audio flags = probe(probe_tempo, {"--rate", "1000", "--tail", "0", "--play"});
     EXPECT_EQ(flags.at(0, 0), 120.0f);
     EXPECT_EQ(flags.at(0, 1), 1024.0f + 512.0f + 2.0f); // tempo, ppq, playing
+    const Audio signature =
+        probe(probe_tempo, {"--rate", "1000", "--tail", "0", "--play", "--time-signature", "3/4"});
+    EXPECT_EQ(signature.at(0, 1), 1024.0f + 512.0f + 2.0f + 8192.0f + 2048.0f)
+        << "and the time signature and bar start";
 }
 
 TEST_F(RenderTest, ChunksRoundTripAndParametersOverrideThem) {

@@ -166,3 +166,22 @@ TEST(Transport, FlagsOnlyWhatTheCommandLineSet) {
     EXPECT_EQ(defaults.tempo, HostOptions::default_tempo);
     EXPECT_DOUBLE_EQ(defaults.ppqPos, 1.0);
 }
+
+TEST(Transport, ReportsTheTimeSignatureWithTheCurrentBar) {
+    HostOptions options;
+    options.m_time_signature = TimeSignature{6, 8}; // bars of three quarters
+    const Vst::VstTimeInfo alone = Transport(options, 1000.0).time_at(0);
+    EXPECT_EQ(alone.flags, Vst::kVstTimeSigValid) << "no position, so no bar";
+    EXPECT_EQ(alone.timeSigNumerator, 6);
+    EXPECT_EQ(alone.timeSigDenominator, 8);
+
+    options.m_play = true;
+    options.m_ppq_start = -1.0;
+    const Transport transport(options, 1000.0); // 120 bpm: two quarters per second
+    const Vst::VstTimeInfo preroll = transport.time_at(0);
+    EXPECT_EQ(preroll.flags & (Vst::kVstBarsValid | Vst::kVstTimeSigValid),
+              Vst::kVstBarsValid | Vst::kVstTimeSigValid);
+    EXPECT_EQ(preroll.barStartPos, -3.0);
+    EXPECT_EQ(transport.time_at(1999).barStartPos, 0.0); // position 2.998
+    EXPECT_EQ(transport.time_at(2000).barStartPos, 3.0); // position 3: the second bar begins
+}

@@ -25,6 +25,11 @@ Device::Device()
 
 Device::~Device() = default;
 
+void Device::set_modulation_manager(std::unique_ptr<ModulationManager> a_manager) {
+    ORVO_ASSERT(a_manager && m_lifecycle_state == 0);
+    m_modulation = std::move(a_manager);
+}
+
 void Device::p_check_config() const {
     const DeviceStaticConfig& cfg = m_static_config;
     ORVO_ASSERT(cfg.m_plugin_internal_version > 0);
@@ -280,6 +285,8 @@ void Device::process(const ProcessRequest& a_request) noexcept {
             on_first_block_after_reset();
         }
         m_modulation->honour_restart_request();
+        // Before the notes: a host block's queue of fired triggers starts here.
+        m_triggers->begin_host_block(a_request.m_time, a_request.m_frames);
         m_midi_ring.drain([this](std::uint32_t a_word) { handle_midi(a_word); });
 
         InputPair inputs;
@@ -293,6 +300,7 @@ void Device::process(const ProcessRequest& a_request) noexcept {
             outputs.m_right = m_output_count == 2 ? a_request.m_outputs[1] : a_request.m_outputs[0];
         }
         p_walk_control_blocks(inputs, outputs, a_request.m_frames);
+        m_triggers->end_host_block();
     } catch (...) {
         // Nothing may escape into the host's audio thread; the block is lost, the device goes on.
     }

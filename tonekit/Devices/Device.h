@@ -176,6 +176,9 @@ public:
     virtual void on_first_block_after_reset() {}
 
 protected:
+    // Before initialize(): a concrete device (or a test) brings its own modulation manager.
+    void set_modulation_manager(std::unique_ptr<ModulationManager> a_manager);
+
     DeviceStaticConfig m_static_config;
     int m_input_count = 0;
     int m_output_count = 0;

@@ -15,7 +15,12 @@ public:
                                 unsigned a_frames) override;
     void start_partial_block(const InputPair& a_inputs, const OutputPair& a_outputs,
                              unsigned a_frames) override;
+    // [audio-thread] A note-on (velocity 0 too) restarts the modulators listening to a retrigger
+    // key definition it matches, and fires the "Note On" trigger. Note-offs do neither.
     void note_on(unsigned a_channel, unsigned a_key, unsigned a_velocity) override;
+    // Bit k is set when retrigger key definition k matches the note: its channel is "Any" or
+    // a_channel, and its key is "Any" or a_key ("None" matches nothing).
+    unsigned retrigger_key_mask(unsigned a_channel, unsigned a_key) const noexcept;
 
     // [audio-thread] Up to 16 frames; inputs and outputs may be the same buffers.
     virtual void process(const InputPair& a_inputs, const OutputPair& a_outputs,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tonekit/Devices/MusicalTime.h"
+
 namespace Tonekit {
 
 // One host block as the adapter hands it to the device's processing entry.
@@ -9,6 +11,8 @@ struct ProcessRequest {
     unsigned m_frames = 0;
     double m_tempo = 0.0;
     bool m_tempo_valid = false;
+    // The transport at the block's first frame; drives the musical triggers.
+    MusicalTime m_time;
 };
 
 // Channel pointers of the current control block; the processing entry advances them.

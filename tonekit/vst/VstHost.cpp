@@ -20,7 +20,8 @@ namespace Tonekit {
 namespace {
 
 constexpr std::size_t chunk_piece_size = 0x100000;
-constexpr Vst::Int32 tempo_filter = Vst::kVstTempoValid;
+constexpr Vst::Int32 block_time_filter =
+    Vst::kVstTempoValid | Vst::kVstPpqPosValid | Vst::kVstTimeSigValid | Vst::kVstBarsValid;
 constexpr Vst::Int32 song_position_filter = Vst::kVstPpqPosValid | Vst::kVstTransportPlaying;
 
 std::string p_narrow(const Orvo::WString& a_text) {
@@ -117,10 +118,21 @@ void VstHost::processReplacing(float** a_inputs, float** a_outputs, Vst::Int32 a
     request.m_inputs = a_inputs;
     request.m_outputs = a_outputs;
     request.m_frames = a_frames > 0 ? unsigned(a_frames) : 0;
-    if (const Vst::VstTimeInfo* time = getTimeInfo(tempo_filter);
-        time && (time->flags & Vst::kVstTempoValid)) {
-        request.m_tempo = time->tempo;
-        request.m_tempo_valid = true;
+    // One question per block for everything the device follows: tempo and transport.
+    if (const Vst::VstTimeInfo* time = getTimeInfo(block_time_filter)) {
+        if (time->flags & Vst::kVstTempoValid) {
+            request.m_tempo = time->tempo;
+            request.m_tempo_valid = true;
+        }
+        MusicalTime& musical = request.m_time;
+        musical.m_playing = (time->flags & Vst::kVstTransportPlaying) != 0;
+        musical.m_position_valid = (time->flags & Vst::kVstPpqPosValid) != 0;
+        musical.m_position = time->ppqPos;
+        musical.m_time_signature_valid = (time->flags & Vst::kVstTimeSigValid) != 0;
+        musical.m_numerator = time->timeSigNumerator;
+        musical.m_denominator = time->timeSigDenominator;
+        musical.m_bar_start_valid = (time->flags & Vst::kVstBarsValid) != 0;
+        musical.m_bar_start = time->barStartPos;
     }
     m_device->process(request);
 }

@@ -131,6 +131,23 @@ TempoChange parse_tempo_change(std::string_view a_option, std::string_view a_tex
     return change;
 }
 
+TimeSignature parse_time_signature(std::string_view a_option, std::string_view a_text) {
+    const auto parts = split(a_text, '/');
+    if (parts.size() != 2) {
+        fail("bad value for " + std::string(a_option) + ": " + quoted(a_text) +
+             " (expected BEATS/NOTE, e.g. 3/4)");
+    }
+    TimeSignature signature;
+    signature.m_numerator = static_cast<int>(parse_integer(a_option, parts[0], 1, 64, "beats"));
+    signature.m_denominator =
+        static_cast<int>(parse_integer(a_option, parts[1], 1, 64, "note value"));
+    if ((signature.m_denominator & (signature.m_denominator - 1)) != 0) {
+        fail("bad note value for " + std::string(a_option) + ": " + quoted(parts[1]) +
+             " is not 1, 2, 4, 8, 16, 32 or 64");
+    }
+    return signature;
+}
+
 NoteRequest parse_note(std::string_view a_option, std::string_view a_text) {
     auto parts = split(a_text, ':');
     if (parts.size() != 4 && parts.size() != 5) {
@@ -198,6 +215,10 @@ const OptionRule option_rules[] = {
     {"--ppq", true, false, true,
      [](HostOptions& o, std::string_view n, std::string_view v) {
          o.m_ppq_start = parse_real(n, v, -1e9, 1e9, "song position");
+     }},
+    {"--time-signature", true, false, true,
+     [](HostOptions& o, std::string_view n, std::string_view v) {
+         o.m_time_signature = parse_time_signature(n, v);
      }},
     {"--note", true, true, true,
      [](HostOptions& o, std::string_view n, std::string_view v) {
@@ -400,6 +421,8 @@ Render options:
   --tempo-change FRAME:BPM   the tempo from FRAME on (repeatable)
   --play                 transport playing: the song position advances with the tempo
   --ppq START            song position in quarter notes at frame 0 (default 0)
+  --time-signature N/D   time signature reported with the song position (bars
+                         counted from position 0), e.g. 3/4 or 6/8
   --note [CH:]FRAME:KEY:VELOCITY:LENGTH
                          note-on at FRAME, note-off LENGTH frames later, channel CH
                          1..16 (default 1), key 0..127, velocity 1..127 (repeatable)

@@ -32,6 +32,12 @@ struct TempoChange {
 };
 
 // How the host cuts the render into processReplacing calls.
+// Beats per bar and the note value of a beat (a power of two), as "3/4" reads.
+struct TimeSignature {
+    int m_numerator = 4;
+    int m_denominator = 4;
+};
+
 struct BlockPattern {
     enum class Kind { fixed, list, random };
     Kind m_kind = Kind::fixed;
@@ -54,6 +60,7 @@ struct HostOptions {
     std::vector<TempoChange> m_tempo_changes;
     bool m_play = false;
     std::optional<double> m_ppq_start;
+    std::optional<TimeSignature> m_time_signature;
     std::vector<NoteRequest> m_notes;
     std::vector<ParameterSetting> m_params;
     std::optional<std::string> m_load_chunk;

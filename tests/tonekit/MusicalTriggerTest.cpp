@@ -1,0 +1,275 @@
+// The trigger catalogue, connections and delivery through the device's processing entry.
+
+#include "TriggerTestDevice.h"
+
+#include "tonekit/Devices/MusicalPredefinedTrigger.h"
+#include "tonekit/Devices/MusicalUserTrigger.h"
+
+#include "orvo/Core/Utf.h"
+#include "orvo/Signals/MethodSlot1.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+using namespace TonekitTest;
+using Tonekit::MusicalTriggerManager;
+
+namespace {
+
+class MusicalTriggerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_device = std::make_unique<TriggerTestDevice>(m_folder.path());
+        m_device->initialize();
+        m_device->setSampleRate(48000.0f);
+    }
+
+    // One host block of a_frames with the given transport.
+    void process(unsigned a_frames, const Tonekit::MusicalTime& a_time = {}, double a_tempo = 0.0) {
+        std::vector<float> left(a_frames), right(a_frames);
+        const float* inputs[2] = {left.data(), right.data()};
+        float* outputs[2] = {left.data(), right.data()};
+        Tonekit::ProcessRequest request;
+        request.m_inputs = inputs;
+        request.m_outputs = outputs;
+        request.m_frames = a_frames;
+        request.m_tempo = a_tempo;
+        request.m_tempo_valid = a_tempo > 0.0;
+        request.m_time = a_time;
+        m_device->process(request);
+    }
+
+    Tonekit::MusicalPredefinedTrigger& predefined(std::uint32_t a_id) {
+        Tonekit::MusicalPredefinedTrigger* trigger =
+            m_device->triggers().find_predefined_trigger(a_id);
+        EXPECT_NE(trigger, nullptr);
+        return *trigger;
+    }
+
+    TemporaryFolder m_folder;
+    std::unique_ptr<TriggerTestDevice> m_device;
+};
+
+class TestManager : public MusicalTriggerManager {
+public:
+    using MusicalTriggerManager::MusicalTriggerManager;
+    void build_catalogue(Tonekit::MusicalTriggerGroup& a_root) override {
+        MusicalTriggerManager::build_catalogue(a_root);
+        a_root.add(std::make_unique<Tonekit::MusicalPredefinedTrigger>(m_id, u"Extra", m_standard));
+    }
+    std::uint32_t m_id = Orvo::four_cc("Xtra");
+    int m_standard = Tonekit::MusicalPredefinedTrigger::no_standard_id;
+};
+
+std::string failure_text(TestManager& a_manager) {
+    try {
+        a_manager.initialize();
+    } catch (const Orvo::Exception& failure) {
+        return Orvo::utf16_to_utf8_lossy(failure.get_message());
+    }
+    return "no failure";
+}
+
+} // namespace
+
+TEST_F(MusicalTriggerTest, CatalogueNumbersPredefinedTriggersAndRefusesDuplicates) {
+    MusicalTriggerManager& manager = m_device->triggers();
+    EXPECT_EQ(manager.get_predefined_trigger_count(), 4u);
+    const std::uint32_t ids[] = {MusicalTriggerManager::id_transport_start,
+                                 MusicalTriggerManager::id_bar, MusicalTriggerManager::id_beat,
+                                 MusicalTriggerManager::id_note_on};
+    for (unsigned i = 0; i < 4; ++i) {
+        EXPECT_EQ(predefined(ids[i]).m_number, i);
+        EXPECT_EQ(manager.get_standard_trigger(MusicalTriggerManager::StandardTrigger(i)),
+                  &predefined(ids[i]));
+    }
+    EXPECT_EQ(manager.find_predefined_trigger(Orvo::four_cc("None")), nullptr);
+
+    TestManager duplicate_id(m_device.get());
+    duplicate_id.m_id = MusicalTriggerManager::id_bar;
+    EXPECT_EQ(failure_text(duplicate_id), "!m_predefined_trigger_map.has_key(s->m_id)");
+    TestManager duplicate_standard(m_device.get());
+    duplicate_standard.m_standard = MusicalTriggerManager::StandardTrigger_BEAT;
+    EXPECT_EQ(failure_text(duplicate_standard), "!m_standard_triggers[s->m_standard_id]");
+    TestManager fine(m_device.get());
+    EXPECT_EQ(failure_text(fine), "no failure");
+    EXPECT_EQ(fine.find_predefined_trigger(fine.m_id)->m_number, 4u);
+}
+
+TEST_F(MusicalTriggerTest, ConnectingTwiceConnectsOnceAndEveryChangeIsTold) {
+    MusicalTriggerManager& manager = m_device->triggers();
+    Tonekit::MusicalTriggerEndpoint endpoint;
+    int connected = 0, disconnected = 0;
+    struct Counter : Orvo::Trackable {
+        int* m_connected;
+        int* m_disconnected;
+        void on_connected(Tonekit::MusicalTriggerEvents::OnTriggerConnected&) { ++*m_connected; }
+        void on_disconnected(Tonekit::MusicalTriggerEvents::MusicalTriggerEvent&) {
+            ++*m_disconnected;
+        }
+    } counter;
+    counter.m_connected = &connected;
+    counter.m_disconnected = &disconnected;
+    manager.OnTriggerConnected.connect(
+        new Orvo::MethodSlot1<void(Tonekit::MusicalTriggerEvents::OnTriggerConnected&), Counter>(
+            &counter, &Counter::on_connected));
+    manager.MusicalTriggerEvent.connect(
+        new Orvo::MethodSlot1<void(Tonekit::MusicalTriggerEvents::MusicalTriggerEvent&), Counter>(
+            &counter, &Counter::on_disconnected));
+
+    Tonekit::MusicalTrigger& bar = predefined(MusicalTriggerManager::id_bar);
+    Tonekit::MusicalTrigger& beat = predefined(MusicalTriggerManager::id_beat);
+    manager.connect(bar, endpoint);
+    manager.connect(bar, endpoint);
+    manager.connect(beat, endpoint);
+    EXPECT_EQ(connected, 2);
+    ASSERT_EQ(endpoint.get_triggers().size(), 2u);
+    EXPECT_EQ(endpoint.get_triggers()[0], &bar);
+    EXPECT_EQ(bar.get_endpoints().size(), 1u);
+
+    manager.disconnect(bar, endpoint);
+    manager.disconnect(bar, endpoint);
+    EXPECT_EQ(disconnected, 1);
+    EXPECT_FALSE(bar.is_connected_to(&endpoint));
+    manager.disconnect_all(endpoint);
+    EXPECT_EQ(disconnected, 2);
+    EXPECT_TRUE(endpoint.get_triggers().empty());
+    EXPECT_TRUE(beat.get_endpoints().empty());
+}
+
+TEST_F(MusicalTriggerTest, ConnectingWaitsForTheProcessingLock) {
+    // The audio thread walks the connection lists without locking; a change must never overlap
+    // a block, so it has to wait for the processing lock like every structural change.
+    Tonekit::MusicalTriggerEndpoint endpoint;
+    std::atomic<bool> done{false};
+    std::thread writer;
+    {
+        std::lock_guard processing(m_device->processing_lock());
+        writer = std::thread([&] {
+            m_device->triggers().connect(predefined(MusicalTriggerManager::id_beat), endpoint);
+            done = true;
+        });
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        EXPECT_FALSE(done);
+    }
+    writer.join();
+    EXPECT_TRUE(done);
+}
+
+TEST_F(MusicalTriggerTest, UserTriggersKeepTheirIndexInOrderAndGoWithTheirConnections) {
+    MusicalTriggerManager& manager = m_device->triggers();
+    Tonekit::MusicalUserTrigger* first = manager.add_user_trigger(u"First");
+    Tonekit::MusicalUserTrigger* second = manager.add_user_trigger(u"Second");
+    Tonekit::MusicalUserTrigger* third = manager.add_user_trigger(u"Third");
+    EXPECT_EQ(third->m_index, 2u);
+    Tonekit::MusicalTriggerEndpoint endpoint;
+    manager.connect(*second, endpoint);
+
+    unsigned moved_from = 99, moved_to = 99;
+    struct Mover : Orvo::Trackable {
+        unsigned *from, *to;
+        void on_moved(Tonekit::MusicalTriggerEvents::OnUserTriggerMoved& a_event) {
+            *from = a_event.m_from, *to = a_event.m_to;
+        }
+    } mover;
+    mover.from = &moved_from, mover.to = &moved_to;
+    manager.OnUserTriggerMoved.connect(
+        new Orvo::MethodSlot1<void(Tonekit::MusicalTriggerEvents::OnUserTriggerMoved&), Mover>(
+            &mover, &Mover::on_moved));
+    manager.move_user_trigger(2, 0);
+    EXPECT_EQ(moved_from, 2u);
+    EXPECT_EQ(moved_to, 0u);
+    EXPECT_EQ(manager.find_user_trigger(0), third);
+    EXPECT_EQ(first->m_index, 1u);
+    EXPECT_EQ(second->m_index, 2u);
+    EXPECT_THROW(manager.move_user_trigger(0, 3), Orvo::Exception);
+
+    manager.remove_user_trigger(2);
+    EXPECT_TRUE(endpoint.get_triggers().empty());
+    EXPECT_EQ(manager.get_user_trigger_count(), 2u);
+    EXPECT_THROW(manager.remove_user_trigger(2), Orvo::Exception);
+    manager.remove_user_triggers();
+    EXPECT_EQ(manager.get_user_trigger_count(), 0u);
+}
+
+TEST_F(MusicalTriggerTest, EndpointsAndTriggersUnlinkWhicheverGoesFirst) {
+    MusicalTriggerManager& manager = m_device->triggers();
+    Tonekit::MusicalTrigger& beat = predefined(MusicalTriggerManager::id_beat);
+    {
+        Tonekit::MusicalTriggerEndpoint short_lived;
+        manager.connect(beat, short_lived);
+    }
+    EXPECT_TRUE(beat.get_endpoints().empty());
+
+    Tonekit::MusicalTriggerEndpoint endpoint;
+    manager.connect(*manager.add_user_trigger(u"Gone"), endpoint);
+    manager.remove_user_triggers();
+    EXPECT_TRUE(endpoint.get_triggers().empty());
+}
+
+TEST_F(MusicalTriggerTest, ShutDownDetachesEveryEndpointAndDeletesUserTriggers) {
+    MusicalTriggerManager& manager = m_device->triggers();
+    Tonekit::MusicalTriggerEndpoint endpoint;
+    manager.connect(predefined(MusicalTriggerManager::id_bar), endpoint);
+    manager.connect(*manager.add_user_trigger(u"Mine"), endpoint);
+    Tonekit::MusicalTrigger& note_on = predefined(MusicalTriggerManager::id_note_on);
+    ASSERT_TRUE(note_on.is_connected_to(m_device->m_received));
+    m_device->close();
+    EXPECT_TRUE(endpoint.get_triggers().empty());
+    EXPECT_TRUE(note_on.get_endpoints().empty());
+    EXPECT_EQ(manager.get_user_trigger_count(), 0u);
+}
+
+TEST_F(MusicalTriggerTest, NoteOnFiresBeforeTheFirstChunkOnce) {
+    m_device->get_midi_ring().push(0x7F3C90); // note-on, channel 1, C4
+    m_device->get_midi_ring().push(0x003C80); // note-off: no trigger
+    m_device->m_log.clear();
+    process(40); // 16 + 16 + a partial 8
+    EXPECT_EQ(m_device->m_log,
+              (Log{"fired: received", "stage 1: 16", "stage 1: 16", "stage 1: 8"}));
+    m_device->m_log.clear();
+    process(8);
+    EXPECT_EQ(m_device->m_log, (Log{"stage 1: 8"})) << "fired once, not again next block";
+}
+
+TEST_F(MusicalTriggerTest, TransportTriggersArriveBeforeTheChunkHoldingTheirFrame) {
+    MusicalTriggerManager& manager = m_device->triggers();
+    m_device->m_received->disconnect_all();
+    m_device->m_received->connect(predefined(MusicalTriggerManager::id_transport_start));
+    m_device->m_received->connect(predefined(MusicalTriggerManager::id_beat));
+    m_device->m_received->connect(predefined(MusicalTriggerManager::id_bar));
+    Tonekit::MusicalUserTrigger* user = manager.add_user_trigger(u"Button");
+    m_device->m_received->connect(*user);
+
+    // 120 BPM at 48 kHz: 24000 frames per quarter; the bar and beat line at 4.0 lies 24 frames in.
+    Tonekit::MusicalTime time;
+    time.m_playing = time.m_position_valid = true;
+    time.m_position = 4.0 - 24.0 / 24000.0;
+    m_device->m_log.clear();
+    user->request_fire();
+    process(64, time, 120.0);
+    EXPECT_EQ(m_device->m_log,
+              (Log{"fired: received", "fired: received", "stage 1: 16", "fired: received",
+                   "fired: received", "stage 1: 16", "stage 1: 16", "stage 1: 16"}))
+        << "start and button at frame 0; bar and beat in the chunk of frames 16..31";
+
+    m_device->m_log.clear();
+    time.m_position += 64.0 / 24000.0;
+    process(64, time, 120.0);
+    EXPECT_EQ(m_device->m_log, (Log{"stage 1: 16", "stage 1: 16", "stage 1: 16", "stage 1: 16"}));
+}
+
+TEST_F(MusicalTriggerTest, FiringsBeyondTheQueueAreDroppedAndCounted) {
+    MusicalTriggerManager& manager = m_device->triggers();
+    manager.begin_host_block({}, 16);
+    Tonekit::MusicalTrigger& note_on = predefined(MusicalTriggerManager::id_note_on);
+    for (unsigned i = 0; i < MusicalTriggerManager::pending_capacity + 3; ++i)
+        manager.fire(note_on, 0);
+    EXPECT_EQ(manager.get_dropped_count(), 3u);
+    m_device->m_log.clear();
+    manager.end_host_block();
+    EXPECT_EQ(m_device->m_log.size(), MusicalTriggerManager::pending_capacity);
+}
