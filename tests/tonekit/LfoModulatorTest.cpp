@@ -5,6 +5,8 @@
 #include "AllocationCounter.h"
 #include "LfoTestDevice.h"
 
+#include "tonekit/Devices/MusicalPredefinedTrigger.h"
+#include "tonekit/Devices/MusicalTriggerManager.h"
 #include "tonekit/Modulation/ModifyingModulator.h"
 #include "tonekit/ParameterTypes/P_Boolean.h"
 #include "tonekit/ParameterTypes/P_ReceivedMusicalTrigger.h"
@@ -24,6 +26,12 @@ namespace {
 enum : std::uint32_t { pulse = 1, saw = 2, sine_hp = 3, sine_lp = 4, square = 5, triangle = 6 };
 enum : std::uint32_t { seconds = 1, tempo = 2, song_position = 3 };
 enum : std::uint32_t { smoothing_off = 1, smoothing_if_necessary = 2, smoothing_on = 3 };
+
+Orvo::WString number_text(Parameter* a_parameter) {
+    Orvo::WString text;
+    a_parameter->get_number_text(text);
+    return text;
+}
 
 float sine_lp_of(double a_q) {
     const double x = 2.0 * a_q - 1.0;
@@ -74,7 +82,7 @@ TEST_F(Lfo, ParametersCarryTheirIdentifiersRangesAndDefaults) {
     EXPECT_FLOAT_EQ(factor->m_interval_end, 32.0f);
     EXPECT_FLOAT_EQ(factor->get_value(), 1.0f);
     EXPECT_NEAR(factor->get_normalized_value(), 0.5f, 1e-6f) << "exponential: 1 is the middle";
-    EXPECT_EQ(factor->to_string(), u"1.00");
+    EXPECT_EQ(number_text(factor), u"1.00");
 
     for (FloatParameter* phase :
          {lfo->get_phase(),
@@ -87,7 +95,7 @@ TEST_F(Lfo, ParametersCarryTheirIdentifiersRangesAndDefaults) {
     }
     auto* entry = static_cast<LfoModulatorEntry*>(lfo->get_entry(0));
     EXPECT_EQ(entry->get_phase()->m_id, 4u);
-    EXPECT_EQ(entry->get_phase()->to_string(), u"0.0000");
+    EXPECT_EQ(number_text(entry->get_phase()), u"0.0000");
     auto* start = static_cast<P_Boolean*>(entry->find_parameter(3));
     ASSERT_NE(start, nullptr);
     EXPECT_FALSE(start->get_value()) << "entries open no group unless asked to";
@@ -104,7 +112,9 @@ TEST_F(Lfo, ParametersCarryTheirIdentifiersRangesAndDefaults) {
         EXPECT_EQ(integer.m_parameter->m_end, integer.m_end);
         EXPECT_EQ(integer.m_parameter->get_value(), integer.m_default);
     }
-    EXPECT_EQ(lfo->get_retrigger_key_parameter()->to_string(), u"Any");
+    Orvo::WString key;
+    lfo->get_retrigger_key_parameter()->get_value_text(key);
+    EXPECT_EQ(key, u"Any");
     EXPECT_EQ(lfo->get_retrigger_key_parameter()->m_id, Orvo::four_cc("ReRe"));
     EXPECT_EQ(lfo->get_retrigger_reason()->m_id, Orvo::four_cc("ReTr"));
 
@@ -355,6 +365,52 @@ TEST_F(Lfo, AReceivedTriggerRestartsLaneZeroWithAFade) {
     EXPECT_NEAR(device.m_depth_frames[10], sine_lp_of(0.010), 1e-6f);
 }
 
+// Definition 1 takes any key on any channel; the others keep their single keys (13 to 19).
+TEST_F(Lfo, ANoteRestartsTheLfosWhoseRetriggerKeyItMatchesWithinItsHostBlock) {
+    const int keys[] = {P_RetriggerReason::any, 0, 1, P_RetriggerReason::none};
+    LfoModulator* lfos[4];
+    for (unsigned i = 0; i < 4; ++i) {
+        lfos[i] = plain_lfo(saw);
+        lfos[i]->get_retrigger_key_parameter()->set_value(keys[i]);
+    }
+    device.settle();
+    // After the settle, which commits the settings' own definitions too.
+    device.m_retrigger_channels[0] = -1;
+    device.m_retrigger_keys[0] = -1;
+    device.render(300, 100);
+    device.send_note_on(3, 60);
+    device.block(64);
+    const double restarted = 0.064;
+    const double running = 0.364;
+    EXPECT_NEAR(lfos[0]->get_lane_phase(0), restarted, 1e-12) << "Any";
+    EXPECT_NEAR(lfos[1]->get_lane_phase(0), restarted, 1e-12) << "definition 1";
+    EXPECT_NEAR(lfos[2]->get_lane_phase(0), running, 1e-12) << "definition 2 wants key 13";
+    EXPECT_NEAR(lfos[3]->get_lane_phase(0), running, 1e-12) << "None";
+
+    // Key 13 matches definitions 1 and 2; "None" still stays out.
+    device.send_note_on(0, 13);
+    device.block(16);
+    EXPECT_NEAR(lfos[2]->get_lane_phase(0), 0.016, 1e-12);
+    EXPECT_NEAR(lfos[3]->get_lane_phase(0), 0.380, 1e-12);
+}
+
+TEST_F(Lfo, TheRetriggerReasonRestartsLaneZeroWhenItsTriggerFires) {
+    LfoModulator* lfo = plain_lfo(sine_lp, smoothing_if_necessary);
+    lfo->get_retrigger_key_parameter()->set_value(P_RetriggerReason::none);
+    device.settle();
+    MusicalTriggerManager& triggers = *device.get_triggers();
+    triggers.connect(*triggers.find_predefined_trigger(MusicalTriggerManager::id_note_on),
+                     *lfo->get_retrigger_reason());
+    device.render(300, 100);
+    const float held = device.m_depth_frames.back();
+    device.clear_frames();
+    device.send_note_on(0, 60);
+    device.render(64, 64);
+    EXPECT_NEAR(lfo->get_lane_phase(0), 0.064, 1e-12);
+    EXPECT_FLOAT_EQ(device.m_depth_frames[0], held) << "faded in from the value it had";
+    EXPECT_NEAR(device.m_depth_frames[20], sine_lp_of(0.020), 1e-6f);
+}
+
 TEST_F(Lfo, InNoteLanesEachKeepAPhase) {
     LfoModulator* lfo = plain_lfo(saw);
     device.modulation().move_modulator(lfo, ProcessingStage_IN_NOTE, 0);
@@ -397,6 +453,8 @@ TEST_F(Lfo, ProcessingAllocatesNothing) {
     device.settle();
     device.m_host.m_playing = true;
     device.block(64, 120.0);
+    // The test device's own record of its calls must not grow while counting.
+    device.m_calls.reserve(device.m_calls.size() + 64);
     TonekitTest::AllocationCounter counter;
     for (int i = 0; i < 8; ++i) {
         device.m_host.m_position = 0.3 * i;

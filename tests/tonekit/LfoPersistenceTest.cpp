@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <type_traits>
 
 using namespace Tonekit;
 using TonekitTest::aim;
@@ -31,13 +32,19 @@ protected:
         auto* number = static_cast<FloatParameter*>(a_parameter);
         number->set_normalized_value(number->normalize_number(a_value));
     }
-    static std::map<std::uint32_t, Orvo::WString> texts_of(ParameterCollection& a_parameters) {
-        std::map<std::uint32_t, Orvo::WString> texts;
-        for (Parameter* parameter : a_parameters.get_parameters())
-            texts[parameter->m_id] = parameter->to_string();
+    // Each parameter's value text and normalized value.
+    static std::map<std::uint32_t, std::pair<Orvo::WString, float>>
+    texts_of(ParameterCollection& a_parameters) {
+        std::map<std::uint32_t, std::pair<Orvo::WString, float>> texts;
+        for (Parameter* parameter : a_parameters.get_parameters()) {
+            Orvo::WString text;
+            parameter->get_value_text(text);
+            texts[parameter->m_id] = {text, parameter->get_normalized_value()};
+        }
         return texts;
     }
-    // A modulation node with one LFO of the first layout, its frequency base a_base.
+    // A modulation node with one LFO of the first layout, its frequency base a_base (in the
+    // parameter list, child 1 of "Para", like every stored parameter).
     static void first_layout(Orvo::BiniNode& a_node, std::uint32_t a_base) {
         Orvo::BiniNode* lfo = a_node.add_child(Orvo::four_cc("Modu"))->add_child(1);
         lfo->add_child(Orvo::four_cc("PrSt"))->set_value_uint32(1);
@@ -88,7 +95,7 @@ TEST_F(LfoPresets, SaveAndLoadReproduceTheLfoItsEntriesAndTheirGroups) {
     const std::vector<float> depth = device.m_depth_frames;
     const std::vector<float> width = device.m_width_frames;
     const auto lfo_texts = texts_of(lfo->get_parameters());
-    std::vector<std::map<std::uint32_t, Orvo::WString>> entry_texts;
+    std::vector<std::remove_const_t<decltype(lfo_texts)>> entry_texts;
     for (unsigned e = 0; e < 3; ++e)
         entry_texts.push_back(texts_of(lfo->get_entry(e)->get_parameters()));
     const double cycle = lfo->get_synchronization().get_cycle_length();
@@ -151,9 +158,12 @@ TEST_F(LfoPresets, TheFirstLayoutsFrequencyBaseBecomesACycleInSeconds) {
 TEST_F(LfoPresets, AnUnknownFrequencyBaseLeavesTheStoredCycleAlone) {
     Orvo::BiniNode stored;
     first_layout(stored, 7);
-    Orvo::BiniNode* parameters =
-        stored.get_child(Orvo::four_cc("Modu"))->get_child(1)->get_child(Orvo::four_cc("Para"));
-    parameters->add_child(LfoModulator::id_numerator)
+    // The parameter list (child 1 of "Para") also holds a numerator of 5.
+    stored.get_child(Orvo::four_cc("Modu"))
+        ->get_child(1)
+        ->get_child(Orvo::four_cc("Para"))
+        ->get_child(1)
+        ->add_child(LfoModulator::id_numerator)
         ->add_child(Orvo::four_cc("Valu"))
         ->set_value_int32(5);
     device.modulation().load(stored);

@@ -202,7 +202,6 @@ TEST_F(Persistence, RefusedDataNamesItsReasonAndLeavesTheCleanState) {
     };
     const std::vector<Case> cases{
         {"reserved type 2", type(1), u"Invalid modulator type."},
-        {"LFO, not built", type(2), u"Invalid modulator type."},
         {"reserved type 4", type(3), u"Invalid modulator type."},
         {"reserved type 5", type(4), u"Invalid modulator type."},
         {"type past every code", type(0xFFFFFFFFu), u"Invalid modulator type."},

@@ -211,7 +211,7 @@ TEST_F(Routing, LimitsRefuseBeforeCreatingAnything) {
 }
 
 TEST_F(Routing, UnknownKindsAndTheTestModulatorsPanel) {
-    for (unsigned code : {0u, 2u, 3u, 4u, 5u, 8u})
+    for (unsigned code : {0u, 2u, 4u, 5u, 8u})
         EXPECT_EQ(failure_of([&] {
                       device.modulation().add_modulator(code, ProcessingStage_PRE_NOTE, 0);
                   }).get_message(),

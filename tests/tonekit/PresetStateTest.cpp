@@ -320,11 +320,11 @@ TEST_F(PresetStateTest, FailedLoadsLeaveTheCleanStateAndKeepTheCause) {
         {"preset path not a string",
          edited([&](Orvo::BiniNode& r) { child(*child(r, "Stat"), "PrPa")->set_value_uint32(3); }),
          u"Node \"/Stat/PrPa\":\nExpected type string."},
-        {"stored modulator", edited([&](Orvo::BiniNode& r) {
+        {"stored modulator of a reserved type", edited([&](Orvo::BiniNode& r) {
              child(*child(r, "Modu"), "Modu")
                  ->add_child(1)
                  ->add_child(Orvo::four_cc("Type"))
-                 ->set_value_uint32(2);
+                 ->set_value_uint32(3);
          }),
          u"Invalid modulator type."},
         {"slot beyond the slots", edited([&](Orvo::BiniNode& r) {
