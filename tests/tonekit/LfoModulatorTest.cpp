@@ -324,13 +324,29 @@ TEST_F(Lfo, FollowsTheSongPositionAndFadesWhenItJumps) {
     EXPECT_NEAR(lfo->get_lane_phase(0), 0.45, 1e-9);
 }
 
+TEST_F(Lfo, ARestartKeepsAnLfoLockedToTheSongInPlace) {
+    LfoModulator* lfo = plain_lfo(saw);
+    cycle(lfo, 0, 1, 4, song_position);
+    device.settle();
+    device.m_host.m_playing = true;
+    device.m_host.m_position = 0.4;
+    device.render(100, 100, 60.0);
+    EXPECT_NEAR(device.m_depth_frames[0], 0.4f, 1e-6f) << "the first block after adding it";
+    // A structural change while playing restarts the stage.
+    aim(device.modulation(), lfo, device.m_width);
+    device.m_host.m_position = 0.5;
+    device.clear_frames();
+    device.render(100, 100, 60.0);
+    EXPECT_NEAR(device.m_depth_frames[0], 0.5f, 1e-6f);
+    EXPECT_NEAR(lfo->get_lane_phase(0), 0.6, 1e-9);
+}
+
 TEST_F(Lfo, SongPositionAcrossTheWrapIsNoJump) {
     LfoModulator* lfo = plain_lfo(sine_lp, smoothing_if_necessary);
     cycle(lfo, 0, 1, 4, song_position);
     device.settle();
     device.m_host.m_playing = true;
     device.m_host.m_position = 0.9;
-    device.render(100, 100, 60.0); // the pending restart wins this block
     device.render(100, 100, 60.0); // from 0.9 round to 0
     const double phase = lfo->get_lane_phase(0);
     ASSERT_LT(std::min(phase, 1.0 - phase), 1e-9);

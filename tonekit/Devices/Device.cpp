@@ -273,18 +273,20 @@ void Device::process(const ProcessRequest& a_request) noexcept {
             p_notify(DeviceListener::List_TEMPO);
         }
         p_commit_pass();
-        double position = 0.0;
-        if (!m_listeners[DeviceListener::List_SONG_POSITION].empty() && m_host &&
-            m_host->get_song_position(position)) {
-            m_song_position = position;
-            p_notify(DeviceListener::List_SONG_POSITION);
-        }
         if (m_reset_happened) {
             m_reset_happened = false;
             m_modulation->request_restart();
             on_first_block_after_reset();
         }
         m_modulation->honour_restart_request();
+        // After the restart: a modulator locked to the song takes its place from the position
+        // rather than starting the block at the beginning of its cycle.
+        double position = 0.0;
+        if (!m_listeners[DeviceListener::List_SONG_POSITION].empty() && m_host &&
+            m_host->get_song_position(position)) {
+            m_song_position = position;
+            p_notify(DeviceListener::List_SONG_POSITION);
+        }
         // Before the notes: a host block's queue of fired triggers starts here.
         m_triggers->begin_host_block(a_request.m_time, a_request.m_frames);
         m_midi_ring.drain([this](std::uint32_t a_word) { handle_midi(a_word); });
