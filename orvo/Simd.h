@@ -96,6 +96,31 @@ inline Float4 max(Float4 a_left, Float4 a_right) noexcept {
     return _mm_max_ps(a_left, a_right);
 }
 
+// Float comparisons give all ones in the lanes where they hold, zero elsewhere; any comparison
+// with NaN is false. select takes a_if_true where the mask is set, a_if_false elsewhere.
+inline Float4 less(Float4 a_left, Float4 a_right) noexcept {
+    return _mm_cmplt_ps(a_left, a_right);
+}
+inline Float4 less_equal(Float4 a_left, Float4 a_right) noexcept {
+    return _mm_cmple_ps(a_left, a_right);
+}
+inline Float4 greater(Float4 a_left, Float4 a_right) noexcept {
+    return _mm_cmpgt_ps(a_left, a_right);
+}
+inline Float4 greater_equal(Float4 a_left, Float4 a_right) noexcept {
+    return _mm_cmpge_ps(a_left, a_right);
+}
+inline Float4 mask_and(Float4 a_left, Float4 a_right) noexcept {
+    return _mm_and_ps(a_left, a_right);
+}
+inline Float4 select(Float4 a_mask, Float4 a_if_true, Float4 a_if_false) noexcept {
+    return _mm_or_ps(_mm_and_ps(a_mask, a_if_true), _mm_andnot_ps(a_mask, a_if_false));
+}
+// Clears the sign bit, as std::fabs does.
+inline Float4 abs(Float4 a_value) noexcept {
+    return _mm_andnot_ps(_mm_set1_ps(-0.0f), a_value);
+}
+
 // Conversions. truncate rounds toward zero; a lane that is NaN or outside the int32 range becomes
 // INT32_MIN (the processor's "integer indefinite" value).
 inline Int4 truncate(Float4 a_value) noexcept {
@@ -103,6 +128,23 @@ inline Int4 truncate(Float4 a_value) noexcept {
 }
 inline Float4 to_float(Int4 a_value) noexcept {
     return _mm_cvtepi32_ps(a_value);
+}
+
+// The largest integer not above each lane, as std::floor gives it (SSE2 has no rounding
+// instruction): truncation, one less where that rounded up. From 2^23 on every float is an
+// integer, and NaN and infinities are their own floor, so those lanes are taken as they are.
+// Only a floor of -0 differs: it gives +0, which compares equal.
+inline Float4 floor(Float4 a_value) noexcept {
+    const Float4 truncated = to_float(truncate(a_value));
+    const Float4 floored = sub(truncated, mask_and(greater(truncated, a_value), set1(1.0f)));
+    return select(less(abs(a_value), set1(8388608.0f)), floored, a_value);
+}
+// The same bits seen as the other type.
+inline Int4 bits_of(Float4 a_value) noexcept {
+    return _mm_castps_si128(a_value);
+}
+inline Float4 float_from_bits(Int4 a_bits) noexcept {
+    return _mm_castsi128_ps(a_bits);
 }
 
 // Integer arithmetic, lane by lane, modulo 2^32.

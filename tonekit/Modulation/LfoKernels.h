@@ -24,7 +24,8 @@ inline constexpr unsigned block_size = 16;
 
 // ph[i] = the running phase before sample i; the running phase then advances by
 // a_factor[i] x a_base_increment (in double) and wraps from 1 to 0. Lanes from a_frames on are
-// left as they are.
+// left as they are. A step of a whole cycle or more is wrapped by its fractional part, and a phase
+// that is not a number (a broken increment) restarts at 0, so the running phase stays in 0..1.
 void accumulate_phase(double& a_phase, const float* a_factor, double a_base_increment,
                       unsigned a_frames, float* a_phases) noexcept;
 // out[i] = frac(a_phases[i] + a_offsets[i]), all 16 lanes (offsets per sample, 0..1).
@@ -34,7 +35,8 @@ void offset_phases_scalar(const float* a_phases, const float* a_offsets, float* 
 void shift_phases(const float* a_phases, float a_offset, float* a_out) noexcept;
 void shift_phases_scalar(const float* a_phases, float a_offset, float* a_out) noexcept;
 
-// q in 0..1 to a signal in 0..1; a_pwm is the pulse width per sample (read by Pulse only).
+// q in 0..1 to a signal in 0..1; a_pwm is the pulse width per sample (read by Pulse only; the
+// others accept a null a_pwm).
 using Waveform = void (*)(const float* a_q, const float* a_pwm, float* a_out) noexcept;
 // Null for a value that is not one of the six.
 Waveform waveform(LfoModulatorWaveform a_waveform) noexcept;

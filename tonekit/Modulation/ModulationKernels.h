@@ -51,6 +51,10 @@ void slew_limit(const float* a_raw, const float* a_step, float a_last, float* a_
 // Restart crossfade: out[i] = raw[i] w[i] + (1 - w[i]) a_held, the weight rising by step[i] each
 // sample from a_weight (updated) and capped at 1. Returns true while the crossfade still runs
 // (the weight is below 1 after a_frames samples).
+// Sample i is mixed with the weight before its step, so the first sample of a restart is the held
+// value itself. Once the weight reaches 1, inside a chunk or at its start, every later sample is
+// exactly the raw signal. A NaN weight or step counts as 1 (the crossfade ends). All 16 lanes are
+// written; lanes from a_frames on repeat the last weight without advancing it.
 bool crossfade(const float* a_raw, const float* a_step, float a_held, float& a_weight, float* a_out,
                unsigned a_frames) noexcept;
 bool crossfade_scalar(const float* a_raw, const float* a_step, float a_held, float& a_weight,
@@ -58,7 +62,11 @@ bool crossfade_scalar(const float* a_raw, const float* a_step, float a_held, flo
 
 // --- finishing: the chained result (normalized, possibly outside 0..1) to the internal value ----
 // What happens to a value outside 0..1: the target's variation decides the behaviour, the routing
-// (which sides its entries keep or open) decides the sides it applies to.
+// (which sides its entries keep or open) decides the sides it applies to. Clamp takes an open side
+// to its bound; wrap takes a value beyond an open side to v - floor(v) (0 and 1 themselves are
+// inside and stay). With no open side nothing is done. A NaN, which no placement produces from
+// finite inputs, is not allowed past an open side: clamp makes it 0 when the bottom is open and
+// 1 when only the top is, wrap makes it (and an infinity it wraps) 0.
 enum OutOfRange : unsigned {
     OutOfRange_PASS = 0,
     OutOfRange_CLAMP = 1,
@@ -76,6 +84,8 @@ struct FinishingChoice {
 // (linear), start x 2^(bounded x exponent scale) (exponential).
 using Finishing = void (*)(const float* a_normalized, const float* a_start, const float* a_span,
                            const float* a_exponent_scale, float* a_internal) noexcept;
+// Null for a mapping, behaviour or precision outside its enumeration. The precision matters for
+// the exponential mapping only: exact uses std::exp2, approximate the formula of ApproximateMath.
 Finishing finishing(const FinishingChoice& a_choice) noexcept;
 Finishing finishing_scalar(const FinishingChoice& a_choice) noexcept;
 
