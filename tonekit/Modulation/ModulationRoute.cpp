@@ -11,6 +11,8 @@ float* ModulationRoute::get_result() const noexcept {
 }
 
 void ModulationRoute::finish() const noexcept {
+    if (!m_finishing)
+        return;
     const FloatParameter::ModulationBlock& block = m_target->m_block;
     m_finishing(get_result(), block.m_internal_start, block.m_internal_span, block.m_exponent_scale,
                 m_target->m_lanes);
