@@ -2,20 +2,11 @@
 // device's processing entry (commit pass, MIDI drain, control-block walk) and the chorus.
 //
 // "entry_overhead" has every voice off, so what it measures is the framework around the signal
-// path plus the dry mix. "modulated" runs all eight voices (cubic, eight buffers) with no LFO and
-// with four LFOs of four entries each (pitch modulation of every voice, four depths and four
-// output pans), so the two figures sit side by side. x_realtime is seconds of audio processed per
-// second of CPU time.
+// path plus the dry mix. x_realtime is seconds of audio processed per second of CPU time.
 
 #include "chorus/TheEffect.h"
 #include "orvo/Core/FourCc.h"
 #include "tonekit/Devices/DeviceProgram.h"
-#include "tonekit/Modulation/LfoModulator.h"
-#include "tonekit/Modulation/LfoModulatorEntry.h"
-#include "tonekit/Modulation/ModulationManager.h"
-#include "tonekit/Modulation/Parameter_Modulatee.h"
-#include "tonekit/ParameterTypes/FloatParameter.h"
-#include "tonekit/ParameterTypes/P_Boolean.h"
 #include "tonekit/Parameters/Parameter.h"
 #include "tonekit/vst/VstEntry.h"
 
@@ -45,7 +36,7 @@ void private_data_folder() {
 }
 
 struct Instance {
-    Instance(unsigned a_voices, bool a_cubic, bool a_eight_buffers, unsigned a_lfos = 0) {
+    explicit Instance(unsigned a_voices, bool a_cubic, bool a_eight_buffers) {
         private_data_folder();
         effect = Tonekit::create_vst_effect<tolvanchorus::TheEffect>(host);
         effect->dispatcher(effect, Vst::effSetSampleRate, 0, 0, nullptr, sample_rate);
@@ -64,38 +55,6 @@ struct Instance {
         }
         set("InAl", a_cubic ? 1.0f : 0.0f);
         set("PrMo", a_eight_buffers ? 1.0f : 0.0f);
-        add_lfos(*adapter->get_device(), a_lfos);
-    }
-    // Each LFO a different waveform and speed, its second entry opening a phase group.
-    static void add_lfos(Tonekit::Device& a_device, unsigned a_count) {
-        Tonekit::ModulationManager& modulation = *a_device.get_modulation_manager();
-        Tonekit::ParameterCollection& parameters = a_device.get_program()->get_collection();
-        const std::uint32_t targets[4][4] = {{Orvo::four_cc("PiM1"), Orvo::four_cc("PiM2"),
-                                              Orvo::four_cc("PiM3"), Orvo::four_cc("PiM4")},
-                                             {Orvo::four_cc("PiM5"), Orvo::four_cc("PiM6"),
-                                              Orvo::four_cc("PiM7"), Orvo::four_cc("PiM8")},
-                                             {Orvo::four_cc("Dep1"), Orvo::four_cc("Dep2"),
-                                              Orvo::four_cc("Dep3"), Orvo::four_cc("Dep4")},
-                                             {Orvo::four_cc("OPa1"), Orvo::four_cc("OPa2"),
-                                              Orvo::four_cc("OPa3"), Orvo::four_cc("OPa4")}};
-        for (unsigned l = 0; l < a_count && l < 4; ++l) {
-            auto* lfo = static_cast<Tonekit::LfoModulator*>(modulation.add_modulator(
-                Tonekit::LfoModulator::type_code, Tonekit::ProcessingStage_PRE_NOTE, ~0u));
-            lfo->get_waveform()->set_option(3 + l % 4);
-            lfo->get_frequency_factor()->set_normalized_value(0.4f + 0.05f * float(l));
-            for (unsigned e = 0; e < 4; ++e) {
-                auto* entry = static_cast<Tonekit::LfoModulatorEntry*>(modulation.add_entry(lfo));
-                static_cast<Tonekit::Parameter_Modulatee*>(
-                    entry->find_parameter(Tonekit::ModulatorEntry::id_modulatee))
-                    ->set_value(parameters.find(targets[l][e])->get_modulatee());
-                if (e == 1) {
-                    static_cast<Tonekit::P_Boolean*>(
-                        entry->find_parameter(Tonekit::LfoModulatorEntry::id_start_phase_group))
-                        ->set_value(true);
-                    entry->get_phase()->set_normalized_value(0.25f);
-                }
-            }
-        }
     }
     ~Instance() { effect->dispatcher(effect, Vst::effClose, 0, 0, nullptr, 0.0f); }
     Vst::AEffect* effect;
@@ -111,8 +70,7 @@ void run(benchmark::State& a_state, Instance& a_instance, unsigned a_block) {
     float* inputs[2] = {left.data(), right.data()};
     float* outputs[2] = {out_left.data(), out_right.data()};
     for (auto _ : a_state) {
-        a_instance.effect->processReplacing(a_instance.effect, inputs, outputs,
-                                            Vst::Int32(a_block));
+        a_instance.effect->processReplacing(a_instance.effect, inputs, outputs, Vst::Int32(a_block));
         benchmark::DoNotOptimize(out_left.data());
         benchmark::ClobberMemory();
     }
@@ -130,14 +88,8 @@ void plugin(benchmark::State& a_state) {
     run(a_state, instance, unsigned(a_state.range(3)));
 }
 
-void modulated(benchmark::State& a_state) {
-    Instance instance(8, true, true, unsigned(a_state.range(0)));
-    run(a_state, instance, unsigned(a_state.range(1)));
-}
-
 } // namespace
 
-BENCHMARK(modulated)->ArgNames({"lfos", "frames"})->ArgsProduct({{0, 4}, {64, 256, 1024}});
 BENCHMARK(entry_overhead)->ArgName("frames")->Arg(16)->Arg(64)->Arg(256)->Arg(1024);
 BENCHMARK(plugin)
     ->ArgNames({"voices", "cubic", "eight_buffers", "frames"})
