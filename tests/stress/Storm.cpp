@@ -197,9 +197,9 @@ void Storm::p_operation(Operation a_operation, std::minstd_rand& a_random) {
         m_chunks.add_valid(p_get_chunk(), a_random);
         break;
     case Operation_SAMPLE_RATE: {
-        static constexpr float rates[] = {44100.0f,  48000.0f,  88200.0f,  96000.0f,
-                                          192000.0f, 22050.0f,  8000.0f,   384000.0f,
-                                          0.0f,      -48000.0f, nan_value, infinity};
+        static constexpr float rates[] = {44100.0f,  48000.0f,  88200.0f,  96000.0f, 192000.0f,
+                                          22050.0f,  8000.0f,   384000.0f, 2.0e6f,   0.0f,
+                                          -48000.0f, nan_value, infinity};
         p_dispatch(Vst::effSetSampleRate, 0, 0, nullptr,
                    rates[p_below(a_random, std::size(rates))]);
         break;
