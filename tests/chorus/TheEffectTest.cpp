@@ -3,6 +3,7 @@
 
 #include "chorus/TheEffect.h"
 #include "../tonekit/TestDevice.h"
+#include "orvo/Core/Exception.h"
 #include "orvo/Core/Utf.h"
 #include "tonekit/Devices/DeviceProgram.h"
 #include "tonekit/Devices/Host.h"
@@ -122,6 +123,20 @@ TEST_F(Chorus, DelaysFollowTheSampleRate) {
     effect.setSampleRate(48000.0f);
     EXPECT_EQ(effect.get_signal_path().voice(2).delay_block()[5], 720.0f);
     EXPECT_EQ(effect.get_signal_path().eight_line_bank().size(), 5280u);
+}
+
+TEST_F(Chorus, ARateTheSignalPathRefusesKeepsTheOldRateEverywhere) {
+    effect.setSampleRate(48000.0f);
+    const auto* delay = static_cast<Tonekit::FloatParameter*>(parameter("Del3"));
+    const float frames = delay->get_internal_value();
+    EXPECT_THROW(effect.setSampleRate(2.0e6f), Orvo::Exception);
+    EXPECT_EQ(effect.get_sample_rate(), 48000.0f);
+    EXPECT_EQ(delay->get_internal_value(), frames);
+    EXPECT_EQ(effect.get_signal_path().voice(2).delay_block()[5], 720.0f);
+    // Asking again is a real change again, not "the same rate twice".
+    EXPECT_THROW(effect.setSampleRate(2.0e6f), Orvo::Exception);
+    effect.setSampleRate(96000.0f);
+    EXPECT_EQ(effect.get_signal_path().voice(2).delay_block()[5], 1440.0f);
 }
 
 TEST_F(Chorus, EditorChangesReachTheSignalPathAtTheNextBlockWithoutTellingTheHost) {

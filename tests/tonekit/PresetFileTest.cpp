@@ -1,11 +1,14 @@
 // Preset files on disk: the initial preset, loading files and records, and saving that never
 // destroys what was there.
 
+#include "FileSizeLimit.h"
 #include "PresetTestSupport.h"
 
 #include "tonekit/Devices/PresetRecord.h"
 
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 using namespace TonekitTest;
 using Tonekit::PresetManager;
@@ -155,6 +158,37 @@ TEST_F(PresetFileTest, FailedSaveKeepsTheOldFileAndLeavesNoTemporaryFile) {
     EXPECT_EQ(folder_entries(m_presets), (std::vector<std::string>{"keep.preset"}));
 
     device.m_fail_program_save = false;
+    device.presets().save_file(wide(target));
+    EXPECT_EQ(read_file_bytes(target), device.save_bytes(PresetManager::Section_PRESET_FILE));
+}
+
+TEST_F(PresetFileTest, AWriteThatFailsHalfwayKeepsTheOldFile) {
+    PresetTestDevice& device = start();
+    const std::filesystem::path target = m_presets / "keep.preset";
+    const Bytes old_bytes = preset_with_gain(0.75f);
+    write_file_bytes(target, old_bytes);
+    device.set_gain(0.5f);
+
+    // The disk fills up after a few bytes of the new file.
+    {
+        FileSizeLimit limit(24);
+        const Orvo::Exception failure =
+            failure_of([&] { device.presets().save_file(wide(target)); });
+        EXPECT_EQ(failure.get_message(), u"An error occurred while saving the preset.");
+    }
+    EXPECT_EQ(read_file_bytes(target), old_bytes);
+    EXPECT_EQ(folder_entries(m_presets), (std::vector<std::string>{"keep.preset"}));
+
+    // The folder refuses new files (root may write anyway).
+    if (geteuid() != 0) {
+        namespace fs = std::filesystem;
+        fs::permissions(m_presets, fs::perms::owner_read | fs::perms::owner_exec);
+        EXPECT_THROW(device.presets().save_file(wide(target)), Orvo::Exception);
+        fs::permissions(m_presets, fs::perms::owner_all);
+        EXPECT_EQ(read_file_bytes(target), old_bytes);
+        EXPECT_EQ(folder_entries(m_presets), (std::vector<std::string>{"keep.preset"}));
+    }
+
     device.presets().save_file(wide(target));
     EXPECT_EQ(read_file_bytes(target), device.save_bytes(PresetManager::Section_PRESET_FILE));
 }

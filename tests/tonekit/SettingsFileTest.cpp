@@ -1,6 +1,7 @@
 // "Settings.data": written only when the user saves defaults, read at every start, and neither a
 // bad file nor a failed save may cost the user anything.
 
+#include "FileSizeLimit.h"
 #include "ParameterTestSupport.h"
 
 #include "orvo/Binis/BiniNode.h"
@@ -60,26 +61,6 @@ void expect_defaults(RecordingDevice& a_device) {
     EXPECT_EQ(a_device.m_smoothing_reason_mask, Tonekit::ParameterSmoothingReason_ALL);
     EXPECT_EQ(a_device.m_retrigger_keys[3], 15);
 }
-
-// Limits the size of files this process writes, the way a full disk would stop a save halfway.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t a_bytes) {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_old_handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = m_old;
-        limited.rlim_cur = a_bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_old_handler);
-    }
-
-private:
-    rlimit m_old{};
-    void (*m_old_handler)(int);
-};
 
 } // namespace
 

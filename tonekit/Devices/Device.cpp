@@ -392,6 +392,19 @@ void Device::setSampleRate(float a_rate) {
     auto locks = lock_structure();
     if (a_rate == m_sample_rate)
         return;
+    const float previous = m_sample_rate;
+    try {
+        p_apply_sample_rate(a_rate);
+    } catch (...) {
+        // A rate the device cannot run at (its signal path refuses it) must not leave the
+        // parameters converted for it over a signal path still set up for the old one; the
+        // host's next call with the same rate would otherwise find nothing to do.
+        p_apply_sample_rate(previous);
+        throw;
+    }
+}
+
+void Device::p_apply_sample_rate(float a_rate) {
     m_sample_rate = a_rate;
     for (Parameter* parameter : m_sample_rate_dependent)
         parameter->update_sample_rate();

@@ -195,6 +195,8 @@ private:
     void p_on_smoothing_changed();
     void p_commit_pass() noexcept;
     void p_notify(DeviceListener::List a_list);
+    // The body of setSampleRate, under the structural locks.
+    void p_apply_sample_rate(float a_rate);
     void p_flush_smoothers();
     void p_walk_control_blocks(InputPair a_inputs, OutputPair a_outputs, unsigned a_frames);
 
