@@ -1,4 +1,4 @@
-#include "AllocationCounter.h"
+#include "tests/support/AllocationCounter.h"
 
 #include <atomic>
 #include <cstddef>
@@ -8,10 +8,15 @@
 namespace {
 std::atomic<bool> g_counting{false};
 std::atomic<long> g_allocations{0};
+std::atomic<std::size_t> g_largest{0};
 
 void* allocate(std::size_t a_size, std::size_t a_alignment) {
-    if (g_counting.load())
+    if (g_counting.load()) {
         ++g_allocations;
+        std::size_t largest = g_largest.load();
+        while (a_size > largest && !g_largest.compare_exchange_weak(largest, a_size)) {
+        }
+    }
     const std::size_t size = (a_size + a_alignment - 1) / a_alignment * a_alignment;
     if (void* memory = std::aligned_alloc(a_alignment, size == 0 ? a_alignment : size))
         return memory;
@@ -19,10 +24,11 @@ void* allocate(std::size_t a_size, std::size_t a_alignment) {
 }
 } // namespace
 
-namespace TonekitTest {
+namespace TestSupport {
 
 AllocationCounter::AllocationCounter() {
     g_allocations = 0;
+    g_largest = 0;
     g_counting = true;
 }
 
@@ -35,7 +41,11 @@ long AllocationCounter::stop() {
     return g_allocations.load();
 }
 
-} // namespace TonekitTest
+std::size_t AllocationCounter::largest() const {
+    return g_largest.load();
+}
+
+} // namespace TestSupport
 
 void* operator new(std::size_t a_size) {
     return allocate(a_size, alignof(std::max_align_t));
