@@ -7,6 +7,8 @@
 // is set to its longest (10 s) so that no glide ends during a run; the rare one that does is
 // sent back the other way.
 
+#include "tests/support/TemporaryFolder.h"
+#include "tests/support/TestDeviceConfig.h"
 #include "tonekit/Devices/DeviceInstanceSettings.h"
 #include "tonekit/Devices/DeviceProgram.h"
 #include "tonekit/Devices/DeviceProgramBuilder.h"
@@ -18,7 +20,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <vector>
@@ -45,21 +46,7 @@ struct alignas(16) Lanes {
 class GlidingDevice : public Tonekit::Effect {
 public:
     GlidingDevice(const std::filesystem::path& a_folder, int a_kind) : m_kind(a_kind) {
-        Tonekit::DeviceStaticConfig& cfg = m_static_config;
-        cfg.m_plugin_internal_version = 1;
-        cfg.m_plugin_name = u"Smoother Bench";
-        cfg.m_plugin_unique_id = 1;
-        cfg.m_plugin_vendor = u"Bench";
-        cfg.m_plugin_version_string = u"1";
-        cfg.m_application_folder_name = u"Smoother Bench";
-        cfg.m_common_internal_data_folder_name = u"Internal";
-        cfg.m_preset_folder_name = u"Presets";
-        cfg.m_preset_preamble_part = "Preset";
-        cfg.m_preset_file_extension = u"preset";
-        cfg.m_initial_preset_name = u"Initial";
-        const Orvo::WString folder(a_folder.u16string().c_str());
-        cfg.m_user_data_folder = cfg.m_common_data_folder = folder;
-        cfg.m_preset_folder = folder + u"/Presets";
+        TestSupport::configure_test_device(m_static_config, a_folder);
     }
 
     void build() override {
@@ -111,24 +98,8 @@ private:
     Lanes m_lanes[smoother_count];
 };
 
-class TemporaryFolder {
-public:
-    TemporaryFolder() {
-        char pattern[] = "/tmp/smoother-bench-XXXXXX";
-        m_path = mkdtemp(pattern);
-    }
-    ~TemporaryFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
-    }
-    const std::filesystem::path& path() const { return m_path; }
-
-private:
-    std::filesystem::path m_path;
-};
-
 void active_smoothers(benchmark::State& a_state) {
-    TemporaryFolder folder;
+    TestSupport::TemporaryFolder folder;
     auto device = std::make_unique<GlidingDevice>(folder.path(), int(a_state.range(0)));
     device->initialize();
     device->setSampleRate(float(sample_rate));

@@ -211,99 +211,82 @@ void ChorusParameterBuilder::p_assignable_slots() {
 }
 
 void ChorusParameterBuilder::p_voice_groups() {
-    constexpr unsigned voices = SignalPath::voice_count;
     SignalPath& path = m_signal_path;
+    const auto group = [this](const char(&a_id)[5], const char16_t* a_name,
+                              const auto& a_add_voice) {
+        m_builder.begin_group(Orvo::four_cc(a_id), a_name);
+        for (unsigned v = 0; v < SignalPath::voice_count; ++v)
+            a_add_voice(v);
+        m_builder.end_group();
+    };
+    // A voice's float parameter, smoothed into one of the voice's blocks.
+    const auto voice_float = [&](const char(&a_prefix)[4], const char16_t* a_pattern,
+                                 unsigned a_voice, Block& (Voice::*a_block)()) {
+        return p_float(voice_id(a_prefix, a_voice), p_voice_name(a_pattern, a_voice),
+                       (path.voice(a_voice).*a_block)().data());
+    };
+    const auto voice_boolean = [this](const char(&a_prefix)[4], const char16_t* a_pattern,
+                                      unsigned a_voice, bool a_default, bool* a_target) {
+        auto* parameter = new Tonekit::P_Boolean(a_default);
+        parameter->set_target(a_target);
+        parameter->set_committable_callback(m_voice_callback);
+        p_add(parameter, voice_id(a_prefix, a_voice), p_voice_name(a_pattern, a_voice));
+    };
 
-    m_builder.begin_group(Orvo::four_cc("Dela"), u"Delay");
-    for (unsigned v = 0; v < voices; ++v)
-        p_milliseconds(p_float(voice_id("Del", v), p_voice_name(u"Delay %d", v),
-                               path.voice(v).delay_block().data()),
-                       1, u"Default", 0.0f, 50.0f, 15.0f, positive, true);
-    m_builder.end_group();
-
-    m_builder.begin_group(Orvo::four_cc("Dept"), u"Depth");
-    for (unsigned v = 0; v < voices; ++v)
-        p_milliseconds(p_float(voice_id("Dep", v), p_voice_name(u"Depth %d", v),
-                               path.voice(v).depth_block().data()),
-                       1, u"Default", 0.0f, 50.0f, 5.0f, positive, true);
-    m_builder.end_group();
-
-    m_builder.begin_group(Orvo::four_cc("Enab"), u"Enabled");
-    for (unsigned v = 0; v < voices; ++v) {
-        auto* enabled = new Tonekit::P_Boolean(v < 2);
-        enabled->set_target(&m_targets.m_enabled[v]);
-        enabled->set_committable_callback(m_voice_callback);
-        p_add(enabled, voice_id("Ena", v), p_voice_name(u"Enabled %d", v));
-    }
-    m_builder.end_group();
-
-    m_builder.begin_group(Orvo::four_cc("InGa"), u"Input gain");
-    for (unsigned v = 0; v < voices; ++v)
-        p_level_variations(p_float(voice_id("IGa", v), p_voice_name(u"Input gain %d", v),
-                                   path.voice(v).input_gain_block().data()),
-                           1.0f);
-    m_builder.end_group();
+    group("Dela", u"Delay", [&](unsigned v) {
+        p_milliseconds(voice_float("Del", u"Delay %d", v, &Voice::delay_block), 1, u"Default", 0.0f,
+                       50.0f, 15.0f, positive, true);
+    });
+    group("Dept", u"Depth", [&](unsigned v) {
+        p_milliseconds(voice_float("Dep", u"Depth %d", v, &Voice::depth_block), 1, u"Default", 0.0f,
+                       50.0f, 5.0f, positive, true);
+    });
+    group("Enab", u"Enabled", [&](unsigned v) {
+        voice_boolean("Ena", u"Enabled %d", v, v < 2, &m_targets.m_enabled[v]);
+    });
 
     // Voice 1 hard left, voice 2 hard right, the others centred.
     const auto pan_default = [](unsigned a_voice) {
         return a_voice == 0 ? -1.0f : a_voice == 1 ? 1.0f : 0.0f;
     };
-    m_builder.begin_group(Orvo::four_cc("InPa"), u"Input pan");
-    for (unsigned v = 0; v < voices; ++v)
-        p_plain(p_float(voice_id("IPa", v), p_voice_name(u"Input pan %d", v),
-                        path.voice(v).input_pan_block().data()),
-                1, u"Default", -1.0f, 1.0f, pan_default(v), bipolar, true);
-    m_builder.end_group();
-
-    m_builder.begin_group(Orvo::four_cc("InPL"), u"Input panning law");
-    for (unsigned v = 0; v < voices; ++v)
+    group("InGa", u"Input gain", [&](unsigned v) {
+        p_level_variations(voice_float("IGa", u"Input gain %d", v, &Voice::input_gain_block), 1.0f);
+    });
+    group("InPa", u"Input pan", [&](unsigned v) {
+        p_plain(voice_float("IPa", u"Input pan %d", v, &Voice::input_pan_block), 1, u"Default",
+                -1.0f, 1.0f, pan_default(v), bipolar, true);
+    });
+    group("InPL", u"Input panning law", [&](unsigned v) {
         p_panning_law_choice(voice_id("IPL", v), p_voice_name(u"Input panning law %d", v),
                              p_voice_name(u"In pan law %d", v), &m_targets.m_input_panning_law[v]);
-    m_builder.end_group();
-
-    m_builder.begin_group(Orvo::four_cc("OuGa"), u"Output gain");
-    for (unsigned v = 0; v < voices; ++v)
-        p_level_variations(p_float(voice_id("OGa", v), p_voice_name(u"Output gain %d", v),
-                                   path.voice(v).output_gain_block().data()),
+    });
+    group("OuGa", u"Output gain", [&](unsigned v) {
+        p_level_variations(voice_float("OGa", u"Output gain %d", v, &Voice::output_gain_block),
                            1.0f);
-    m_builder.end_group();
-
-    m_builder.begin_group(Orvo::four_cc("OuPa"), u"Output pan");
-    for (unsigned v = 0; v < voices; ++v)
-        p_plain(p_float(voice_id("OPa", v), p_voice_name(u"Output pan %d", v),
-                        path.voice(v).output_pan_block().data()),
-                1, u"Default", -1.0f, 1.0f, pan_default(v), bipolar, true);
-    m_builder.end_group();
-
-    m_builder.begin_group(Orvo::four_cc("OuPL"), u"Output panning law");
-    for (unsigned v = 0; v < voices; ++v)
+    });
+    group("OuPa", u"Output pan", [&](unsigned v) {
+        p_plain(voice_float("OPa", u"Output pan %d", v, &Voice::output_pan_block), 1, u"Default",
+                -1.0f, 1.0f, pan_default(v), bipolar, true);
+    });
+    group("OuPL", u"Output panning law", [&](unsigned v) {
         p_panning_law_choice(voice_id("OPL", v), p_voice_name(u"Output panning law %d", v),
                              p_voice_name(u"Out pan law %d", v),
                              &m_targets.m_output_panning_law[v]);
-    m_builder.end_group();
+    });
 
     // Modulation destinations only: their block carries the modulation value, so they are
     // neither stored in presets nor offered to the host.
-    m_builder.begin_group(Orvo::four_cc("PiMo"), u"Pitch modulation");
-    for (unsigned v = 0; v < voices; ++v) {
-        FloatParameter* pitch = p_float(voice_id("PiM", v), p_voice_name(u"Pitch modulation %d", v),
-                                        path.voice(v).pitch_modulation_block().data());
+    group("PiMo", u"Pitch modulation", [&](unsigned v) {
+        FloatParameter* pitch =
+            voice_float("PiM", u"Pitch modulation %d", v, &Voice::pitch_modulation_block);
         pitch->m_short_name = p_voice_name(u"Pitch mod %d", v);
         pitch->m_persistent = false;
         pitch->m_host_visible = false;
         p_plain(pitch, 1, u"Default", 0.0f, 1.0f, 0.0f, FloatParameterVariation::Polarity_NONE,
                 false);
-    }
-    m_builder.end_group();
-
-    m_builder.begin_group(Orvo::four_cc("Solo"), u"Solo");
-    for (unsigned v = 0; v < voices; ++v) {
-        auto* solo = new Tonekit::P_Boolean(false);
-        solo->set_target(&m_targets.m_solo[v]);
-        solo->set_committable_callback(m_voice_callback);
-        p_add(solo, voice_id("Sol", v), p_voice_name(u"Solo %d", v));
-    }
-    m_builder.end_group();
+    });
+    group("Solo", u"Solo",
+          [&](unsigned v) { voice_boolean("Sol", u"Solo %d", v, false, &m_targets.m_solo[v]); });
 }
 
 } // namespace tolvanchorus

@@ -10,12 +10,19 @@
 
 #include <immintrin.h>
 
+#include <concepts>
 #include <cstdint>
 
 namespace Orvo::Simd {
 
 using Float4 = __m128;
 using Int4 = __m128i;
+
+// The lane-by-lane operations that are a single instruction of two operands.
+#define ORVO_SIMD_BINARY(name, Vector, instruction)                                                \
+    inline Vector name(Vector a_left, Vector a_right) noexcept {                                   \
+        return instruction(a_left, a_right);                                                       \
+    }
 
 // Memory. "aligned" pointers must be 16-byte aligned.
 inline Float4 load(const float* a_aligned) noexcept {
@@ -30,16 +37,14 @@ inline void store(float* a_aligned, Float4 a_value) noexcept {
 inline void store_unaligned(float* a_address, Float4 a_value) noexcept {
     _mm_storeu_ps(a_address, a_value);
 }
-inline Int4 load(const std::int32_t* a_aligned) noexcept {
+template <typename T>
+concept Int32 = std::same_as<T, std::int32_t> || std::same_as<T, std::uint32_t>;
+template <Int32 T>
+inline Int4 load(const T* a_aligned) noexcept {
     return _mm_load_si128(reinterpret_cast<const __m128i*>(a_aligned));
 }
-inline Int4 load(const std::uint32_t* a_aligned) noexcept {
-    return _mm_load_si128(reinterpret_cast<const __m128i*>(a_aligned));
-}
-inline void store(std::int32_t* a_aligned, Int4 a_value) noexcept {
-    _mm_store_si128(reinterpret_cast<__m128i*>(a_aligned), a_value);
-}
-inline void store(std::uint32_t* a_aligned, Int4 a_value) noexcept {
+template <Int32 T>
+inline void store(T* a_aligned, Int4 a_value) noexcept {
     _mm_store_si128(reinterpret_cast<__m128i*>(a_aligned), a_value);
 }
 
@@ -71,30 +76,18 @@ inline void transpose(Float4& a_row0, Float4& a_row1, Float4& a_row2, Float4& a_
 inline Float4 set1(float a_value) noexcept {
     return _mm_set1_ps(a_value);
 }
-inline Float4 add(Float4 a_left, Float4 a_right) noexcept {
-    return _mm_add_ps(a_left, a_right);
-}
-inline Float4 sub(Float4 a_left, Float4 a_right) noexcept {
-    return _mm_sub_ps(a_left, a_right);
-}
-inline Float4 mul(Float4 a_left, Float4 a_right) noexcept {
-    return _mm_mul_ps(a_left, a_right);
-}
-inline Float4 div(Float4 a_left, Float4 a_right) noexcept {
-    return _mm_div_ps(a_left, a_right);
-}
+ORVO_SIMD_BINARY(add, Float4, _mm_add_ps)
+ORVO_SIMD_BINARY(sub, Float4, _mm_sub_ps)
+ORVO_SIMD_BINARY(mul, Float4, _mm_mul_ps)
+ORVO_SIMD_BINARY(div, Float4, _mm_div_ps)
 inline Float4 sqrt(Float4 a_value) noexcept {
     return _mm_sqrt_ps(a_value);
 }
 // min and max are not symmetric: where either lane is NaN (or both are zeros) the result is
 // a_right. Scalar twins write them as (a_left < a_right ? a_left : a_right) and
 // (a_left > a_right ? a_left : a_right) to agree on every input.
-inline Float4 min(Float4 a_left, Float4 a_right) noexcept {
-    return _mm_min_ps(a_left, a_right);
-}
-inline Float4 max(Float4 a_left, Float4 a_right) noexcept {
-    return _mm_max_ps(a_left, a_right);
-}
+ORVO_SIMD_BINARY(min, Float4, _mm_min_ps)
+ORVO_SIMD_BINARY(max, Float4, _mm_max_ps)
 
 // Float comparisons give all ones in the lanes where they hold, zero elsewhere; any comparison
 // with NaN is false. select takes a_if_true where the mask is set, a_if_false elsewhere.
@@ -156,23 +149,13 @@ inline Int4 set(std::uint32_t a_lane0, std::uint32_t a_lane1, std::uint32_t a_la
     return _mm_setr_epi32(std::int32_t(a_lane0), std::int32_t(a_lane1), std::int32_t(a_lane2),
                           std::int32_t(a_lane3));
 }
-inline Int4 add(Int4 a_left, Int4 a_right) noexcept {
-    return _mm_add_epi32(a_left, a_right);
-}
-inline Int4 sub(Int4 a_left, Int4 a_right) noexcept {
-    return _mm_sub_epi32(a_left, a_right);
-}
-inline Int4 bit_and(Int4 a_left, Int4 a_right) noexcept {
-    return _mm_and_si128(a_left, a_right);
-}
-// Comparisons give all ones in the lanes where they hold, zero elsewhere.
-inline Int4 equal(Int4 a_left, Int4 a_right) noexcept {
-    return _mm_cmpeq_epi32(a_left, a_right);
-}
-// As signed integers.
-inline Int4 greater(Int4 a_left, Int4 a_right) noexcept {
-    return _mm_cmpgt_epi32(a_left, a_right);
-}
+ORVO_SIMD_BINARY(add, Int4, _mm_add_epi32)
+ORVO_SIMD_BINARY(sub, Int4, _mm_sub_epi32)
+ORVO_SIMD_BINARY(bit_and, Int4, _mm_and_si128)
+// Comparisons give all ones in the lanes where they hold, zero elsewhere; greater compares signed
+// integers.
+ORVO_SIMD_BINARY(equal, Int4, _mm_cmpeq_epi32)
+ORVO_SIMD_BINARY(greater, Int4, _mm_cmpgt_epi32)
 // Whether any lane, or every lane, of a comparison result is set.
 inline bool any(Int4 a_comparison) noexcept {
     return _mm_movemask_epi8(a_comparison) != 0;
@@ -180,5 +163,7 @@ inline bool any(Int4 a_comparison) noexcept {
 inline bool all(Int4 a_comparison) noexcept {
     return _mm_movemask_epi8(a_comparison) == 0xFFFF;
 }
+
+#undef ORVO_SIMD_BINARY
 
 } // namespace Orvo::Simd

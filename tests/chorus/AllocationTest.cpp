@@ -1,69 +1,24 @@
-// The audio path must not allocate: every global allocation function of this test program counts
-// its calls while a test has counting switched on.
+// The audio path must not allocate.
 
 #include "chorus/SignalPath.h"
+#include "tests/support/AllocationCounter.h"
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
 #include <memory>
-#include <new>
 #include <utility>
 #include <vector>
 
-namespace {
-std::atomic<bool> g_counting{false};
-std::atomic<long> g_allocations{0};
-
-void* allocate(std::size_t a_size, std::size_t a_alignment) {
-    if (g_counting.load())
-        ++g_allocations;
-    const std::size_t size = (a_size + a_alignment - 1) / a_alignment * a_alignment;
-    if (void* memory = std::aligned_alloc(a_alignment, size == 0 ? a_alignment : size))
-        return memory;
-    throw std::bad_alloc();
-}
-} // namespace
-
-// The array forms of the standard library forward to these.
-void* operator new(std::size_t a_size) {
-    return allocate(a_size, alignof(std::max_align_t));
-}
-void* operator new(std::size_t a_size, std::align_val_t a_alignment) {
-    return allocate(a_size, std::size_t(a_alignment));
-}
-void operator delete(void* a_memory) noexcept {
-    std::free(a_memory);
-}
-void operator delete(void* a_memory, std::align_val_t) noexcept {
-    std::free(a_memory);
-}
-void operator delete(void* a_memory, std::size_t) noexcept {
-    std::free(a_memory);
-}
-void operator delete(void* a_memory, std::size_t, std::align_val_t) noexcept {
-    std::free(a_memory);
-}
-
 using namespace tolvanchorus;
-
-namespace {
-struct CountAllocations {
-    CountAllocations() {
-        g_allocations = 0;
-        g_counting = true;
-    }
-    ~CountAllocations() { g_counting = false; }
-    long count() const { return g_allocations.load(); }
-};
-} // namespace
+using TestSupport::AllocationCounter;
 
 TEST(RealTime, TheCounterSeesAllocations) {
-    CountAllocations counter;
-    delete new int(1);
+    AllocationCounter counter;
+    // Through a volatile pointer, so that the compiler cannot drop the pair.
+    int* volatile plain = new int(1);
+    delete plain;
     auto aligned = std::make_unique<Block>();
-    EXPECT_EQ(counter.count(), 2);
+    EXPECT_EQ(counter.stop(), 2);
 }
 
 TEST(RealTime, ProcessingAndCommitsDoNotAllocate) {
@@ -72,7 +27,7 @@ TEST(RealTime, ProcessingAndCommitsDoNotAllocate) {
     SignalPath path(48000.0);
     std::vector<float> left(1024, 0.25f), right(1024, -0.25f);
 
-    CountAllocations counter;
+    AllocationCounter counter;
     for (const auto processing : SignalPath::processing_functions())
         for (const auto algorithm : {InterpolationAlgorithm_LINEAR, InterpolationAlgorithm_CUBIC})
             for (const unsigned int frames : {16u, 5u, 1u, 1000u}) {
@@ -88,5 +43,5 @@ TEST(RealTime, ProcessingAndCommitsDoNotAllocate) {
                 path.update_effective_enabled();
                 path.process(left.data(), right.data(), left.data(), right.data(), frames);
             }
-    EXPECT_EQ(counter.count(), 0);
+    EXPECT_EQ(counter.stop(), 0);
 }

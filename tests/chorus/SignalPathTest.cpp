@@ -175,58 +175,6 @@ TEST(SignalPath, DelaysBeyondTheLinesReadAt110Milliseconds) {
     }
 }
 
-TEST(SignalPath, OnlyEffectiveVoicesSound) {
-    // Voice j reads 100 + 10 j frames back, centred, so each voice leaves its own peak.
-    SignalPath path(48000.0);
-    for (unsigned int j = 0; j < SignalPath::voice_count; ++j) {
-        fill(path.voice(j).delay_block(), float(100 + 10 * j));
-        fill(path.voice(j).depth_block(), 0.0f);
-        fill(path.voice(j).input_pan_block(), 0.0f);
-        fill(path.voice(j).output_pan_block(), 0.0f);
-    }
-    fill(path.dry_block(), 0.0f);
-    const Signal in = impulse(256);
-    for (const bool eight_buffers : {false, true}) {
-        SCOPED_TRACE(eight_buffers);
-        path.set_processing_function(SignalPath::processing_functions()[eight_buffers]);
-        EXPECT_EQ(peaks(run(path, in, in).left), (std::vector<std::size_t>{100, 110}));
-
-        // Solo wins over "Enabled": voice 5 sounds alone although it is disabled.
-        path.voice(4).set_solo(true);
-        path.update_effective_enabled();
-        EXPECT_EQ(peaks(run(path, in, in).left), std::vector<std::size_t>{140});
-        path.voice(1).set_solo(true);
-        path.update_effective_enabled();
-        EXPECT_EQ(peaks(run(path, in, in).left), (std::vector<std::size_t>{110, 140}));
-
-        path.voice(1).set_solo(false);
-        path.voice(4).set_solo(false);
-        path.update_effective_enabled();
-        EXPECT_TRUE(path.voice(0).effective_enabled());
-        EXPECT_FALSE(path.voice(4).effective_enabled());
-    }
-}
-
-TEST(SignalPath, InputGainMattersOnlyWithEightBuffers) {
-    // Longer than the default 20 ms read position, so that the voices are heard.
-    const Signal left = noise(2000, 4), right = noise(2000, 5);
-    for (const bool eight_buffers : {false, true}) {
-        SCOPED_TRACE(eight_buffers);
-        std::vector<Output> outputs;
-        for (const float gain : {1.0f, 0.0f, -0.5f}) {
-            SignalPath path(48000.0);
-            path.set_processing_function(SignalPath::processing_functions()[eight_buffers]);
-            for (unsigned int j = 0; j < 2; ++j)
-                fill(path.voice(j).input_gain_block(), gain);
-            outputs.push_back(run(path, left, right));
-        }
-        for (std::size_t other = 1; other < outputs.size(); ++other) {
-            EXPECT_EQ(outputs[0].left == outputs[other].left, !eight_buffers);
-            EXPECT_EQ(outputs[0].right == outputs[other].right, !eight_buffers);
-        }
-    }
-}
-
 TEST(SignalPath, PartialBlockTouchesOnlyItsFramesAndAdvancesByThem) {
     for (const bool eight_buffers : {false, true}) {
         SCOPED_TRACE(eight_buffers);

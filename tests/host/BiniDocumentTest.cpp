@@ -164,15 +164,6 @@ TEST(PresetTransfer, PresetGoesInWithTheInstancesStateSection) {
         "\"x\"");
 }
 
-TEST(PresetTransfer, SavedPresetIsTheChunkWithoutItsState) {
-    const BiniDocument chunk = chunk_document("Test Device/Preset", 0.5f, 0.75f);
-    const BiniDocument preset =
-        BiniDocument::parse(PresetTransfer::preset_from_chunk(chunk), "preset");
-    EXPECT_EQ(preset.m_preamble, chunk.m_preamble);
-    EXPECT_EQ(preset.m_root.find(BiniRecord::four_cc("Stat")), nullptr);
-    EXPECT_EQ(preset.m_root.m_children.size(), 4u);
-}
-
 TEST(PresetTransfer, MismatchesAreRefusedBeforeAnythingIsSent) {
     const BiniDocument state = chunk_document("Test Device/Preset", 0.25f, 0.125f);
     const auto refusal = [&](const BiniDocument& a_preset, const BiniDocument& a_state) {

@@ -2,7 +2,7 @@
 // groups, song position, the restart rules and long-run phase accuracy. The test device runs at
 // 1000 Hz unless a test says otherwise, so frame n is n milliseconds.
 
-#include "AllocationCounter.h"
+#include "tests/support/AllocationCounter.h"
 #include "LfoTestDevice.h"
 
 #include "tonekit/Devices/MusicalPredefinedTrigger.h"
@@ -471,7 +471,7 @@ TEST_F(Lfo, ProcessingAllocatesNothing) {
     device.block(64, 120.0);
     // The test device's own record of its calls must not grow while counting.
     device.m_calls.reserve(device.m_calls.size() + 64);
-    TonekitTest::AllocationCounter counter;
+    TestSupport::AllocationCounter counter;
     for (int i = 0; i < 8; ++i) {
         device.m_host.m_position = 0.3 * i;
         device.send_note_on(0, 60);

@@ -1,7 +1,7 @@
 // The commit pass runs on the audio thread and must not allocate.
 
-#include "AllocationCounter.h"
 #include "ParameterTestSupport.h"
+#include "tests/support/AllocationCounter.h"
 
 #include "tonekit/ParameterTypes/FloatParameter.h"
 #include "tonekit/ParameterTypes/FloatParameterVariation.h"
@@ -42,7 +42,7 @@ TEST(ParameterCommitAllocation, TheCommitPassOfEveryValueKindAllocatesNothing) {
     choice->set_normalized_value(1.0f);
     integer->set_normalized_value(1.0f);
     boolean->set_normalized_value(1.0f);
-    AllocationCounter counter;
+    TestSupport::AllocationCounter counter;
     bench.run_commit_pass();
     EXPECT_EQ(counter.stop(), 0);
     // Editor changes of a float parameter glide: the pass hands it to its smoother.

@@ -1,8 +1,8 @@
 // Smoothing as the device runs it: which changes glide, how the settings steer it, what the signal
 // path reads frame by frame, and that the audio side allocates nothing.
 
-#include "AllocationCounter.h"
 #include "SmoothingTestSupport.h"
+#include "tests/support/AllocationCounter.h"
 
 #include "tonekit/ParameterTypes/P_TypedChoice.h"
 
@@ -191,7 +191,7 @@ TEST(SmoothingAllocation, AdvancingFiftyActiveSmoothersAllocatesNothing) {
     for (FloatParameter* p : device.m_parameters)
         p->set_normalized_value(0.75f);
     {
-        AllocationCounter counter;
+        TestSupport::AllocationCounter counter;
         host.run(device, 16);
         EXPECT_EQ(device.active_smoothers(), 50u);
         for (unsigned size : {16u, 5u, 1000u, 11u, 256u})

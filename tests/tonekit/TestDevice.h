@@ -4,13 +4,14 @@
 
 #include "orvo/Binis/BiniNode.h"
 #include "orvo/Core/FourCc.h"
+#include "tests/support/TemporaryFolder.h"
+#include "tests/support/TestDeviceConfig.h"
 #include "tonekit/Devices/DeviceProgram.h"
 #include "tonekit/Devices/DeviceProgramBuilder.h"
 #include "tonekit/Devices/Effect.h"
 #include "tonekit/Parameters/AssignableParameterSlot.h"
 #include "tonekit/Parameters/Parameter.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -59,25 +60,7 @@ struct Call {
 class RecordingDevice : public Tonekit::Effect {
 public:
     explicit RecordingDevice(const std::filesystem::path& a_data_home = {}) {
-        m_static_config.m_plugin_internal_version = 1;
-        m_static_config.m_plugin_name = u"Test Device";
-        m_static_config.m_plugin_unique_id = 1234;
-        m_static_config.m_plugin_vendor = u"Test Vendor";
-        m_static_config.m_plugin_version_string = u"1.0";
-        m_static_config.m_application_folder_name = u"Test Device";
-        m_static_config.m_common_internal_data_folder_name = u"Internal";
-        m_static_config.m_preset_folder_name = u"Presets";
-        m_static_config.m_preset_preamble_part = "Preset";
-        m_static_config.m_preset_file_extension = u"preset";
-        m_static_config.m_initial_preset_name = u"Initial";
-        m_static_config.m_use_vendor_folder = true;
-        m_static_config.m_vendor_folder_name = u"Test Vendor";
-        if (!a_data_home.empty()) {
-            const auto home = Orvo::WString(a_data_home.u16string().c_str());
-            m_static_config.m_user_data_folder = home;
-            m_static_config.m_preset_folder = home + u"/Presets";
-            m_static_config.m_common_data_folder = home;
-        }
+        TestSupport::configure_test_device(m_static_config, a_data_home);
     }
     using Effect::process;
     Tonekit::DeviceStaticConfig& config() { return m_static_config; }
@@ -143,21 +126,6 @@ public:
     int m_resumes = 0;
 };
 
-// A private data home for one test, removed afterwards.
-class TemporaryFolder {
-public:
-    TemporaryFolder() {
-        char pattern[] = "/tmp/tonekit-test-XXXXXX";
-        m_path = mkdtemp(pattern);
-    }
-    ~TemporaryFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
-    }
-    const std::filesystem::path& path() const { return m_path; }
-
-private:
-    std::filesystem::path m_path;
-};
+using TestSupport::TemporaryFolder;
 
 } // namespace TonekitTest

@@ -1,68 +1,27 @@
-// Loading must never believe a count before the bytes behind it have arrived. This program
-// replaces the global allocation functions to see the largest single request, so it is built as
-// an executable of its own.
+// Loading must never believe a count before the bytes behind it have arrived. The allocation
+// counter replaces the global allocation functions, so this is a test program of its own.
 
 #include "orvo/Binis/BiniNode.h"
 #include "orvo/Core/OperationFailedException.h"
 #include "tests/orvo/Binis/BiniTestBytes.h"
+#include "tests/support/AllocationCounter.h"
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
+#include <vector>
 
 namespace {
-
-std::atomic<bool> g_watching{false};
-std::atomic<std::size_t> g_largest{0};
-
-void* p_allocate(std::size_t a_size) {
-    if (g_watching.load(std::memory_order_relaxed)) {
-        std::size_t largest = g_largest.load(std::memory_order_relaxed);
-        while (a_size > largest && !g_largest.compare_exchange_weak(largest, a_size)) {
-        }
-    }
-    if (void* block = std::malloc(a_size ? a_size : 1))
-        return block;
-    throw std::bad_alloc();
-}
 
 // The largest single allocation made while a_action runs.
 template <class Action>
 std::size_t largest_allocation(Action a_action) {
-    g_largest = 0;
-    g_watching = true;
-    try {
-        a_action();
-    } catch (...) {
-        g_watching = false;
-        throw;
-    }
-    g_watching = false;
-    return g_largest;
+    TestSupport::AllocationCounter counter;
+    a_action();
+    counter.stop();
+    return counter.largest();
 }
 
 } // namespace
-
-void* operator new(std::size_t a_size) {
-    return p_allocate(a_size);
-}
-void* operator new[](std::size_t a_size) {
-    return p_allocate(a_size);
-}
-void operator delete(void* a_block) noexcept {
-    std::free(a_block);
-}
-void operator delete[](void* a_block) noexcept {
-    std::free(a_block);
-}
-void operator delete(void* a_block, std::size_t) noexcept {
-    std::free(a_block);
-}
-void operator delete[](void* a_block, std::size_t) noexcept {
-    std::free(a_block);
-}
 
 using namespace Orvo;
 

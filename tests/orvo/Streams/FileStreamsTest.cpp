@@ -5,24 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 #include <sys/stat.h>
 
 using namespace Orvo;
-
-namespace {
-
-void write_file(const std::string& a_path, const std::string& a_content) {
-    std::ofstream(a_path, std::ios::binary) << a_content;
-}
-
-std::string read_file(const std::string& a_path) {
-    std::ifstream file(a_path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
-} // namespace
 
 TEST(FileStreams, OpenFailureNamesTheFile) {
     TemporaryDirectory folder;
@@ -66,7 +52,7 @@ TEST(FileStreams, WriteThenReadBackWithPeekAndSkip) {
 
 TEST(FileStreams, SkipNeverPassesTheEndOfTheFile) {
     TemporaryDirectory folder;
-    write_file(folder.path("short"), "abcde");
+    folder.write("short", "abcde");
     FileInputStream input(folder.wide("short"));
     EXPECT_EQ(input.try_skip(3), 3u);
     EXPECT_EQ(input.try_skip(100), 2u);
@@ -76,14 +62,14 @@ TEST(FileStreams, SkipNeverPassesTheEndOfTheFile) {
 
 TEST(FileStreams, OutputTruncatesAndReopeningClosesTheOldFile) {
     TemporaryDirectory folder;
-    write_file(folder.path("a"), "old content");
+    folder.write("a", "old content");
     FileOutputStream output(folder.wide("a"));
     output.write_all(3, "new");
     output.open(folder.wide("b"));
     output.write_all(1, "b");
     output.close();
-    EXPECT_EQ(read_file(folder.path("a")), "new");
-    EXPECT_EQ(read_file(folder.path("b")), "b");
+    EXPECT_EQ(folder.read("a"), "new");
+    EXPECT_EQ(folder.read("b"), "b");
 }
 
 TEST(FileStreams, ClosedStreamsTransferNothing) {

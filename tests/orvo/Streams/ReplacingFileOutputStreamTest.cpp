@@ -5,22 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <sys/stat.h>
 
 using namespace Orvo;
 
 namespace {
-
-void write_file(const std::string& a_path, const std::string& a_content) {
-    std::ofstream(a_path, std::ios::binary) << a_content;
-}
-
-std::string read_file(const std::string& a_path) {
-    std::ifstream file(a_path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
 
 std::size_t entry_count(const std::string& a_folder) {
     std::size_t count = 0;
@@ -33,29 +23,29 @@ std::size_t entry_count(const std::string& a_folder) {
 
 TEST(ReplacingFileOutputStream, OldFileStaysUntilTheCommit) {
     TemporaryDirectory folder;
-    write_file(folder.path("a.preset"), "old");
+    folder.write("a.preset", "old");
     {
         ReplacingFileOutputStream output(folder.wide("a.preset"));
         output.write_all(3, "new");
         output.flush();
-        EXPECT_EQ(read_file(folder.path("a.preset")), "old");
+        EXPECT_EQ(folder.read("a.preset"), "old");
         EXPECT_EQ(entry_count(folder.path()), 2u);
         EXPECT_TRUE(output.get_temporary_path().starts_with(folder.path("a.preset.tmp")));
         output.commit();
         EXPECT_EQ(output.get_temporary_path(), "");
     }
-    EXPECT_EQ(read_file(folder.path("a.preset")), "new");
+    EXPECT_EQ(folder.read("a.preset"), "new");
     EXPECT_EQ(entry_count(folder.path()), 1u);
 }
 
 TEST(ReplacingFileOutputStream, AbandonedStreamRemovesItsTemporaryFile) {
     TemporaryDirectory folder;
-    write_file(folder.path("a.preset"), "old");
+    folder.write("a.preset", "old");
     {
         ReplacingFileOutputStream output(folder.wide("a.preset"));
         output.write_all(5, "fresh");
     }
-    EXPECT_EQ(read_file(folder.path("a.preset")), "old");
+    EXPECT_EQ(folder.read("a.preset"), "old");
     EXPECT_EQ(entry_count(folder.path()), 1u);
     { ReplacingFileOutputStream output(folder.wide("new.preset")); }
     EXPECT_FALSE(std::filesystem::exists(folder.path("new.preset")));
@@ -63,14 +53,14 @@ TEST(ReplacingFileOutputStream, AbandonedStreamRemovesItsTemporaryFile) {
 
 TEST(ReplacingFileOutputStream, ReplacedFileKeepsItsPermissions) {
     TemporaryDirectory folder;
-    write_file(folder.path("a"), "old");
+    folder.write("a", "old");
     ASSERT_EQ(chmod(folder.path("a").c_str(), 0640), 0);
     ReplacingFileOutputStream output(folder.wide("a"));
     output.commit();
     struct stat status;
     ASSERT_EQ(stat(folder.path("a").c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 07777, 0640u);
-    EXPECT_EQ(read_file(folder.path("a")), "");
+    EXPECT_EQ(folder.read("a"), "");
 }
 
 TEST(ReplacingFileOutputStream, FailuresCarryTheSystemText) {
@@ -83,11 +73,11 @@ TEST(ReplacingFileOutputStream, FailuresCarryTheSystemText) {
     }
     // The target is a folder: the rename fails, the folder and its content stay.
     std::filesystem::create_directory(folder.path("dir"));
-    write_file(folder.path("dir/inner"), "x");
+    folder.write("dir/inner", "x");
     ReplacingFileOutputStream output(folder.wide("dir"));
     output.write_all(1, "y");
     EXPECT_THROW(output.commit(), OperationFailedException);
-    EXPECT_EQ(read_file(folder.path("dir/inner")), "x");
+    EXPECT_EQ(folder.read("dir/inner"), "x");
     EXPECT_EQ(entry_count(folder.path()), 1u);
     EXPECT_THROW(output.commit(), OperationFailedException);
 }

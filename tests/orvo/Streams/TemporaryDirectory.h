@@ -1,11 +1,14 @@
 #pragma once
-// A fresh directory under the system's temporary folder, removed with everything in it.
+// A fresh directory under the system's temporary folder, removed with everything in it, and whole
+// files written and read back inside it.
 
 #include "orvo/Core/String.h"
 #include "orvo/Core/Utf.h"
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 
@@ -28,6 +31,14 @@ public:
     const std::string& path() const { return m_path; }
     std::string path(const std::string& a_name) const { return m_path + "/" + a_name; }
     Orvo::WString wide(const std::string& a_name) const { return Orvo::to_utf16(path(a_name)); }
+
+    void write(const std::string& a_name, const std::string& a_content) const {
+        std::ofstream(path(a_name), std::ios::binary) << a_content;
+    }
+    std::string read(const std::string& a_name) const {
+        std::ifstream file(path(a_name), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    }
 
 private:
     std::string m_path;

@@ -1,4 +1,4 @@
-#include "AllocationCounter.h"
+#include "tests/support/AllocationCounter.h"
 
 #include <atomic>
 #include <cstddef>
@@ -9,27 +9,32 @@
 // replace them there: under it the counter stays at 0 and the allocation checks are left to the
 // other builds.
 #if defined(__SANITIZE_THREAD__)
-#define TONEKIT_TEST_COUNT_ALLOCATIONS 0
+#define TEST_SUPPORT_COUNT_ALLOCATIONS 0
 #elif defined(__has_feature)
 #if __has_feature(thread_sanitizer)
-#define TONEKIT_TEST_COUNT_ALLOCATIONS 0
+#define TEST_SUPPORT_COUNT_ALLOCATIONS 0
 #endif
 #endif
-#ifndef TONEKIT_TEST_COUNT_ALLOCATIONS
-#define TONEKIT_TEST_COUNT_ALLOCATIONS 1
+#ifndef TEST_SUPPORT_COUNT_ALLOCATIONS
+#define TEST_SUPPORT_COUNT_ALLOCATIONS 1
 #endif
 
 namespace {
 std::atomic<bool> g_counting{false};
 std::atomic<long> g_allocations{0};
+std::atomic<std::size_t> g_largest{0};
 } // namespace
 
-#if TONEKIT_TEST_COUNT_ALLOCATIONS
+#if TEST_SUPPORT_COUNT_ALLOCATIONS
 namespace {
 
 void* allocate(std::size_t a_size, std::size_t a_alignment) {
-    if (g_counting.load())
+    if (g_counting.load()) {
         ++g_allocations;
+        std::size_t largest = g_largest.load();
+        while (a_size > largest && !g_largest.compare_exchange_weak(largest, a_size)) {
+        }
+    }
     const std::size_t size = (a_size + a_alignment - 1) / a_alignment * a_alignment;
     if (void* memory = std::aligned_alloc(a_alignment, size == 0 ? a_alignment : size))
         return memory;
@@ -38,10 +43,11 @@ void* allocate(std::size_t a_size, std::size_t a_alignment) {
 } // namespace
 #endif
 
-namespace TonekitTest {
+namespace TestSupport {
 
 AllocationCounter::AllocationCounter() {
     g_allocations = 0;
+    g_largest = 0;
     g_counting = true;
 }
 
@@ -54,9 +60,13 @@ long AllocationCounter::stop() {
     return g_allocations.load();
 }
 
-} // namespace TonekitTest
+std::size_t AllocationCounter::largest() const {
+    return g_largest.load();
+}
 
-#if TONEKIT_TEST_COUNT_ALLOCATIONS
+} // namespace TestSupport
+
+#if TEST_SUPPORT_COUNT_ALLOCATIONS
 void* operator new(std::size_t a_size) {
     return allocate(a_size, alignof(std::max_align_t));
 }
