@@ -44,31 +44,25 @@ ModulationManager::~ModulationManager() {
 // --- processing
 // ------------------------------------------------------------------------------------
 
-void ModulationManager::process_stage_1(unsigned a_frames) noexcept {
+void ModulationManager::p_process_stage(ProcessingStage a_stage, unsigned a_frames) noexcept {
     if (!m_up_to_date || a_frames == 0)
         return;
     const unsigned frames = std::min(a_frames, unsigned(ModulationKernels::block_size));
-    const bool start = std::exchange(m_start_pending[ProcessingStage_PRE_NOTE], false);
-    for (Modulator* modulator : m_active[ProcessingStage_PRE_NOTE])
+    const bool start = std::exchange(m_start_pending[a_stage], false);
+    for (Modulator* modulator : m_active[a_stage])
         modulator->process(frames, start);
+}
+
+void ModulationManager::process_stage_1(unsigned a_frames) noexcept {
+    p_process_stage(ProcessingStage_PRE_NOTE, a_frames);
 }
 
 void ModulationManager::process_stage_2(unsigned a_frames) noexcept {
-    if (!m_up_to_date || a_frames == 0)
-        return;
-    const unsigned frames = std::min(a_frames, unsigned(ModulationKernels::block_size));
-    const bool start = std::exchange(m_start_pending[ProcessingStage_IN_NOTE], false);
-    for (Modulator* modulator : m_active[ProcessingStage_IN_NOTE])
-        modulator->process(frames, start);
+    p_process_stage(ProcessingStage_IN_NOTE, a_frames);
 }
 
 void ModulationManager::process_stage_3(unsigned a_frames) noexcept {
-    if (!m_up_to_date || a_frames == 0)
-        return;
-    const unsigned frames = std::min(a_frames, unsigned(ModulationKernels::block_size));
-    const bool start = std::exchange(m_start_pending[ProcessingStage_POST_NOTE], false);
-    for (Modulator* modulator : m_active[ProcessingStage_POST_NOTE])
-        modulator->process(frames, start);
+    p_process_stage(ProcessingStage_POST_NOTE, a_frames);
 }
 
 void ModulationManager::run_restart_handlers() noexcept {

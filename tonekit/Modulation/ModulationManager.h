@@ -157,6 +157,8 @@ public:
     Orvo::Signal1<ModulationEvents::ModulatorEvent&> OnModulatorRewired;
 
 private:
+    // [audio-thread] One chunk of the active modulators of a_stage.
+    void p_process_stage(ProcessingStage a_stage, unsigned a_frames) noexcept;
     friend class ModulationSaver;
 
     Modulator* p_insert(Modulator* a_modulator, ProcessingStage a_stage, unsigned a_position);

@@ -1,4 +1,5 @@
 #include "tonekit/Modulation/Modulator.h"
+#include "tonekit/Modulation/OwnedParameters.h"
 
 #include "orvo/Core/MessageFormat.h"
 #include "tonekit/Modulation/ModulatorEntry.h"
@@ -35,25 +36,12 @@ ModulatorGui* Modulator::create_gui() {
 
 void Modulator::p_add(Parameter* a_parameter, std::uint32_t a_id, const Orvo::WString& a_name,
                       bool a_offered) {
-    ParameterGroup& root = m_parameters.get_root();
-    a_parameter->m_id = a_id;
-    a_parameter->set_display_name(a_name);
-    a_parameter->m_offered_for_slot_assignment = a_offered;
-    a_parameter->m_automatable = a_offered;
-    // Shown to the host only through an assignable slot.
-    a_parameter->m_host_visible = false;
-    a_parameter->m_parent_group = &root;
-    a_parameter->set_owner(this);
-    root.m_children.push_back(a_parameter);
-    root.m_parameters.push_back(a_parameter);
+    OwnedParameters::add(m_parameters, this, a_parameter, a_id, a_name, a_offered);
 }
 
 FloatParameter* Modulator::p_add_float(std::uint32_t a_id, const Orvo::WString& a_name,
                                        float* a_lanes) {
-    auto* parameter = new FloatParameter;
-    parameter->bind_lanes(a_lanes, FloatParameter::lane_count);
-    p_add(parameter, a_id, a_name);
-    return parameter;
+    return OwnedParameters::add_float(m_parameters, this, a_id, a_name, a_lanes);
 }
 
 void Modulator::initialize() {
