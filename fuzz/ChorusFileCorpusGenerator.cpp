@@ -1,13 +1,21 @@
 // Writes the seed files of fuzz/corpus/preset_file and fuzz/corpus/settings_file: chorus presets
 // and settings files in their default and in changed states. Run it again after a change to the
 // formats or the chorus's parameters and commit the result:
-//   <build>/fuzz/chorus_file_corpus_generator fuzz/corpus/preset_file fuzz/corpus/settings_file
+//   <build>/fuzz/chorus_file_corpus_generator fuzz/corpus/preset_file fuzz/corpus/settings_file \
+//       tests/stress/data
 
 #include "ChorusFuzzSupport.h"
 
 #include "orvo/Core/Exception.h"
 #include "tonekit/Devices/DeviceGlobalSettings.h"
+#include "tonekit/Devices/DeviceProgram.h"
+#include "tonekit/Modulation/ModifyingModulatorEntry.h"
+#include "tonekit/Modulation/ModulationManager.h"
+#include "tonekit/Modulation/Modulator.h"
+#include "tonekit/Modulation/ModulatorEntry.h"
+#include "tonekit/Modulation/Parameter_Modulatee.h"
 #include "tonekit/ParameterTypes/FloatParameter.h"
+#include "tonekit/ParameterTypes/P_GenericChoice.h"
 #include "tonekit/ParameterTypes/P_RetriggeringKeyIndex.h"
 
 #include <stdexcept>
@@ -31,7 +39,38 @@ void set(tolvanchorus::TheEffect& a_chorus, std::uint32_t a_id, float a_value) {
     parameter->set_normalized_value(a_value);
 }
 
-void write_presets(const std::filesystem::path& a_folder) {
+// An entry of a_modulator placed on a_target "Around" with half its range.
+Tonekit::ModulatorEntry* route(tolvanchorus::TheEffect& a_chorus, Tonekit::Modulator* a_modulator,
+                               Tonekit::Parameter* a_target) {
+    if (!a_target || !a_target->get_modulatee())
+        throw std::runtime_error("no modulation target");
+    Tonekit::ModulatorEntry* entry = a_chorus.get_modulation_manager()->add_entry(a_modulator);
+    static_cast<Tonekit::Parameter_Modulatee*>(
+        entry->find_parameter(Tonekit::ModulatorEntry::id_modulatee))
+        ->set_value(a_target->get_modulatee());
+    static_cast<Tonekit::P_GenericChoice*>(
+        entry->find_parameter(Tonekit::ModifyingModulatorEntry::id_location))
+        ->set_option(5);
+    return entry;
+}
+
+// An LFO on two voices' pitch, an XY pad on the wet level and on the LFO's own amount, and the
+// LFO's frequency factor on the first assignable slot: every part of the modulation subtree.
+void add_modulation(tolvanchorus::TheEffect& a_chorus) {
+    using Orvo::four_cc;
+    Tonekit::ModulationManager& modulation = *a_chorus.get_modulation_manager();
+    Tonekit::ParameterCollection& program = a_chorus.get_program()->get_collection();
+    Tonekit::Modulator* xy = modulation.add_modulator(7, Tonekit::ProcessingStage_PRE_NOTE, 0);
+    Tonekit::Modulator* lfo = modulation.add_modulator(3, Tonekit::ProcessingStage_PRE_NOTE, 1);
+    route(a_chorus, lfo, program.find(four_cc("PiM1")));
+    route(a_chorus, lfo, program.find(four_cc("PiM2")));
+    route(a_chorus, xy, program.find(four_cc("Wet ")));
+    route(a_chorus, xy, lfo->find_parameter(four_cc("Amnt")));
+    a_chorus.get_program()->assign(0, lfo->find_parameter(four_cc("FrFa")));
+}
+
+void write_presets(const std::filesystem::path& a_folder,
+                   const std::filesystem::path& a_chunk_folder) {
     const std::filesystem::path scratch = data_home() / "scratch.preset";
     auto plain = fresh_chorus();
     plain->get_preset_manager()->save_file(wide(scratch));
@@ -55,6 +94,19 @@ void write_presets(const std::filesystem::path& a_folder) {
         set(*changed, id, value);
     changed->get_preset_manager()->save_file(wide(scratch));
     copy_written_file(scratch, a_folder / "changed.preset");
+
+    auto modulated = fresh_chorus();
+    add_modulation(*modulated);
+    modulated->get_preset_manager()->save_file(wide(scratch));
+    copy_written_file(scratch, a_folder / "modulated.preset");
+    // The same state as a host chunk, for the stress host to start its storm from.
+    if (!a_chunk_folder.empty()) {
+        Orvo::ExpandingOutputStream output(4096);
+        modulated->get_preset_manager()->save(output, Tonekit::PresetManager::Section_ALL);
+        Bytes chunk(std::size_t(output.get_size()));
+        output.copy_to(chunk.data());
+        write_bytes(a_chunk_folder / "modulated.chunk", chunk);
+    }
 }
 
 void write_settings(const std::filesystem::path& a_folder) {
@@ -77,13 +129,15 @@ void write_settings(const std::filesystem::path& a_folder) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s <preset-corpus-folder> <settings-corpus-folder>\n",
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr,
+                     "usage: %s <preset-corpus-folder> <settings-corpus-folder> "
+                     "[<stress-chunk-folder>]\n",
                      argv[0]);
         return 2;
     }
     try {
-        write_presets(argv[1]);
+        write_presets(argv[1], argc == 4 ? argv[3] : "");
         write_settings(argv[2]);
     } catch (const Orvo::Exception& failure) {
         std::fprintf(stderr, "%s\n", failure.what());

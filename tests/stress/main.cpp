@@ -1,6 +1,7 @@
 // plugin_stress: a hostile host for the built plug-in.
 //
-//   plugin_stress storm [--seconds S] [--seed N]   two threads on one effect (see Storm.h)
+//   plugin_stress storm [--seconds S] [--seed N] [--chunk FILE]
+//                                                  two threads on one effect (see Storm.h)
 //   plugin_stress lifecycle [--instances N]        open and close effects (see LifecycleLoop.h)
 //
 // TOLVAN_STRESS_SECONDS sets the storm's default duration (3 s). The plug-in's folders go to a
@@ -17,7 +18,10 @@
 #include <cstring>
 #include <exception>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -26,12 +30,14 @@ struct Options {
     double m_seconds = 3.0;
     unsigned long m_seed = 1;
     unsigned long m_instances = 1000;
+    // A chunk to start from, so that the storm also runs with modulators in place.
+    std::string m_chunk;
 };
 
 [[noreturn]] void usage(const char* a_problem) {
     std::fprintf(stderr,
                  "plugin_stress: %s\n"
-                 "usage: plugin_stress storm [--seconds S] [--seed N]\n"
+                 "usage: plugin_stress storm [--seconds S] [--seed N] [--chunk FILE]\n"
                  "       plugin_stress lifecycle [--instances N]\n",
                  a_problem);
     std::exit(2);
@@ -71,6 +77,8 @@ Options parse(int argc, char** argv) {
             options.m_seconds = positive_number(value);
         else if (option == "--seed" && options.m_mode == "storm")
             options.m_seed = whole_number(value);
+        else if (option == "--chunk" && options.m_mode == "storm")
+            options.m_chunk = value;
         else if (option == "--instances" && options.m_mode == "lifecycle")
             options.m_instances = whole_number(value);
         else
@@ -108,6 +116,18 @@ int storm(Stress::StressHost& a_host, const Options& a_options) {
     if (!effect) {
         std::fprintf(stderr, "stress: FAILED: the module gave no effect\n");
         return 1;
+    }
+    if (!a_options.m_chunk.empty()) {
+        std::ifstream file(a_options.m_chunk, std::ios::binary);
+        std::vector<char> chunk{std::istreambuf_iterator<char>(file), {}};
+        if (chunk.empty()) {
+            std::fprintf(stderr, "stress: FAILED: cannot read the chunk %s\n",
+                         a_options.m_chunk.c_str());
+            Stress::StressHost::close(effect);
+            return 1;
+        }
+        effect->dispatcher(effect, Vst::effSetChunk, 0, Vst::IntPtr(chunk.size()), chunk.data(),
+                           0.0f);
     }
     bool passed;
     {
