@@ -1,4 +1,5 @@
 #pragma once
+#include "tests/support/SilentBlock.h"
 // A preset test device with float parameters that modulators can aim at: "Dept" (0..1, no
 // conversion, 16 lanes), "Time" (0..50 ms to frames, 16 lanes) and "Mono" (one lane, which no
 // modulator can carry).
@@ -37,14 +38,7 @@ public:
         std::lock_guard lock(processing_lock());
         commit_all_parameters();
     }
-    void run(unsigned a_frames = 16) {
-        std::vector<float> left(a_frames), right(a_frames);
-        const float* inputs[2] = {left.data(), right.data()};
-        float* outputs[2] = {left.data(), right.data()};
-        Tonekit::ProcessRequest request;
-        request.m_inputs = inputs, request.m_outputs = outputs, request.m_frames = a_frames;
-        process(request);
-    }
+    void run(unsigned a_frames = 16) { TestSupport::process_silence(*this, a_frames); }
 
     Tonekit::FloatParameter* m_depth = nullptr;
     Tonekit::FloatParameter* m_time = nullptr;

@@ -1,6 +1,7 @@
 // The trigger catalogue, connections and delivery through the device's processing entry.
 
 #include "TriggerTestDevice.h"
+#include "tests/support/SilentBlock.h"
 
 #include "tonekit/Devices/MusicalPredefinedTrigger.h"
 #include "tonekit/Devices/MusicalUserTrigger.h"
@@ -29,17 +30,7 @@ protected:
 
     // One host block of a_frames with the given transport.
     void process(unsigned a_frames, const Tonekit::MusicalTime& a_time = {}, double a_tempo = 0.0) {
-        std::vector<float> left(a_frames), right(a_frames);
-        const float* inputs[2] = {left.data(), right.data()};
-        float* outputs[2] = {left.data(), right.data()};
-        Tonekit::ProcessRequest request;
-        request.m_inputs = inputs;
-        request.m_outputs = outputs;
-        request.m_frames = a_frames;
-        request.m_tempo = a_tempo;
-        request.m_tempo_valid = a_tempo > 0.0;
-        request.m_time = a_time;
-        m_device->process(request);
+        TestSupport::process_silence(*m_device, a_frames, a_tempo, a_time);
     }
 
     Tonekit::MusicalPredefinedTrigger& predefined(std::uint32_t a_id) {

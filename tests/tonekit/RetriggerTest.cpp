@@ -2,6 +2,7 @@
 // settings and the MIDI ring to the modulation manager.
 
 #include "TriggerTestDevice.h"
+#include "tests/support/SilentBlock.h"
 
 #include "tonekit/Devices/DeviceInstanceSettings.h"
 #include "tonekit/ParameterTypes/P_RetriggerReason.h"
@@ -26,16 +27,7 @@ protected:
         }
     }
 
-    void process(unsigned a_frames = 16) {
-        std::vector<float> left(a_frames), right(a_frames);
-        const float* inputs[2] = {left.data(), right.data()};
-        float* outputs[2] = {left.data(), right.data()};
-        Tonekit::ProcessRequest request;
-        request.m_inputs = inputs;
-        request.m_outputs = outputs;
-        request.m_frames = a_frames;
-        m_device->process(request);
-    }
+    void process(unsigned a_frames = 16) { TestSupport::process_silence(*m_device, a_frames); }
 
     std::vector<unsigned>& masks() { return m_device->m_modulation->m_masks; }
 

@@ -2,6 +2,7 @@
 // same order as its scalar twin in LfoKernels_Scalar.cpp, so both give the same bits.
 
 #include "tonekit/Modulation/LfoKernels.h"
+#include "tonekit/Modulation/LfoKernels_Shared.h"
 
 #include "orvo/Simd.h"
 
@@ -103,21 +104,11 @@ void shift_phases(const float* a_phases, float a_offset, float* a_out) noexcept 
 }
 
 Waveform waveform(LfoModulatorWaveform a_waveform) noexcept {
-    switch (a_waveform) {
-    case LfoModulatorWaveform_PULSE:
-        return shape<pulse>;
-    case LfoModulatorWaveform_SAW:
-        return shape<saw>;
-    case LfoModulatorWaveform_SINE_LOW_PRECISION:
-        return shape<sine_low_precision>;
-    case LfoModulatorWaveform_SINE_HIGH_PRECISION:
-        return shape<sine_high_precision>;
-    case LfoModulatorWaveform_SQUARE:
-        return shape<square>;
-    case LfoModulatorWaveform_TRIANGLE:
-        return shape<triangle>;
-    }
-    return nullptr;
+    static constexpr Waveform table[] = {
+        shape<pulse>,  shape<saw>,      shape<sine_low_precision>, shape<sine_high_precision>,
+        shape<square>, shape<triangle>,
+    };
+    return pick_waveform(table, a_waveform);
 }
 
 bool is_discontinuous(LfoModulatorWaveform a_waveform) noexcept {

@@ -1,6 +1,7 @@
 // The plain forms of the LFO kernels: the reference of the four-wide ones.
 
 #include "tonekit/Modulation/LfoKernels.h"
+#include "tonekit/Modulation/LfoKernels_Shared.h"
 
 #include <cmath>
 
@@ -54,21 +55,11 @@ void shift_phases_scalar(const float* a_phases, float a_offset, float* a_out) no
 }
 
 Waveform waveform_scalar(LfoModulatorWaveform a_waveform) noexcept {
-    switch (a_waveform) {
-    case LfoModulatorWaveform_PULSE:
-        return shape<pulse>;
-    case LfoModulatorWaveform_SAW:
-        return shape<saw>;
-    case LfoModulatorWaveform_SINE_LOW_PRECISION:
-        return shape<sine_low_precision>;
-    case LfoModulatorWaveform_SINE_HIGH_PRECISION:
-        return shape<sine_high_precision>;
-    case LfoModulatorWaveform_SQUARE:
-        return shape<square>;
-    case LfoModulatorWaveform_TRIANGLE:
-        return shape<triangle>;
-    }
-    return nullptr;
+    static constexpr Waveform table[] = {
+        shape<pulse>,  shape<saw>,      shape<sine_low_precision>, shape<sine_high_precision>,
+        shape<square>, shape<triangle>,
+    };
+    return pick_waveform(table, a_waveform);
 }
 
 } // namespace Tonekit::LfoKernels
