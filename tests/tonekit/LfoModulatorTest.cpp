@@ -369,18 +369,6 @@ TEST_F(Lfo, StageRestartsZeroEveryPhaseAndCutAFadeShort) {
     EXPECT_NEAR(device.m_depth_frames[1], sine_lp_of(0.001), 1e-6f);
 }
 
-TEST_F(Lfo, AReceivedTriggerRestartsLaneZeroWithAFade) {
-    LfoModulator* lfo = plain_lfo(sine_lp, smoothing_if_necessary);
-    device.render(300);
-    const float held = device.m_depth_frames.back();
-    lfo->trigger_received();
-    EXPECT_EQ(lfo->get_lane_phase(0), 0.0);
-    device.clear_frames();
-    device.render(100);
-    EXPECT_FLOAT_EQ(device.m_depth_frames[0], held);
-    EXPECT_NEAR(device.m_depth_frames[10], sine_lp_of(0.010), 1e-6f);
-}
-
 // Definition 1 takes any key on any channel; the others keep their single keys (13 to 19).
 TEST_F(Lfo, ANoteRestartsTheLfosWhoseRetriggerKeyItMatchesWithinItsHostBlock) {
     const int keys[] = {P_RetriggerReason::any, 0, 1, P_RetriggerReason::none};
