@@ -69,6 +69,28 @@ void add_modulation(tolvanchorus::TheEffect& a_chorus) {
     a_chorus.get_program()->assign(0, lfo->find_parameter(four_cc("FrFa")));
 }
 
+// The same modulation with the upper half of the slots taken by the modulators' parameters that
+// are offered for assignment: the state whose automation the stress host plays while it loads
+// and removes those modulators.
+void assign_upper_slots(tolvanchorus::TheEffect& a_chorus) {
+    Tonekit::DeviceProgram& program = *a_chorus.get_program();
+    unsigned slot = program.get_slot_count() / 2;
+    const auto offer = [&](Tonekit::ParameterCollection& a_parameters) {
+        for (Tonekit::Parameter* parameter : a_parameters.get_parameters())
+            if (parameter->m_offered_for_slot_assignment && slot < program.get_slot_count())
+                program.assign(slot++, parameter);
+    };
+    Tonekit::ModulationManager& modulation = *a_chorus.get_modulation_manager();
+    for (unsigned index = 0; index < modulation.get_modulator_count(); ++index) {
+        Tonekit::Modulator* modulator = modulation.get_modulator(index);
+        offer(modulator->get_parameters());
+        for (const auto& entry : modulator->m_entries)
+            offer(entry->get_parameters());
+    }
+    if (slot < program.get_slot_count())
+        throw std::runtime_error("too few parameters to fill the upper slots");
+}
+
 void write_presets(const std::filesystem::path& a_folder,
                    const std::filesystem::path& a_chunk_folder) {
     const std::filesystem::path scratch = data_home() / "scratch.preset";
@@ -106,6 +128,12 @@ void write_presets(const std::filesystem::path& a_folder,
         Bytes chunk(std::size_t(output.get_size()));
         output.copy_to(chunk.data());
         write_bytes(a_chunk_folder / "modulated.chunk", chunk);
+        assign_upper_slots(*modulated);
+        Orvo::ExpandingOutputStream automated(4096);
+        modulated->get_preset_manager()->save(automated, Tonekit::PresetManager::Section_ALL);
+        chunk.assign(std::size_t(automated.get_size()), 0);
+        automated.copy_to(chunk.data());
+        write_bytes(a_chunk_folder / "automated.chunk", chunk);
     }
 }
 

@@ -166,4 +166,23 @@ inline bool all(Int4 a_comparison) noexcept {
 
 #undef ORVO_SIMD_BINARY
 
+// Flush-to-zero and denormals-are-zero for the lifetime of the object; the caller's mode comes
+// back on destruction. A reverb tail fading out of an earlier plug-in would otherwise run through
+// every voice at the many-times cost of denormal arithmetic.
+class DenormalsOff {
+public:
+    static constexpr unsigned flush_to_zero = 0x8000;
+    static constexpr unsigned denormals_are_zero = 0x0040;
+
+    DenormalsOff() noexcept : m_saved(_mm_getcsr()) {
+        _mm_setcsr(m_saved | flush_to_zero | denormals_are_zero);
+    }
+    ~DenormalsOff() { _mm_setcsr(m_saved); }
+    DenormalsOff(const DenormalsOff&) = delete;
+    DenormalsOff& operator=(const DenormalsOff&) = delete;
+
+private:
+    unsigned m_saved;
+};
+
 } // namespace Orvo::Simd

@@ -2,12 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <xmmintrin.h>
+
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <thread>
 
 using namespace PluginTest;
 
@@ -141,6 +145,49 @@ TEST_F(Plugin, ProcessesAudioInPlaceAndWithoutInputs) {
     effect->processReplacing(effect, nullptr, outputs, 64);
     for (int i = 0; i < 64; ++i)
         ASSERT_TRUE(std::isfinite(left[i]));
+}
+
+TEST_F(Plugin, SavingWhilePlayingSilencesNoBlock) {
+    // Hosts save for undo and autosave while the song plays.
+    dispatch(Vst::effSetSampleRate, 0, 0, nullptr, 48000.0f);
+    dispatch(Vst::effMainsChanged, 0, 1);
+    std::atomic<bool> stop{false};
+    std::atomic<unsigned long> saves{0};
+    std::thread saver([&] {
+        while (!stop) {
+            void* data = nullptr;
+            if (dispatch(Vst::effGetChunk, 0, 0, &data) > 0)
+                ++saves;
+        }
+    });
+    std::vector<float> left(64), right(64), out_left(64), out_right(64);
+    float* inputs[2] = {left.data(), right.data()};
+    float* outputs[2] = {out_left.data(), out_right.data()};
+    unsigned silent = 0;
+    for (int block = 0; block < 3000 || saves < 200; ++block) {
+        for (std::size_t i = 0; i < left.size(); ++i)
+            left[i] = right[i] = 0.5f * std::sin(float(block * 64 + int(i)) * 0.05f);
+        effect->processReplacing(effect, inputs, outputs, 64);
+        silent += std::all_of(out_left.begin(), out_left.end(), [](float v) { return v == 0.0f; });
+    }
+    stop = true;
+    saver.join();
+    EXPECT_EQ(silent, 0u);
+}
+
+TEST_F(Plugin, DenormalInputCostsNothingAndTheHostsFloatingPointModeSurvives) {
+    dispatch(Vst::effSetSampleRate, 0, 0, nullptr, 48000.0f);
+    dispatch(Vst::effMainsChanged, 0, 1);
+    // A reverb tail fading out of an earlier plug-in.
+    std::vector<float> left(4096, 1e-39f), right(4096, -3e-39f), out_left(4096), out_right(4096);
+    float* inputs[2] = {left.data(), right.data()};
+    float* outputs[2] = {out_left.data(), out_right.data()};
+    const unsigned host_mode = _mm_getcsr();
+    effect->processReplacing(effect, inputs, outputs, 4096);
+    EXPECT_EQ(_mm_getcsr(), host_mode);
+    for (float* channel : outputs)
+        for (int i = 0; i < 4096; ++i)
+            ASSERT_NE(std::fpclassify(channel[i]), FP_SUBNORMAL) << "frame " << i;
 }
 
 TEST_F(Plugin, MidiEventsAreAcceptedFromTheHost) {

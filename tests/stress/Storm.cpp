@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <limits>
+#include <mutex>
 #include <thread>
 
 namespace Stress {
@@ -82,8 +83,10 @@ double p_seconds(Clock::duration a_time) {
 
 } // namespace
 
-Storm::Storm(Vst::AEffect* a_effect, std::chrono::milliseconds a_duration, std::uint32_t a_seed)
-    : m_effect(a_effect), m_duration(a_duration), m_seed(a_seed), m_chunks(p_get_chunk()) {}
+Storm::Storm(Vst::AEffect* a_effect, std::chrono::milliseconds a_duration, std::uint32_t a_seed,
+             Bytes a_automated)
+    : m_effect(a_effect), m_duration(a_duration), m_seed(a_seed), m_chunks(p_get_chunk()),
+      m_automated(std::move(a_automated)) {}
 
 Vst::IntPtr Storm::p_dispatch(Vst::Int32 a_opcode, Vst::Int32 a_index, Vst::IntPtr a_value,
                               void* a_pointer, float a_option) {
@@ -91,6 +94,7 @@ Vst::IntPtr Storm::p_dispatch(Vst::Int32 a_opcode, Vst::Int32 a_index, Vst::IntP
 }
 
 void Storm::p_fail(const std::string& a_message) {
+    std::lock_guard lock(m_failure_lock);
     if (m_failures.size() < 20)
         std::fprintf(stderr, "stress: FAILED: %s\n", a_message.c_str());
     m_failures.push_back(a_message);
@@ -131,7 +135,8 @@ void Storm::p_audio(std::uint32_t a_seed, CallTimes& a_times, unsigned long a_ca
         ++calls;
         m_audio_calls.fetch_add(1, std::memory_order_relaxed);
 
-        bool silent = frames > 0 && !no_inputs;
+        // Denormal input is zero to the effect, so only a clearly audible one must sound.
+        bool silent = frames > 0 && !no_inputs && level >= 0.7f;
         for (unsigned channel = 0; channel < 2; ++channel)
             for (unsigned frame = 0; frame < frames; ++frame) {
                 const float value = host_outputs[channel][frame];
@@ -145,7 +150,8 @@ void Storm::p_audio(std::uint32_t a_seed, CallTimes& a_times, unsigned long a_ca
                 }
                 silent = silent && value == 0.0f;
             }
-        m_silent_blocks += silent ? 1 : 0;
+        if (silent)
+            m_silent_blocks.fetch_add(1, std::memory_order_relaxed);
     }
 }
 
@@ -155,9 +161,8 @@ void Storm::p_control(std::uint32_t a_seed) {
     std::minstd_rand random(a_seed);
     std::discrete_distribution<int> pick(std::begin(operation_weights),
                                          std::end(operation_weights));
-    const auto end = Clock::now() + m_duration;
-    while (Clock::now() < end && m_failures.empty() &&
-           !m_bad_output.load(std::memory_order_relaxed)) {
+    const auto end = Clock::now() + m_duration / 2;
+    while (Clock::now() < end && !p_failed() && !m_bad_output.load(std::memory_order_relaxed)) {
         const auto operation = Operation(pick(random));
         p_operation(operation, random);
         ++m_operation_counts[operation];
@@ -247,18 +252,21 @@ void Storm::p_parameter_texts(std::minstd_rand& a_random) {
     static constexpr Vst::Int32 opcodes[] = {Vst::effGetParamName, Vst::effGetParamLabel,
                                              Vst::effGetParamDisplay};
     const auto index = Vst::Int32(p_below(a_random, std::size_t(m_effect->numParams) + 4)) - 2;
-    for (const Vst::Int32 opcode : opcodes) {
-        char text[64];
-        std::memset(text, 'X', sizeof text);
-        p_dispatch(opcode, index, 0, text);
-        const std::size_t length = strnlen(text, sizeof text);
-        bool beyond = false;
-        for (std::size_t i = length + 1; i < sizeof text; ++i)
-            beyond = beyond || text[i] != 'X';
-        if (length > 15 || beyond)
-            p_fail("text opcode " + std::to_string(opcode) + " for parameter " +
-                   std::to_string(index) + " wrote past 15 characters and the terminator");
-    }
+    for (const Vst::Int32 opcode : opcodes)
+        p_check_text(opcode, index);
+}
+
+void Storm::p_check_text(Vst::Int32 a_opcode, Vst::Int32 a_index) {
+    char text[64];
+    std::memset(text, 'X', sizeof text);
+    p_dispatch(a_opcode, a_index, 0, text);
+    const std::size_t length = strnlen(text, sizeof text);
+    bool beyond = false;
+    for (std::size_t i = length + 1; i < sizeof text; ++i)
+        beyond = beyond || text[i] != 'X';
+    if (length > 15 || beyond)
+        p_fail("text opcode " + std::to_string(a_opcode) + " for parameter " +
+               std::to_string(a_index) + " wrote past 15 characters and the terminator");
 }
 
 Bytes Storm::p_get_chunk() {
@@ -393,6 +401,11 @@ bool Storm::run(Watchdog& a_watchdog) {
     std::thread control([&] { p_control(m_seed + 1); });
     control.join();
     const auto storm_time = Clock::now() - start;
+    a_watchdog.set_phase("automation during loads");
+    a_watchdog.watch("automation", &m_automation_calls);
+    p_automation_phase(m_duration * 3 / 10);
+    a_watchdog.set_phase("saving while playing");
+    p_saving_phase(m_duration / 5);
 
     // A valid chunk still restores its exact state, with the audio thread still running.
     a_watchdog.set_phase("restoring after the storm");
@@ -418,12 +431,20 @@ bool Storm::run(Watchdog& a_watchdog) {
     std::printf("stress: storm of %.1f s, seed %u\n", p_seconds(storm_time), m_seed);
     std::printf("  audio thread:   %lu processReplacing calls, %.0f/s (%lu silent blocks with "
                 "sound in)\n",
-                audio_calls, double(audio_calls) / p_seconds(audio_time), m_silent_blocks);
+                audio_calls, double(audio_calls) / p_seconds(audio_time), m_silent_blocks.load());
     std::printf("  control thread: %lu calls, %.0f/s\n", control_calls,
                 double(control_calls) / p_seconds(storm_time));
     for (int operation = 0; operation < Operation_ENUM_SIZE; ++operation)
         std::printf("    %-16s %lu\n", operation_names[operation], m_operation_counts[operation]);
     std::printf("  distinct valid chunks seen: %zu\n", m_chunks.size());
+    std::printf("  automation thread: %lu calls during %lu chunk loads; setParameter wall time "
+                "(us), median / 99.9%% / worst: %.1f %.1f %.1f\n",
+                m_automation_calls.load(), m_automation_loads,
+                p_microseconds(m_set_parameter_times.quantile(0.5)),
+                p_microseconds(m_set_parameter_times.quantile(0.999)),
+                p_microseconds(m_set_parameter_times.worst()));
+    std::printf("  saving while playing: %lu chunks saved, %lu silent blocks\n", m_saves,
+                m_silent_while_saving);
     std::printf("  processReplacing wall time (us), median / 99.9%% / worst:\n");
     std::printf("    alone (%lu calls):     %9.1f %9.1f %9.1f\n", alone_calls,
                 p_microseconds(alone.quantile(0.5)), p_microseconds(alone.quantile(0.999)),
@@ -432,7 +453,12 @@ bool Storm::run(Watchdog& a_watchdog) {
                 p_microseconds(contended.quantile(0.5)), p_microseconds(contended.quantile(0.999)),
                 p_microseconds(contended.worst()));
     std::fflush(stdout);
-    return m_failures.empty();
+    return !p_failed();
+}
+
+bool Storm::p_failed() {
+    std::lock_guard lock(m_failure_lock);
+    return !m_failures.empty();
 }
 
 } // namespace Stress

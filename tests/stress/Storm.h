@@ -9,6 +9,13 @@
 //   - a parameter reads back what the host set (clamped to 0..1; a NaN changes nothing);
 //   - a valid chunk loads into exactly the state it describes, during and after the storm;
 //   - afterwards the effect still makes sound.
+// Two phases follow with the audio thread still running (StormPhases.cpp):
+//   - automation: a third thread sets, reads and shows the slots that a modulated chunk assigns,
+//     as a host plays automation from its audio thread, while the control thread loads that chunk
+//     and others without its modulators, so the automated parameters come and go under it. Its
+//     setParameter wall times are reported: a call must never wait for a load;
+//   - saving: the control thread only saves state, as hosts do for undo and autosave while the
+//     song plays; not one block may come out silent.
 // A crash ends the process; a hang is the watchdog's (see Watchdog).
 
 #include "CallTimes.h"
@@ -20,6 +27,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <mutex>
 #include <random>
 #include <string>
 #include <vector>
@@ -47,7 +55,9 @@ public:
         Operation_ENUM_SIZE
     };
 
-    Storm(Vst::AEffect* a_effect, std::chrono::milliseconds a_duration, std::uint32_t a_seed);
+    // a_automated: a chunk whose modulators sit on the upper half of the slots.
+    Storm(Vst::AEffect* a_effect, std::chrono::milliseconds a_duration, std::uint32_t a_seed,
+          Bytes a_automated);
 
     // Runs the uncontended measurement, the storm and the checks after it; prints a report.
     // Returns false when a check failed (each failure is printed).
@@ -70,8 +80,15 @@ private:
     void p_midi(std::minstd_rand& a_random);
     void p_queries(std::minstd_rand& a_random);
     bool p_still_sounds();
-    // Control-thread failures; the audio thread has its own, allocation-free record.
+
+    void p_automation_phase(std::chrono::milliseconds a_length);
+    void p_automation(std::uint32_t a_seed, CallTimes& a_times);
+    void p_saving_phase(std::chrono::milliseconds a_length);
+    void p_check_text(Vst::Int32 a_opcode, Vst::Int32 a_index);
+    // Control- and automation-thread failures; the audio thread has its own, allocation-free
+    // record.
     void p_fail(const std::string& a_message);
+    bool p_failed();
 
     Vst::IntPtr p_dispatch(Vst::Int32 a_opcode, Vst::Int32 a_index = 0, Vst::IntPtr a_value = 0,
                            void* a_pointer = nullptr, float a_option = 0.0f);
@@ -79,13 +96,22 @@ private:
     Vst::AEffect* m_effect;
     const std::chrono::milliseconds m_duration;
     const std::uint32_t m_seed;
+    std::mutex m_failure_lock;
     std::vector<std::string> m_failures;
     ChunkVariants m_chunks;
 
     std::atomic<bool> m_stop{false};
     std::atomic<unsigned long> m_audio_calls{0};
     std::atomic<unsigned long> m_control_calls{0};
-    unsigned long m_silent_blocks = 0;
+    std::atomic<unsigned long> m_automation_calls{0};
+    std::atomic<bool> m_automation_stop{false};
+    // Blocks of a clearly audible input that came out all zero.
+    std::atomic<unsigned long> m_silent_blocks{0};
+    unsigned long m_silent_while_saving = 0;
+    unsigned long m_saves = 0;
+    unsigned long m_automation_loads = 0;
+    const Bytes m_automated;
+    CallTimes m_set_parameter_times{1u << 20};
     std::array<unsigned long, Operation_ENUM_SIZE> m_operation_counts{};
     bool m_suspended = false;
 

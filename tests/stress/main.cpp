@@ -1,7 +1,7 @@
 // plugin_stress: a hostile host for the built plug-in.
 //
-//   plugin_stress storm [--seconds S] [--seed N] [--chunk FILE]
-//                                                  two threads on one effect (see Storm.h)
+//   plugin_stress storm [--seconds S] [--seed N] [--chunk FILE] [--automated FILE]
+//                                                  three threads on one effect (see Storm.h)
 //   plugin_stress lifecycle [--instances N]        open and close effects (see LifecycleLoop.h)
 //
 // TOLVAN_STRESS_SECONDS sets the storm's default duration (3 s). The plug-in's folders go to a
@@ -32,12 +32,15 @@ struct Options {
     unsigned long m_instances = 1000;
     // A chunk to start from, so that the storm also runs with modulators in place.
     std::string m_chunk;
+    // The chunk whose modulators the automation phase automates and removes again.
+    std::string m_automated = TOLVAN_STRESS_DATA "/automated.chunk";
 };
 
 [[noreturn]] void usage(const char* a_problem) {
     std::fprintf(stderr,
                  "plugin_stress: %s\n"
-                 "usage: plugin_stress storm [--seconds S] [--seed N] [--chunk FILE]\n"
+                 "usage: plugin_stress storm [--seconds S] [--seed N] [--chunk FILE] "
+                 "[--automated FILE]\n"
                  "       plugin_stress lifecycle [--instances N]\n",
                  a_problem);
     std::exit(2);
@@ -79,6 +82,8 @@ Options parse(int argc, char** argv) {
             options.m_seed = whole_number(value);
         else if (option == "--chunk" && options.m_mode == "storm")
             options.m_chunk = value;
+        else if (option == "--automated" && options.m_mode == "storm")
+            options.m_automated = value;
         else if (option == "--instances" && options.m_mode == "lifecycle")
             options.m_instances = whole_number(value);
         else
@@ -107,6 +112,14 @@ private:
     std::filesystem::path m_path;
 };
 
+Stress::Bytes read_chunk(const std::string& a_path) {
+    std::ifstream file(a_path, std::ios::binary);
+    Stress::Bytes chunk{std::istreambuf_iterator<char>(file), {}};
+    if (chunk.empty())
+        std::fprintf(stderr, "stress: FAILED: cannot read the chunk %s\n", a_path.c_str());
+    return chunk;
+}
+
 int storm(Stress::StressHost& a_host, const Options& a_options) {
     using namespace std::chrono;
     const auto length = duration_cast<milliseconds>(duration<double>(a_options.m_seconds));
@@ -117,21 +130,21 @@ int storm(Stress::StressHost& a_host, const Options& a_options) {
         std::fprintf(stderr, "stress: FAILED: the module gave no effect\n");
         return 1;
     }
-    if (!a_options.m_chunk.empty()) {
-        std::ifstream file(a_options.m_chunk, std::ios::binary);
-        std::vector<char> chunk{std::istreambuf_iterator<char>(file), {}};
-        if (chunk.empty()) {
-            std::fprintf(stderr, "stress: FAILED: cannot read the chunk %s\n",
-                         a_options.m_chunk.c_str());
-            Stress::StressHost::close(effect);
-            return 1;
-        }
+    Stress::Bytes chunk;
+    const std::string automated_path = a_options.m_automated;
+    Stress::Bytes automated = read_chunk(automated_path);
+    if (!a_options.m_chunk.empty())
+        chunk = read_chunk(a_options.m_chunk);
+    if (automated.empty() || (!a_options.m_chunk.empty() && chunk.empty())) {
+        Stress::StressHost::close(effect);
+        return 1;
+    }
+    if (!chunk.empty())
         effect->dispatcher(effect, Vst::effSetChunk, 0, Vst::IntPtr(chunk.size()), chunk.data(),
                            0.0f);
-    }
     bool passed;
     {
-        Stress::Storm storm(effect, length, std::uint32_t(a_options.m_seed));
+        Stress::Storm storm(effect, length, std::uint32_t(a_options.m_seed), std::move(automated));
         passed = storm.run(watchdog);
     }
     watchdog.set_phase("closing");

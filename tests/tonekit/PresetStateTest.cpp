@@ -215,11 +215,12 @@ TEST_F(PresetStateTest, ChunkLoadRestoresEverySectionAndCommitsAtOnce) {
     EXPECT_EQ(signals.m_information, 1);
 }
 
-TEST_F(PresetStateTest, LoadAndSaveHoldTheProcessingLock) {
+TEST_F(PresetStateTest, SavingLeavesTheAudioRunningAndLoadingStopsIt) {
     m_device.m_probe_locks = true;
     const Bytes bytes = m_device.save_bytes();
     m_device.load_bytes(bytes);
-    EXPECT_EQ(m_device.m_lock_was_free, (std::vector<bool>{false, false}));
+    // Processing lock, parameter lock: free and held while saving, both held while loading.
+    EXPECT_EQ(m_device.m_lock_was_free, (std::vector<bool>{true, false, false, false}));
 }
 
 TEST_F(PresetStateTest, PresetFileLeavesInstanceSettingsAloneAndAChunkSetsThem) {

@@ -144,15 +144,18 @@ private:
         a_parameter.m_value = a_value;
         a_parameter.commit();
     }
+    // Which of the processing and parameter locks another thread finds free.
     void p_probe_lock() {
         if (!m_probe_locks)
             return;
-        bool free = false;
+        bool free[2] = {};
         std::thread([&] {
-            std::unique_lock lock(processing_lock(), std::try_to_lock);
-            free = lock.owns_lock();
+            std::unique_lock processing(processing_lock(), std::try_to_lock);
+            free[0] = processing.owns_lock();
+            std::unique_lock parameters(parameter_lock(), std::try_to_lock);
+            free[1] = parameters.owns_lock();
         }).join();
-        m_lock_was_free.push_back(free);
+        m_lock_was_free.insert(m_lock_was_free.end(), {free[0], free[1]});
     }
 };
 

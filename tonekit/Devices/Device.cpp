@@ -196,6 +196,10 @@ void Device::queue_change(Parameter* a_parameter, unsigned a_reason) {
 }
 
 // The device GUI drains this list; without an open editor nothing needs refreshing.
+bool Device::try_queue_change(Parameter* a_parameter, unsigned a_reason) noexcept {
+    return m_changes && m_changes->try_queue_change(a_parameter, a_reason);
+}
+
 void Device::queue_gui_refresh(Parameter*) {}
 
 void Device::add_listener(DeviceListener* a_listener) {
@@ -232,28 +236,38 @@ void Device::p_commit_pass() noexcept {
     // The values were written under the parameter lock; reading them without it would race with
     // the next write. A writer in the middle of a change postpones the pass by one block.
     std::unique_lock values(m_parameter_lock, std::try_to_lock);
-    if (!values.owns_lock() || !m_changes->try_flip())
+    if (!values.owns_lock())
         return;
-    m_changes->drain_previous([this](ParameterChangeLink& a_link) {
-        Parameter* parameter = a_link.m_parameter;
-        ParameterSmoother* smoother = parameter->m_smoother.get();
-        if ((a_link.m_reason & m_smoothing_reason_mask) && smoother) {
-            // Read now, while the writers are kept out; an active glide turns to the new target.
-            smoother->take_target();
-            m_smoothers->enlist(smoother);
-            return;
-        }
-        parameter->commit();
-        if (smoother) {
-            // A glide still on its way would overwrite the value applied here, and an idle
-            // smoother must start the next glide from it.
-            if (smoother->m_enlisted)
-                m_smoothers->list_remove(smoother);
-            smoother->jump();
-        }
-        m_commits->append(parameter->get_committable_callback());
+    if (m_changes->try_flip())
+        m_changes->drain_previous([this](ParameterChangeLink& a_link) {
+            p_apply_change(a_link.m_parameter, a_link.m_reason);
+        });
+    // Host values that found the parameter lock busy when they came; after the queued changes,
+    // since they arrived later than anything queued before the flip.
+    m_program->take_host_values([this](Parameter* a_parameter, float a_value) {
+        a_parameter->store_normalized_value(a_value);
+        p_apply_change(a_parameter, ParameterChangeReason_HOST);
     });
     m_commits->commit_all();
+}
+
+void Device::p_apply_change(Parameter* a_parameter, unsigned a_reason) noexcept {
+    ParameterSmoother* smoother = a_parameter->m_smoother.get();
+    if ((a_reason & m_smoothing_reason_mask) && smoother) {
+        // Read now, while the writers are kept out; an active glide turns to the new target.
+        smoother->take_target();
+        m_smoothers->enlist(smoother);
+        return;
+    }
+    a_parameter->commit();
+    if (smoother) {
+        // A glide still on its way would overwrite the value applied here, and an idle
+        // smoother must start the next glide from it.
+        if (smoother->m_enlisted)
+            m_smoothers->list_remove(smoother);
+        smoother->jump();
+    }
+    m_commits->append(a_parameter->get_committable_callback());
 }
 
 void Device::process(const ProcessRequest& a_request) noexcept {
@@ -442,7 +456,7 @@ void Device::reset() {
         m_commits->commit_all();
         m_changes->clear_index();
     }
-    m_midi_ring.clear();
+    m_midi_ring.request_clear();
     m_partial_block_pending = false;
     m_partial_block_missing = 0;
     on_reset();

@@ -62,6 +62,8 @@ public:
     void setSampleRate(float a_rate);
     void reset();
     void queue_change(Parameter* a_parameter, unsigned a_reason);
+    // [any-thread] queue_change without waiting: false when the change queue is busy.
+    bool try_queue_change(Parameter* a_parameter, unsigned a_reason) noexcept;
     void queue_gui_refresh(Parameter* a_parameter);
     void add_listener(DeviceListener* a_listener);
     void remove_listener(DeviceListener* a_listener);
@@ -94,6 +96,18 @@ public:
         std::unique_lock<Lock> m_modulation;
     };
     StructureLock lock_structure() { return StructureLock(*this); }
+    // The parameter and modulation locks: enough for a consistent copy of the state (saving),
+    // and the audio goes on meanwhile, since it only needs the processing lock.
+    class ValueLock {
+    public:
+        explicit ValueLock(Device& a_device)
+            : m_parameter(a_device.m_parameter_lock), m_modulation(a_device.modulation_lock()) {}
+
+    private:
+        std::unique_lock<Lock> m_parameter;
+        std::unique_lock<Lock> m_modulation;
+    };
+    ValueLock lock_values() { return ValueLock(*this); }
 
     float get_sample_rate() const noexcept { return m_sample_rate; }
     double get_tempo() const noexcept { return m_tempo; }
@@ -194,6 +208,8 @@ private:
     void p_on_parameter_precision_changed();
     void p_on_smoothing_changed();
     void p_commit_pass() noexcept;
+    // One parameter's change in the commit pass: a glide towards it, or the value at once.
+    void p_apply_change(Parameter* a_parameter, unsigned a_reason) noexcept;
     void p_notify(DeviceListener::List a_list);
     // The body of setSampleRate, under the structural locks.
     void p_apply_sample_rate(float a_rate);

@@ -52,6 +52,7 @@ void DeviceProgram::p_initialize(unsigned a_plugin_internal_version) {
     m_host_entries.assign(m_host_list.size(), HostEntry{});
     m_slot_records.assign(m_slot_count, SlotRecord{});
     m_host_elements = std::make_unique<std::atomic<Parameter*>[]>(m_host_list.size());
+    m_host_mailbox.resize(m_host_list.size());
     unsigned next_slot = 0;
     for (std::size_t i = 0; i < m_host_list.size(); ++i) {
         Parameter* p = m_host_list[i];
@@ -83,6 +84,10 @@ void DeviceProgram::assign(unsigned a_slot_number, Parameter* a_parameter) {
     SlotRecord& record = m_slot_records.get(a_slot_number);
     if (record.m_assigned == a_parameter)
         return;
+    if (a_parameter)
+        for (unsigned other = 0; other < m_slot_count; ++other)
+            if (other != a_slot_number && m_slot_records[other].m_assigned == a_parameter)
+                assign(other, nullptr);
     Host* notifier = m_device->get_host();
     if (record.m_assigned) {
         record.m_assigned->m_host_notifier = nullptr;

@@ -25,11 +25,20 @@ public:
         return true;
     }
 
-    // [reader thread] Calls a_handler for every word written so far, in order.
+    // [any-thread] Asks the reader to drop every word written so far at its next drain. Emptying
+    // the ring from a third thread would race with the writer, which may be pushing right now.
+    void request_clear() noexcept { m_clear_requested.store(true, std::memory_order_release); }
+
+    // [reader thread] Calls a_handler for every word written so far, in order (none when a clear
+    // was requested: those words are dropped).
     template <class Handler>
     void drain(Handler&& a_handler) {
         unsigned read = m_read_index.load(std::memory_order_relaxed);
         const unsigned write = m_write_index.load(std::memory_order_acquire);
+        if (m_clear_requested.exchange(false, std::memory_order_acq_rel)) {
+            m_read_index.store(write, std::memory_order_release);
+            return;
+        }
         while (read != write) {
             const std::uint32_t word = m_words[read];
             read = read + 1 == capacity ? 0 : read + 1;
@@ -42,12 +51,14 @@ public:
     void clear() noexcept {
         m_read_index.store(0, std::memory_order_relaxed);
         m_write_index.store(0, std::memory_order_relaxed);
+        m_clear_requested.store(false, std::memory_order_relaxed);
     }
 
 private:
     std::array<std::uint32_t, capacity> m_words{};
     std::atomic<unsigned> m_read_index{0};
     std::atomic<unsigned> m_write_index{0};
+    std::atomic<bool> m_clear_requested{false};
 };
 
 } // namespace Tonekit

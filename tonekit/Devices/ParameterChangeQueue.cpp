@@ -6,6 +6,18 @@ namespace Tonekit {
 
 void ParameterChangeQueue::queue_change(Parameter* a_parameter, unsigned a_reason) {
     std::lock_guard lock(m_lock);
+    p_append(a_parameter, a_reason);
+}
+
+bool ParameterChangeQueue::try_queue_change(Parameter* a_parameter, unsigned a_reason) noexcept {
+    std::unique_lock lock(m_lock, std::try_to_lock);
+    if (!lock.owns_lock())
+        return false;
+    p_append(a_parameter, a_reason);
+    return true;
+}
+
+void ParameterChangeQueue::p_append(Parameter* a_parameter, unsigned a_reason) noexcept {
     ParameterChangeLink& link = a_parameter->m_change_links[m_current];
     link.m_reason = a_reason;
     if (link.m_enlisted)

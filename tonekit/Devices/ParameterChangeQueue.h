@@ -16,6 +16,8 @@ class ParameterChangeQueue {
 public:
     // [any-thread but the audio thread] Records a_reason and appends the parameter once.
     void queue_change(Parameter* a_parameter, unsigned a_reason);
+    // [any-thread] The same without waiting: false when another thread holds the lock.
+    bool try_queue_change(Parameter* a_parameter, unsigned a_reason) noexcept;
 
     // [audio-thread] Flips the lists without waiting. Returns false when a writer held the lock.
     bool try_flip() noexcept;
@@ -44,6 +46,9 @@ private:
         ParameterChangeLink* m_first = nullptr;
         ParameterChangeLink* m_last = nullptr;
     };
+
+    // The caller holds m_lock.
+    void p_append(Parameter* a_parameter, unsigned a_reason) noexcept;
 
     template <class Handler>
     static void p_drain(List& a_list, unsigned, Handler& a_handler) {

@@ -93,10 +93,12 @@ void PresetManager::save(Orvo::OutputStream& a_output, unsigned a_sections) {
 void PresetManager::p_write(Orvo::OutputStream& a_output, unsigned a_sections) {
     Orvo::BiniNode root;
     {
-        auto locks = m_device->lock_structure();
+        // Not the processing lock: hosts save for undo and autosave while the song plays, and
+        // the values and the modulation do not change while their locks are held.
+        auto locks = m_device->lock_values();
         p_build_tree(root, a_sections);
     }
-    // The tree is a copy of the state: the audio need not wait for the stream.
+    // The tree is a copy of the state: nobody need wait for the stream.
     root.save(a_output, m_preamble);
     a_output.flush();
 }

@@ -221,8 +221,10 @@ void LfoModulator::trigger_received() noexcept {
 void LfoModulator::p_follow_song_position() noexcept {
     if (m_sync.m_type != LfoSynchronizationType_SONG_POSITION || m_phases.empty())
         return;
-    const double phase = m_sync.song_position_phase(m_device->get_song_position(),
-                                                    m_frequency_factor->get_internal_value());
+    // The factor as the audio thread has it (smoothed and modulated): the parameter's own value
+    // belongs to the thread that edits it.
+    const double phase =
+        m_sync.song_position_phase(m_device->get_song_position(), m_frequency_factor_lanes[0]);
     // Measured round the circle: 0.999 to 0.001 is drift across the wrap, not a jump.
     double distance = std::fabs(phase - m_phases[0]);
     distance = std::min(distance, 1.0 - distance);

@@ -104,8 +104,7 @@ void Parameter::set_normalized_value_from_host(float a_value) {
     p_require_device();
     {
         std::lock_guard lock(m_device->parameter_lock());
-        m_normalized_value = clamp_normalized(a_value);
-        m_denormalize(this);
+        store_normalized_value(a_value);
         m_device->queue_change(this, ParameterChangeReason_HOST);
     }
     m_device->queue_gui_refresh(this);

@@ -97,6 +97,13 @@ public:
     // parameter lock, then queued for the audio thread with the host reason. The host is not
     // notified back.
     void set_normalized_value_from_host(float a_value);
+    // [holder of the device's parameter lock, any thread] Stores and converts a host value; no
+    // queueing, no notification. Conversions neither allocate nor lock, so the audio thread may
+    // call this for a host value that had to wait.
+    void store_normalized_value(float a_value) noexcept {
+        m_normalized_value = clamp_normalized(a_value);
+        m_denormalize(this);
+    }
     float get_normalized_value() const noexcept { return m_normalized_value; }
     void denormalize() { m_denormalize(this); }
     void normalize() { m_normalize(this); }

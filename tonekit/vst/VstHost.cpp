@@ -2,6 +2,7 @@
 
 #include "orvo/Core/MessageFormat.h"
 #include "orvo/Core/Utf.h"
+#include "orvo/Simd.h"
 #include "orvo/Streams/ExpandingOutputStream.h"
 #include "orvo/Streams/MemoryInputStream.h"
 #include "tonekit/Devices/Device.h"
@@ -9,6 +10,7 @@
 #include "tonekit/Devices/PresetManager.h"
 #include "tonekit/Parameters/AssignableParameterSlot.h"
 #include "tonekit/Parameters/Parameter.h"
+#include "tonekit/Parameters/ParameterChangeLink.h"
 #include "vexa/Application/Application.h"
 
 #include <algorithm>
@@ -42,6 +44,7 @@ VstHost::VstHost(Vst::HostCallback a_host, std::unique_ptr<Device> a_device)
     m_device->set_host(this);
     for (unsigned i = 0; i < m_program->host_count(); ++i)
         m_program->host_parameter(i)->m_host_notifier = this;
+    m_text_cache = std::make_unique<TextCache[]>(m_program->host_count());
     setNumInputs(m_device->get_input_count());
     setNumOutputs(m_device->get_output_count());
     setUniqueID(m_device->get_static_config().m_plugin_unique_id);
@@ -62,58 +65,111 @@ void VstHost::close() {
     m_device->close();
 }
 
-Parameter* VstHost::p_host_parameter(Vst::Int32 a_index) const {
+bool VstHost::p_is_host_index(Vst::Int32 a_index) const {
     // The program is gone after close; hosts still ask for texts now and then.
-    if (m_device->get_lifecycle_state() != 2 || a_index < 0 ||
-        Vst::Int32(m_program->host_count()) <= a_index)
-        return nullptr;
-    return m_program->host_parameter(a_index);
+    return m_device->get_lifecycle_state() == 2 && a_index >= 0 &&
+           a_index < Vst::Int32(m_program->host_count());
 }
 
+Parameter* VstHost::p_host_parameter(Vst::Int32 a_index) const {
+    return p_is_host_index(a_index) ? m_program->host_parameter(a_index) : nullptr;
+}
+
+// Hosts call the parameter functions from any thread, their audio thread included, while the
+// editor, a chunk load or a save may hold the parameter lock. None of them waits: the lock is only
+// tried, and a value that cannot be applied now waits in the program's mailbox for the device's
+// next block.
 void VstHost::setParameter(Vst::Int32 a_index, float a_value) {
-    Parameter* parameter = p_host_parameter(a_index);
-    if (!parameter || std::isnan(a_value))
+    if (std::isnan(a_value) || !p_is_host_index(a_index))
         return;
-    parameter->set_normalized_value_from_host(std::clamp(a_value, 0.0f, 1.0f));
+    const float value = std::clamp(a_value, 0.0f, 1.0f);
+    HostValueMailbox& mailbox = m_program->get_host_mailbox();
+    std::unique_lock values(m_device->parameter_lock(), std::try_to_lock);
+    Parameter* parameter = values.owns_lock() ? p_host_parameter(a_index) : nullptr;
+    if (!parameter) {
+        mailbox.post(std::size_t(a_index), value);
+        return;
+    }
+    float older;
+    // This value supersedes one still waiting.
+    mailbox.take(std::size_t(a_index), older);
+    parameter->store_normalized_value(value);
+    mailbox.remember(std::size_t(a_index), parameter->get_normalized_value());
+    if (!m_device->try_queue_change(parameter, ParameterChangeReason_HOST))
+        mailbox.post(std::size_t(a_index), value);
+    values.unlock();
+    m_device->queue_gui_refresh(parameter);
 }
 
 float VstHost::getParameter(Vst::Int32 a_index) {
+    if (!p_is_host_index(a_index))
+        return 0.0f;
+    const HostValueMailbox& mailbox = m_program->get_host_mailbox();
+    float value;
+    if (mailbox.peek(std::size_t(a_index), value))
+        return value;
+    std::unique_lock values(m_device->parameter_lock(), std::try_to_lock);
+    if (!values.owns_lock())
+        return mailbox.last_known(std::size_t(a_index));
     Parameter* parameter = p_host_parameter(a_index);
-    return parameter ? parameter->get_normalized_value() : 0.0f;
+    value = parameter ? parameter->get_normalized_value() : 0.0f;
+    m_program->get_host_mailbox().remember(std::size_t(a_index), value);
+    return value;
 }
 
 void VstHost::getParameterName(Vst::Int32 a_index, char* a_text) {
-    Parameter* parameter = p_host_parameter(a_index);
-    if (!parameter) {
-        *a_text = 0;
+    *a_text = 0;
+    const DeviceProgram::HostEntry* entry =
+        p_is_host_index(a_index) ? m_program->host_entry(a_index) : nullptr;
+    if (!entry)
         return;
-    }
-    // A slot keeps its own name towards the host while another parameter is attached to it.
-    const DeviceProgram::HostEntry* entry = m_program->host_entry(a_index);
-    if (entry && entry->m_is_slot)
-        parameter = m_program->get_slot_record(entry->m_slot_number).m_slot;
-    m_scratch = p_narrow(parameter->m_host_name.empty() ? parameter->m_display_name
-                                                        : parameter->m_host_name);
-    copy_host_text(m_scratch, a_text, parameter_text_limit);
+    // A slot keeps its own name towards the host while another parameter is attached to it, and
+    // the slots and the other host parameters live as long as the program: no lock needed.
+    const Parameter* parameter = entry->m_is_slot
+                                     ? m_program->get_slot_record(entry->m_slot_number).m_slot
+                                     : m_program->host_parameter(a_index);
+    copy_host_text(p_narrow(parameter->m_host_name.empty() ? parameter->m_display_name
+                                                           : parameter->m_host_name),
+                   a_text, parameter_text_limit);
 }
 
 void VstHost::getParameterLabel(Vst::Int32 a_index, char* a_text) {
-    Orvo::WString label;
-    if (Parameter* parameter = p_host_parameter(a_index))
-        parameter->get_unit_text(label);
-    m_scratch = p_narrow(label);
-    copy_host_text(m_scratch, a_text, parameter_text_limit);
+    p_parameter_text(a_index, a_text, false);
 }
 
 void VstHost::getParameterDisplay(Vst::Int32 a_index, char* a_text) {
-    Orvo::WString display;
-    if (Parameter* parameter = p_host_parameter(a_index))
-        parameter->get_value_text(display);
-    m_scratch = p_narrow(display);
-    copy_host_text(m_scratch, a_text, parameter_text_limit);
+    p_parameter_text(a_index, a_text, true);
+}
+
+void VstHost::p_parameter_text(Vst::Int32 a_index, char* a_text, bool a_display) {
+    *a_text = 0;
+    if (!p_is_host_index(a_index))
+        return;
+    TextCache& cache = m_text_cache[std::size_t(a_index)];
+    char* const cached = a_display ? cache.m_display : cache.m_label;
+    std::unique_lock values(m_device->parameter_lock(), std::try_to_lock);
+    if (!values.owns_lock()) {
+        std::unique_lock cached_lock(cache.m_lock, std::try_to_lock);
+        if (cached_lock.owns_lock())
+            copy_host_text(cached, a_text, parameter_text_limit);
+        return;
+    }
+    Orvo::WString text;
+    if (Parameter* parameter = p_host_parameter(a_index)) {
+        if (a_display)
+            parameter->get_value_text(text);
+        else
+            parameter->get_unit_text(text);
+    }
+    values.unlock();
+    copy_host_text(p_narrow(text), a_text, parameter_text_limit);
+    std::unique_lock cached_lock(cache.m_lock, std::try_to_lock);
+    if (cached_lock.owns_lock())
+        copy_host_text(a_text, cached, parameter_text_limit);
 }
 
 void VstHost::processReplacing(float** a_inputs, float** a_outputs, Vst::Int32 a_frames) {
+    const Orvo::Simd::DenormalsOff denormals_off;
     ProcessRequest request;
     request.m_inputs = a_inputs;
     request.m_outputs = a_outputs;

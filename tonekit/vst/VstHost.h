@@ -6,6 +6,7 @@
 #include "tonekit/vst/AudioEffectX.h"
 
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -56,13 +57,27 @@ private:
     bool get_song_position(double& a_quarter_notes) override;
     void automate(int a_host_index, float a_normalized_value) override;
 
+    // The parameter a host index shows now. Only while holding the parameter lock: a load or a
+    // modulator's removal deletes parameters under it.
     Parameter* p_host_parameter(Vst::Int32 a_index) const;
+    bool p_is_host_index(Vst::Int32 a_index) const;
+    // Label or display text of a host index into a_text. The parameter lock is only tried: when it
+    // is busy the last text answered for that index stands in.
+    void p_parameter_text(Vst::Int32 a_index, char* a_text, bool a_display);
     void p_resume_sequence();
+
+    // The texts last answered per host index, for answering while the parameter lock is busy.
+    // Each has its own lock, only ever tried.
+    struct TextCache {
+        std::mutex m_lock;
+        char m_label[parameter_text_limit + 1] = {};
+        char m_display[parameter_text_limit + 1] = {};
+    };
 
     std::unique_ptr<Device> m_device;
     DeviceProgram* m_program;
     std::vector<unsigned char> m_chunk;
-    std::string m_scratch;
+    std::unique_ptr<TextCache[]> m_text_cache;
 };
 
 // Copies a_text into a_buffer cut to a_limit characters plus the terminator.
