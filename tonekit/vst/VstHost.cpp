@@ -97,7 +97,7 @@ void VstHost::setParameter(Vst::Int32 a_index, float a_value) {
     mailbox.remember(std::size_t(a_index), parameter->get_normalized_value());
     if (!m_device->try_queue_change(parameter, ParameterChangeReason_HOST))
         mailbox.post(std::size_t(a_index), value);
-    values.unlock();
+    // Still under the lock: once it is released a load may delete the parameter.
     m_device->queue_gui_refresh(parameter);
 }
 
