@@ -112,6 +112,7 @@ private:
     unsigned long m_automation_loads = 0;
     const Bytes m_automated;
     CallTimes m_set_parameter_times{1u << 20};
+    CallTimes m_trivial_call_times{1u << 20};
     std::array<unsigned long, Operation_ENUM_SIZE> m_operation_counts{};
     bool m_suspended = false;
 
