@@ -1,5 +1,9 @@
 #include "vexa/Application/Application.h"
 
+#include "orvo/Core/Assert.h"
+
+#include <algorithm>
+
 namespace Vexa {
 
 // Hosts may create instances from several threads at once, so the count itself is locked.
@@ -38,8 +42,49 @@ Application* Application::get() {
     return s_instance;
 }
 
-// Windows, painter and styles attach here as the toolkit grows; nothing is started yet.
+Application::~Application() = default;
+
+// The toolkit's part attaches itself on first use (a window, a message box), so a host that never
+// opens an editor never starts a display connection.
 void Application::p_initialize() {}
-void Application::p_finalize() {}
+
+void Application::p_finalize() {
+    m_part.reset();
+    for (QuitApplicationLoop* quit_loop : m_quit_loops)
+        delete quit_loop;
+    m_quit_loops.clear();
+}
+
+void Application::set_part(std::unique_ptr<Part> a_part) {
+    m_part.reset();
+    m_part = std::move(a_part);
+}
+
+QuitApplicationLoop* Application::create_quit_loop() {
+    auto* quit_loop = new QuitApplicationLoop;
+    m_quit_loops.push_back(quit_loop);
+    return quit_loop;
+}
+
+void Application::loop(QuitApplicationLoop* a_quit_loop) {
+    ORVO_ASSERT(a_quit_loop);
+    ORVO_ASSERT(!a_quit_loop->m_used);
+    a_quit_loop->m_used = true;
+    try {
+        while (!a_quit_loop->m_quit && m_part && m_part->process_next_event()) {
+        }
+    } catch (...) {
+        p_delete_quit_loop(a_quit_loop);
+        throw;
+    }
+    p_delete_quit_loop(a_quit_loop);
+}
+
+void Application::p_delete_quit_loop(QuitApplicationLoop* a_quit_loop) {
+    const auto found = std::find(m_quit_loops.begin(), m_quit_loops.end(), a_quit_loop);
+    if (found != m_quit_loops.end())
+        m_quit_loops.erase(found);
+    delete a_quit_loop;
+}
 
 } // namespace Vexa

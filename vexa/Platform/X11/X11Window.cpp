@@ -1,0 +1,173 @@
+#include "vexa/Platform/X11/X11Window.h"
+
+#include "orvo/Core/Exception.h"
+#include "orvo/Core/Utf.h"
+#include "vexa/Platform/X11/X11ErrorTrap.h"
+#include "vexa/Platform/X11/X11Platform.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+#include <algorithm>
+#include <cairo-xlib.h>
+
+namespace Vexa {
+
+namespace {
+
+constexpr long event_mask = ExposureMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask |
+                            EnterWindowMask | LeaveWindowMask | KeyPressMask | KeyReleaseMask |
+                            StructureNotifyMask | FocusChangeMask;
+
+} // namespace
+
+X11Window::X11Window(X11Platform& a_platform, NativeWindowClient& a_client,
+                     const NativeWindowOptions& a_options)
+    : m_platform(a_platform), m_client(a_client), m_top_level(a_options.foreign_parent == 0) {
+    Display* display = a_platform.get_display();
+    if (!display)
+        throw Orvo::Exception(Orvo::WString(u"Cannot open the X display."));
+    X11ErrorTrap trap(display);
+    const int screen = DefaultScreen(display);
+    const ::Window parent =
+        a_options.foreign_parent ? ::Window(a_options.foreign_parent) : RootWindow(display, screen);
+    XSetWindowAttributes attributes{};
+    attributes.event_mask = event_mask;
+    attributes.background_pixmap = None; // the back buffer paints every pixel; no flicker
+    attributes.override_redirect = a_options.popup ? True : False;
+    attributes.bit_gravity = NorthWestGravity;
+    m_window =
+        XCreateWindow(display, parent, 0, 0, 1, 1, 0, CopyFromParent, InputOutput, CopyFromParent,
+                      CWEventMask | CWBackPixmap | CWOverrideRedirect | CWBitGravity, &attributes);
+    if (trap.sync_and_check() || !m_window) {
+        if (m_window)
+            XDestroyWindow(display, m_window);
+        throw Orvo::Exception(Orvo::WString(u"Cannot create a window in the parent window."));
+    }
+    m_alive = true;
+    if (m_top_level) {
+        Atom protocols[] = {a_platform.atom(X11Platform::Atom_WM_DELETE_WINDOW)};
+        XSetWMProtocols(display, m_window, protocols, 1);
+        if (a_options.owner && a_options.owner->get_id())
+            XSetTransientForHint(display, m_window, ::Window(a_options.owner->get_id()));
+    }
+    const Visual* visual = DefaultVisual(display, screen);
+    m_surface.reset(
+        cairo_xlib_surface_create(display, m_window, const_cast<Visual*>(visual), 1, 1));
+    a_platform.p_register(m_window, this);
+    if (!a_options.title.empty())
+        set_title(a_options.title);
+}
+
+X11Window::~X11Window() {
+    m_platform.p_unregister(m_window, this);
+    Display* display = m_platform.get_display();
+    X11ErrorTrap trap(display);
+    m_surface.reset();
+    if (m_alive && display)
+        XDestroyWindow(display, m_window);
+}
+
+void X11Window::set_visible(bool a_visible) {
+    Display* display = m_platform.get_display();
+    if (!m_alive || a_visible == m_mapped)
+        return;
+    X11ErrorTrap trap(display);
+    m_mapped = a_visible;
+    if (a_visible)
+        XMapRaised(display, m_window);
+    else
+        XUnmapWindow(display, m_window);
+}
+
+void X11Window::set_title(std::u16string_view a_title) {
+    if (!m_alive)
+        return;
+    Display* display = m_platform.get_display();
+    X11ErrorTrap trap(display);
+    const std::string utf8 = Orvo::utf16_to_utf8_lossy(a_title);
+    XChangeProperty(display, m_window, m_platform.atom(X11Platform::Atom_NET_WM_NAME),
+                    m_platform.atom(X11Platform::Atom_UTF8_STRING), 8, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(utf8.data()), int(utf8.size()));
+    XStoreName(display, m_window, utf8.c_str());
+}
+
+void X11Window::set_client_rect(const Rect& a_rect) {
+    const Rect rect{a_rect.x, a_rect.y, std::max(a_rect.width, 1), std::max(a_rect.height, 1)};
+    m_rect = rect;
+    if (!m_alive)
+        return;
+    Display* display = m_platform.get_display();
+    X11ErrorTrap trap(display);
+    if (m_top_level) {
+        // Tell the window manager that the position is the program's own choice.
+        XSizeHints hints{};
+        hints.flags = USPosition | USSize;
+        hints.x = rect.x;
+        hints.y = rect.y;
+        hints.width = rect.width;
+        hints.height = rect.height;
+        XSetWMNormalHints(display, m_window, &hints);
+    }
+    XMoveResizeWindow(display, m_window, rect.x, rect.y, unsigned(rect.width),
+                      unsigned(rect.height));
+    cairo_xlib_surface_set_size(m_surface.get(), rect.width, rect.height);
+}
+
+void X11Window::invalidate(const Rect& a_rect) {
+    if (!m_alive || !m_mapped)
+        return;
+    p_copy(m_client.compose(a_rect), a_rect);
+}
+
+void X11Window::p_expose(const Rect& a_rect) {
+    if (!m_alive)
+        return;
+    p_copy(m_client.compose(a_rect), a_rect);
+}
+
+void X11Window::p_copy(const Bitmap& a_back_buffer, const Rect& a_rect) {
+    const Bitmap& back_buffer = a_back_buffer;
+    if (back_buffer.is_null() || !m_surface)
+        return;
+    X11ErrorTrap trap(m_platform.get_display());
+    CairoHandle<cairo_t, cairo_destroy> cairo(cairo_create(m_surface.get()));
+    cairo_set_operator(cairo.get(), CAIRO_OPERATOR_SOURCE);
+    cairo_set_source_surface(cairo.get(), back_buffer.get_native(), 0, 0);
+    cairo_rectangle(cairo.get(), a_rect.x, a_rect.y, a_rect.width, a_rect.height);
+    cairo_fill(cairo.get());
+    cairo.reset();
+    cairo_surface_flush(m_surface.get());
+}
+
+void X11Window::p_configured(const Rect& a_rect) {
+    const bool resized = a_rect.width != m_rect.width || a_rect.height != m_rect.height;
+    m_rect = a_rect;
+    if (!resized)
+        return;
+    cairo_xlib_surface_set_size(m_surface.get(), a_rect.width, a_rect.height);
+    NativeEvent event;
+    event.type = NativeEventType::resized;
+    event.width = a_rect.width;
+    event.height = a_rect.height;
+    m_client.handle_native_event(event);
+}
+
+void X11Window::p_destroyed() noexcept {
+    m_alive = false;
+    m_mapped = false;
+}
+
+// The server keeps the pointer with the window while a button is held (the implicit grab), which is
+// the capture the toolkit needs; nothing more is asked of it.
+void X11Window::set_capture(bool) {}
+
+void X11Window::activate() {
+    if (!m_alive || !m_mapped || !m_top_level)
+        return;
+    Display* display = m_platform.get_display();
+    X11ErrorTrap trap(display);
+    XRaiseWindow(display, m_window);
+    XSetInputFocus(display, m_window, RevertToParent, CurrentTime);
+}
+
+} // namespace Vexa
