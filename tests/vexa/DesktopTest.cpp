@@ -118,6 +118,25 @@ TEST_F(Desktops, MouseInputReachesTheWidgetUnderItAndFollowsTheGrab) {
                                                     "moved 1,1", "wheel -120", "out"}));
 }
 
+TEST_F(Desktops, AMouseAtRestHoversOncePerRest) {
+    Window window;
+    window.set_geometry(0, 0, 100, 100);
+    auto* probe = new Probe;
+    probe->set_geometry(0, 0, 100, 100);
+    window.add_child(probe);
+    window.open(m_desktop, Modality_MODELESS);
+    send(mouse(NativeEventType::mouse_move, 10, 10));
+    m_platform->advance_time(SystemWindow::hover_time - 1);
+    send(mouse(NativeEventType::mouse_move, 12, 10)); // moving starts the rest again
+    m_platform->advance_time(SystemWindow::hover_time - 1);
+    EXPECT_EQ(probe->log.back(), "moved 12,10");
+    m_platform->advance_time(5000);
+    send(mouse(NativeEventType::mouse_leave, 0, 0));
+    m_platform->advance_time(5000);
+    EXPECT_EQ(probe->log,
+              (std::vector<std::string>{"over", "moved 10,10", "moved 12,10", "hover", "out"}));
+}
+
 TEST_F(Desktops, KeysGoToTheFocusAndOnlyUnconsumedKeysType) {
     Window window;
     window.set_geometry(0, 0, 100, 100);

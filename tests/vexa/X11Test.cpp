@@ -178,7 +178,7 @@ struct Closer {
     void on_tick(TimerTickEvent&) { window->close(); }
 };
 
-TEST_F(X11Toolkit, AModalWindowRunsItsLoopOnTheRealClockUntilItCloses) {
+TEST_F(X11Toolkit, ADialogRunsItsModalLoopOnTheRealClockAboveItsOwner) {
     SystemWindow owner(nullptr, 0);
     owner.show(Modality_MODELESS);
     SystemWindow dialog(&owner, 0);
@@ -187,6 +187,15 @@ TEST_F(X11Toolkit, AModalWindowRunsItsLoopOnTheRealClockUntilItCloses) {
     timer.get_tick_signal().connect(
         new Orvo::MethodSlot1<void(TimerTickEvent&), Closer>(&closer, &Closer::on_tick));
     timer.start(30, true);
+    // A dialog stays above its owner; a popup is placed by the toolkit, not the window manager.
+    ::Window transient_for = 0;
+    ASSERT_TRUE(XGetTransientForHint(m_host, ::Window(dialog.get_native_window()->get_id()),
+                                     &transient_for));
+    EXPECT_EQ(transient_for, ::Window(owner.get_native_window()->get_id()));
+    SystemWindow popup(&owner, 0, true);
+    XWindowAttributes attributes{};
+    XGetWindowAttributes(m_host, ::Window(popup.get_native_window()->get_id()), &attributes);
+    EXPECT_TRUE(attributes.override_redirect);
     const auto start = std::chrono::steady_clock::now();
     dialog.show(Modality_MODAL);
     EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(25));

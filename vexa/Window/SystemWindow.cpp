@@ -10,6 +10,13 @@
 
 namespace Vexa {
 
+namespace {
+
+// The desktop numbers its timers from 1; this one belongs to the window itself.
+constexpr unsigned hover_timer_id = 0;
+
+} // namespace
+
 unsigned SystemWindow::s_created_count = 0;
 std::vector<SystemWindow*> SystemWindow::s_shown;
 
@@ -184,6 +191,17 @@ void SystemWindow::p_set_enabled(bool a_enabled) {
     }
 }
 
+// Every move starts the hover countdown again; a rest of hover_time gives one hover event.
+void SystemWindow::p_arm_hover(bool a_armed) {
+    if (!m_native)
+        return;
+    Platform& platform = Toolkit::get().get_platform();
+    if (a_armed)
+        platform.set_timer(*m_native, hover_timer_id, hover_time);
+    else
+        platform.kill_timer(*m_native, hover_timer_id);
+}
+
 void SystemWindow::p_invalidate(const Rect& a_rect) {
     if (m_native && m_hidden_counter == 0)
         m_native->invalidate(a_rect);
@@ -228,10 +246,19 @@ void SystemWindow::handle_native_event(const NativeEvent& a_event) {
         m_capture_counter = 0;
         break;
     case NativeEventType::mouse_leave:
+        p_arm_hover(false);
         m_desktop->mouse_left();
         break;
     case NativeEventType::timer:
-        if (Timer* timer = m_desktop->find_timer(a_event.timer_id))
+        if (a_event.timer_id == hover_timer_id) {
+            p_arm_hover(false);
+            InputEvent hover;
+            hover.type = InputEventType_MOUSE_HOVER;
+            hover.desktop_x = m_last_mouse_x;
+            hover.desktop_y = m_last_mouse_y;
+            if (is_enabled())
+                m_desktop->dispatch(hover);
+        } else if (Timer* timer = m_desktop->find_timer(a_event.timer_id))
             timer->p_tick();
         break;
     default:
@@ -249,6 +276,9 @@ void SystemWindow::p_dispatch_input(const NativeEvent& a_event) {
     switch (a_event.type) {
     case NativeEventType::mouse_move:
         event.type = InputEventType_MOUSE_MOVED;
+        m_last_mouse_x = a_event.x;
+        m_last_mouse_y = a_event.y;
+        p_arm_hover(true);
         break;
     case NativeEventType::button_down:
         event.type = InputEventType_MOUSE_DOWN;

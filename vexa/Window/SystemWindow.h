@@ -69,6 +69,8 @@ public:
 
     // Process-wide: system windows ever created, and those shown now.
     static unsigned get_created_count() noexcept { return s_created_count; }
+    // The mouse resting this long after its last move gives a hover event.
+    static constexpr unsigned hover_time = 400;
     static const std::vector<SystemWindow*>& get_shown_windows() noexcept { return s_shown; }
 
     void handle_native_event(const NativeEvent& a_event) override;
@@ -80,6 +82,7 @@ private:
     void p_place_first_time();
     void p_dispatch_input(const NativeEvent& a_event);
     void p_set_enabled(bool a_enabled);
+    void p_arm_hover(bool a_armed);
 
     SystemWindow* m_superwindow;
     std::uint64_t m_native_parent;
@@ -96,6 +99,8 @@ private:
     Size m_initial_size{400, 300};
     std::optional<Rect> m_position;
     Bitmap m_back_buffer;
+    int m_last_mouse_x = 0;
+    int m_last_mouse_y = 0;
 
     static unsigned s_created_count;
     static std::vector<SystemWindow*> s_shown;
