@@ -57,6 +57,15 @@ protected:
     void send(const NativeEvent& a_event) {
         m_platform->send(*m_system->get_native_window(), a_event);
     }
+    // Opens the window at `a_window_rect` with a probe inside it at `a_probe_rect`.
+    Probe* open_with_probe(Window& a_window, const Rect& a_window_rect, const Rect& a_probe_rect) {
+        a_window.set_geometry(a_window_rect);
+        auto* probe = new Probe;
+        probe->set_geometry(a_probe_rect);
+        a_window.add_child(probe);
+        a_window.open(m_desktop, Modality_MODELESS);
+        return probe;
+    }
 
     std::unique_ptr<SystemWindow> m_system;
     Desktop* m_desktop = nullptr;
@@ -93,11 +102,7 @@ TEST(KeyTableWhole, EveryKeyCodeComesBackFromItsVirtualKey) {
 
 TEST_F(Desktops, MouseInputReachesTheWidgetUnderItAndFollowsTheGrab) {
     Window window;
-    window.set_geometry(50, 40, 100, 80);
-    auto* probe = new Probe;
-    probe->set_geometry(10, 10, 30, 20);
-    window.add_child(probe);
-    window.open(m_desktop, Modality_MODELESS);
+    Probe* probe = open_with_probe(window, {50, 40, 100, 80}, {10, 10, 30, 20});
 
     send(mouse(NativeEventType::mouse_move, 65, 55));
     send(mouse(NativeEventType::button_down, 65, 55));
@@ -120,11 +125,7 @@ TEST_F(Desktops, MouseInputReachesTheWidgetUnderItAndFollowsTheGrab) {
 
 TEST_F(Desktops, AMouseAtRestHoversOncePerRest) {
     Window window;
-    window.set_geometry(0, 0, 100, 100);
-    auto* probe = new Probe;
-    probe->set_geometry(0, 0, 100, 100);
-    window.add_child(probe);
-    window.open(m_desktop, Modality_MODELESS);
+    Probe* probe = open_with_probe(window, {0, 0, 100, 100}, {0, 0, 100, 100});
     send(mouse(NativeEventType::mouse_move, 10, 10));
     m_platform->advance_time(SystemWindow::hover_time - 1);
     send(mouse(NativeEventType::mouse_move, 12, 10)); // moving starts the rest again
@@ -139,10 +140,7 @@ TEST_F(Desktops, AMouseAtRestHoversOncePerRest) {
 
 TEST_F(Desktops, KeysGoToTheFocusAndOnlyUnconsumedKeysType) {
     Window window;
-    window.set_geometry(0, 0, 100, 100);
-    auto* probe = new Probe;
-    window.add_child(probe);
-    window.open(m_desktop, Modality_MODELESS);
+    Probe* probe = open_with_probe(window, {0, 0, 100, 100}, {0, 0, 0, 0});
     m_desktop->set_focus_widget(probe);
 
     send(key(NativeEventType::key_down, 65, u"a"));
