@@ -278,6 +278,15 @@ TEST_F(Desktops, DraggingTheLeftBorderKeepsTheRightEdgeAndTheMinimumWidth) {
     window.set_size_limits({150, 80}, {400, 400});
     window.set_geometry(50, 30, 200, 120);
     window.open(m_desktop, Modality_MODELESS);
+    auto cursor_at = [&](int a_x, int a_y) {
+        send(mouse(NativeEventType::mouse_move, a_x, a_y));
+        return static_cast<HeadlessWindow*>(m_system->get_native_window())->get_cursor();
+    };
+    EXPECT_EQ(cursor_at(51, 90), MouseCursor_SIZE_WE);
+    EXPECT_EQ(cursor_at(51, 31), MouseCursor_SIZE_NWSE);
+    EXPECT_EQ(cursor_at(248, 31), MouseCursor_SIZE_NESW);
+    EXPECT_EQ(cursor_at(150, 149), MouseCursor_SIZE_NS);
+    EXPECT_EQ(cursor_at(150, 90), MouseCursor_DEFAULT);
     send(mouse(NativeEventType::button_down, 51, 90));
     send(mouse(NativeEventType::mouse_move, 31, 90));
     EXPECT_EQ(window.get_rect(), (Rect{30, 30, 220, 120}));

@@ -243,7 +243,8 @@ TEST(Brush, CopiesShareOneNativeObject) {
     GdiPlus_Brush copy = brush;
     EXPECT_EQ(copy.get_native(), brush.get_native());
     EXPECT_EQ(brush.get_use_count(), 2);
-    copy = copy;
+    const GdiPlus_Brush& same = copy;
+    copy = same; // assigning a handle to itself changes nothing
     EXPECT_EQ(brush.get_use_count(), 2);
     copy = GdiPlus_Brush();
     EXPECT_EQ(brush.get_use_count(), 1);

@@ -49,7 +49,7 @@ int host_error_handler(Display*, XErrorEvent*) {
 class X11Toolkit : public testing::Test {
 protected:
     void SetUp() override {
-        m_host = XOpenDisplay(nullptr);
+        m_host = X11Platform::open_display();
         if (!m_host)
             GTEST_SKIP() << "no X display";
         Application::acquire();

@@ -1,6 +1,7 @@
 #include "StressChildWindows.h"
 
 #include "vexa/Application/Toolkit.h"
+#include "vexa/Platform/X11/X11Platform.h"
 #include "vexa/Window/SystemWindow.h"
 
 #include <X11/Xlib.h>
@@ -53,7 +54,7 @@ int stress_child_windows(int a_count) {
         return 2;
     }
     // The "host": a connection and a window of its own, like a plug-in host's editor frame.
-    Display* host = XOpenDisplay(nullptr);
+    Display* host = Vexa::X11Platform::open_display();
     if (!host) {
         std::fprintf(stderr, "vexa-gallery: no display (run under xvfb-run)\n");
         return 1;

@@ -45,6 +45,8 @@ Desktop::~Desktop() {
     }
     m_windows.clear();
     m_under_mouse = m_grab = m_focus = nullptr;
+    // The base destructors must not reach back into the desktop that is going.
+    p_set_desktop(nullptr, nullptr);
 }
 
 Desktop::UpdateSuspender::~UpdateSuspender() {

@@ -6,6 +6,7 @@
 #include "vexa/Graphics/Bitmap.h"
 #include "vexa/Graphics/Geometry.h"
 #include "vexa/Platform/NativeEvent.h"
+#include "vexa/Widget/MouseCursor.h"
 
 #include <cstdint>
 #include <string>
@@ -51,6 +52,7 @@ public:
     virtual void invalidate(const Rect& a_rect) = 0;
     virtual void set_capture(bool a_captured) = 0;
     virtual void activate() = 0;
+    virtual void set_cursor(MouseCursor a_cursor) = 0;
 };
 
 } // namespace Vexa

@@ -11,6 +11,7 @@
 #include "vexa/Graphics/Frame.h"
 #include "vexa/Graphics/Geometry.h"
 #include "vexa/Widget/InputEvent.h"
+#include "vexa/Widget/MouseCursor.h"
 
 #include <array>
 #include <vector>
@@ -73,6 +74,8 @@ public:
     bool propagates(InputEventType a_type) const;
     void set_focus_policy(unsigned a_policy) noexcept { m_focus_policy = a_policy; }
     unsigned get_focus_policy() const noexcept { return m_focus_policy; }
+    void set_cursor(MouseCursor a_cursor) noexcept { m_cursor = a_cursor; }
+    MouseCursor get_cursor() const noexcept { return m_cursor; }
 
     // The topmost displayed child whose rectangle holds the point (own coordinates), or null.
     virtual Widget* child_at_point(int a_x, int a_y, unsigned a_flags);
@@ -112,6 +115,7 @@ private:
     bool m_enabled = true;
     Frame m_frame;
     unsigned m_focus_policy = 0;
+    MouseCursor m_cursor = MouseCursor_DEFAULT;
     std::array<bool, InputEventType_ENUM_SIZE> m_accepts{};
     std::array<bool, InputEventType_ENUM_SIZE> m_propagates{};
     std::array<Orvo::Signal1<InputEvent&>, InputEventType_ENUM_SIZE> m_input_signals;

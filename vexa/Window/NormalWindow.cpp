@@ -62,6 +62,16 @@ void NormalWindow::p_layout() {
                              std::max(get_height() - 2 * border_width - bar, 0));
 }
 
+MouseCursor NormalWindow::cursor_for_edges(unsigned a_mask) {
+    const bool horizontal = a_mask & (ResizeEdge_LEFT | ResizeEdge_RIGHT);
+    const bool vertical = a_mask & (ResizeEdge_TOP | ResizeEdge_BOTTOM);
+    if (horizontal && vertical) {
+        const bool falling = bool(a_mask & ResizeEdge_LEFT) == bool(a_mask & ResizeEdge_TOP);
+        return falling ? MouseCursor_SIZE_NWSE : MouseCursor_SIZE_NESW;
+    }
+    return horizontal ? MouseCursor_SIZE_WE : vertical ? MouseCursor_SIZE_NS : MouseCursor_DEFAULT;
+}
+
 unsigned NormalWindow::hit_test(int a_x, int a_y) const {
     const int w = get_width();
     const int h = get_height();
@@ -118,6 +128,11 @@ void NormalWindow::handle_input(InputEvent& a_event) {
             m_grab_rect = get_rect();
             a_event.consumed = true;
         }
+    } else if (a_event.type == InputEventType_MOUSE_MOVED && !m_resize_mask) {
+        // Over a border the cursor shows which edges a press would take.
+        const unsigned mask =
+            a_event.stage == InputEventStage_TARGET ? hit_test(a_event.x, a_event.y) : 0;
+        set_cursor(cursor_for_edges(mask));
     } else if (a_event.type == InputEventType_MOUSE_MOVED && m_resize_mask) {
         const int dx = a_event.desktop_x - m_grab_x;
         const int dy = a_event.desktop_y - m_grab_y;

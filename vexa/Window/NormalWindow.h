@@ -46,6 +46,8 @@ public:
 
     // Edges of the border at the point (window coordinates): ResizeEdge bits, 0 for none.
     unsigned hit_test(int a_x, int a_y) const;
+    // The resize cursor for a mask of edges (the default cursor for none).
+    static MouseCursor cursor_for_edges(unsigned a_mask);
     // The close button's action: the query, then close unless a slot said no.
     void request_close();
 

@@ -316,6 +316,22 @@ void SystemWindow::p_dispatch_input(const NativeEvent& a_event) {
         return;
     }
     m_desktop->dispatch(event);
+    if (event.type != InputEventType_MOUSE_WHEEL)
+        p_update_cursor();
+}
+
+// The cursor of the widget under the mouse (or holding the grab), else of its nearest ancestor
+// that has one.
+void SystemWindow::p_update_cursor() {
+    if (!m_desktop || !m_native)
+        return;
+    Widget* widget = m_desktop->get_grab_widget();
+    if (!widget)
+        widget = m_desktop->get_widget_under_mouse();
+    MouseCursor cursor = MouseCursor_DEFAULT;
+    for (; widget && cursor == MouseCursor_DEFAULT; widget = widget->get_parent())
+        cursor = widget->get_cursor();
+    m_native->set_cursor(cursor);
 }
 
 } // namespace Vexa

@@ -83,6 +83,7 @@ private:
     void p_dispatch_input(const NativeEvent& a_event);
     void p_set_enabled(bool a_enabled);
     void p_arm_hover(bool a_armed);
+    void p_update_cursor();
 
     SystemWindow* m_superwindow;
     std::uint64_t m_native_parent;

@@ -24,6 +24,8 @@ public:
     void invalidate(const Rect& a_rect) override;
     void set_capture(bool a_captured) override { m_captured = a_captured; }
     void activate() override { ++m_activations; }
+    void set_cursor(MouseCursor a_cursor) override { m_cursor = a_cursor; }
+    MouseCursor get_cursor() const noexcept { return m_cursor; }
 
     bool is_visible() const noexcept { return m_visible; }
     bool is_captured() const noexcept { return m_captured; }
@@ -43,6 +45,7 @@ private:
     std::u16string m_title;
     int m_compose_count = 0;
     int m_activations = 0;
+    MouseCursor m_cursor = MouseCursor_DEFAULT;
 };
 
 } // namespace Vexa

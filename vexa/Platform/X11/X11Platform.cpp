@@ -7,6 +7,7 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
+#include <X11/cursorfont.h>
 #include <poll.h>
 #include <time.h>
 
@@ -40,6 +41,8 @@ X11Platform::~X11Platform() {
         return;
     {
         X11ErrorTrap trap(m_display);
+        for (const auto& [shape, cursor] : m_cursors)
+            XFreeCursor(m_display, cursor);
         if (m_selection_window)
             XDestroyWindow(m_display, m_selection_window);
     }
@@ -51,10 +54,7 @@ Display* X11Platform::get_display() {
     if (m_tried)
         return m_display;
     m_tried = true;
-    const char* name = std::getenv("DISPLAY");
-    if (!name || !*name)
-        return nullptr;
-    m_display = XOpenDisplay(name);
+    m_display = open_display();
     if (!m_display)
         return nullptr;
     X11ErrorTrap::register_display(m_display);
@@ -65,9 +65,53 @@ Display* X11Platform::get_display() {
     return m_display;
 }
 
+Display* X11Platform::open_display() {
+    const char* name = std::getenv("DISPLAY");
+    if (!name || !*name)
+        return nullptr;
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        if (Display* display = XOpenDisplay(name))
+            return display;
+        poll(nullptr, 0, 20);
+    }
+    return nullptr;
+}
+
 std::unique_ptr<NativeWindow> X11Platform::create_window(NativeWindowClient& a_client,
                                                          const NativeWindowOptions& a_options) {
     return std::make_unique<X11Window>(*this, a_client, a_options);
+}
+
+Cursor X11Platform::cursor(MouseCursor a_cursor) {
+    const auto found = m_cursors.find(a_cursor);
+    if (found != m_cursors.end())
+        return found->second;
+    unsigned shape = XC_left_ptr;
+    switch (a_cursor) {
+    case MouseCursor_IBEAM:
+        shape = XC_xterm;
+        break;
+    case MouseCursor_HAND:
+        shape = XC_hand2;
+        break;
+    case MouseCursor_SIZE_WE:
+        shape = XC_sb_h_double_arrow;
+        break;
+    case MouseCursor_SIZE_NS:
+        shape = XC_sb_v_double_arrow;
+        break;
+    case MouseCursor_SIZE_NWSE:
+        shape = XC_bottom_right_corner;
+        break;
+    case MouseCursor_SIZE_NESW:
+        shape = XC_bottom_left_corner;
+        break;
+    default:
+        break;
+    }
+    const Cursor cursor = XCreateFontCursor(m_display, shape);
+    m_cursors[a_cursor] = cursor;
+    return cursor;
 }
 
 void X11Platform::p_register(::Window a_id, X11Window* a_window) {

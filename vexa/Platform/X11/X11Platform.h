@@ -33,7 +33,12 @@ public:
 
     // The toolkit's connection, opened on first use; null when no display can be reached.
     Display* get_display();
+    // A new connection to $DISPLAY, or null. A busy server refuses connections now and then
+    // (EAGAIN on its listening socket), so a few attempts are made, 20 ms apart.
+    static Display* open_display();
     Atom atom(AtomName a_name) const noexcept { return m_atoms[a_name]; }
+    // The X cursor of a shape, made once per connection.
+    Cursor cursor(MouseCursor a_cursor);
 
     const char* get_name() const override { return "x11"; }
     bool can_show_windows() override { return get_display() != nullptr; }
@@ -77,6 +82,7 @@ private:
     int m_last_press_y = 0;
     bool m_last_was_double = false;
     std::set<unsigned> m_held_keys;
+    std::map<MouseCursor, Cursor> m_cursors;
 };
 
 } // namespace Vexa

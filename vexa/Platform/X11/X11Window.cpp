@@ -161,6 +161,18 @@ void X11Window::p_destroyed() noexcept {
 // the capture the toolkit needs; nothing more is asked of it.
 void X11Window::set_capture(bool) {}
 
+void X11Window::set_cursor(MouseCursor a_cursor) {
+    if (!m_alive || a_cursor == m_cursor)
+        return;
+    m_cursor = a_cursor;
+    Display* display = m_platform.get_display();
+    X11ErrorTrap trap(display);
+    if (a_cursor == MouseCursor_DEFAULT)
+        XUndefineCursor(display, m_window);
+    else
+        XDefineCursor(display, m_window, m_platform.cursor(a_cursor));
+}
+
 void X11Window::activate() {
     if (!m_alive || !m_mapped || !m_top_level)
         return;

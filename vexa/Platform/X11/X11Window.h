@@ -31,6 +31,7 @@ public:
     void invalidate(const Rect& a_rect) override;
     void set_capture(bool a_captured) override;
     void activate() override;
+    void set_cursor(MouseCursor a_cursor) override;
 
     // From the platform's event dispatch.
     void p_expose(const Rect& a_rect);
@@ -48,6 +49,7 @@ private:
     bool m_mapped = false;
     bool m_top_level;
     Rect m_rect{0, 0, 1, 1};
+    MouseCursor m_cursor = MouseCursor_DEFAULT;
     CairoHandle<cairo_surface_t, cairo_surface_destroy> m_surface;
 };
 
