@@ -5,6 +5,8 @@
 // Xlib's macros (None, Bool, Status) clash with GoogleTest's names: GoogleTest comes first.
 #include <gtest/gtest.h>
 
+#include "DesktopFixture.h"
+
 #include "orvo/Signals/MethodSlot1.h"
 #include "vexa/Application/Application.h"
 #include "vexa/Application/Toolkit.h"
@@ -23,8 +25,12 @@
 #include <string>
 
 using namespace Vexa;
+using VexaTest::Desktops;
 
 namespace {
+
+// The toolkit tests both backends share, here on X11.
+INSTANTIATE_TEST_SUITE_P(X11, Desktops, testing::Values(VexaTest::Backend::x11));
 
 constexpr GdiPlus_Color blue(0xFF3A6EA5);
 
