@@ -50,9 +50,12 @@ X11Window::X11Window(X11Platform& a_platform, NativeWindowClient& a_client,
         if (a_options.owner && a_options.owner->get_id())
             XSetTransientForHint(display, m_window, ::Window(a_options.owner->get_id()));
     }
-    const Visual* visual = DefaultVisual(display, screen);
-    m_surface.reset(
-        cairo_xlib_surface_create(display, m_window, const_cast<Visual*>(visual), 1, 1));
+    // A window inherits its parent's visual, which need not be the screen's default one.
+    XWindowAttributes created{};
+    Visual* visual = XGetWindowAttributes(display, m_window, &created)
+                         ? created.visual
+                         : DefaultVisual(display, screen);
+    m_surface.reset(cairo_xlib_surface_create(display, m_window, visual, 1, 1));
     a_platform.p_register(m_window, this);
     if (!a_options.title.empty())
         set_title(a_options.title);
