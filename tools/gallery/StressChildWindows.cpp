@@ -14,6 +14,19 @@ namespace Gallery {
 
 namespace {
 
+// Sanitizers keep freed memory in quarantine: there the growth is reported, not judged.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool judge_memory = false;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool judge_memory = false;
+#else
+constexpr bool judge_memory = true;
+#endif
+#else
+constexpr bool judge_memory = true;
+#endif
+
 long resident_kilobytes() {
     long pages = 0, resident = 0;
     if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
@@ -79,9 +92,10 @@ int stress_child_windows(int a_count) {
         "opened and closed %d child windows: %u X windows left, resident memory growth after a "
         "warm-up of %d: %ld kB\n",
         a_count, left, warm_up, growth);
+    std::fflush(stdout);
     XDestroyWindow(host, parent);
     XCloseDisplay(host);
-    return left == 0 && growth < 1024 ? 0 : 1;
+    return left == 0 && (growth < 1024 || !judge_memory) ? 0 : 1;
 }
 
 } // namespace Gallery
