@@ -79,14 +79,25 @@ protected:
         }
         return true;
     }
-    // The window's pixel as another client sees it on the screen.
-    GdiPlus_Color screen_pixel(::Window a_window, int a_x, int a_y) {
+    // Whether the window's pixel, as another client sees it on the screen, shows the colour (to
+    // the precision of the screen's visual: 16-bit screens keep 5 or 6 bits of each component).
+    bool screen_shows(::Window a_window, int a_x, int a_y, GdiPlus_Color a_color) {
         XImage* image = XGetImage(m_host, a_window, a_x, a_y, 1, 1, AllPlanes, ZPixmap);
         if (!image)
-            return GdiPlus_Color(0);
+            return false;
         const unsigned long pixel = XGetPixel(image, 0, 0);
+        const unsigned long masks[] = {image->red_mask, image->green_mask, image->blue_mask};
+        const unsigned wanted[] = {a_color.get_red(), a_color.get_green(), a_color.get_blue()};
         XDestroyImage(image);
-        return GdiPlus_Color(0xFF000000 | (pixel & 0xFFFFFF));
+        for (int i = 0; i < 3; ++i) {
+            const unsigned long mask = masks[i];
+            const unsigned long value = (pixel & mask) >> __builtin_ctzl(mask);
+            const unsigned bits = unsigned(__builtin_popcountl(mask));
+            const unsigned long expected = wanted[i] >> (8 - bits);
+            if (value != expected)
+                return false;
+        }
+        return true;
     }
     bool has_child(::Window a_parent, ::Window a_child) {
         ::Window root = 0, parent = 0, *children = nullptr;
@@ -131,7 +142,7 @@ TEST_P(X11Windows, PaintTakeAClickAndCloseWithoutATrace) {
     system_window->show(Modality_MODELESS);
     const ::Window id = ::Window(system_window->get_native_window()->get_id());
     ASSERT_TRUE(has_child(parent, id));
-    ASSERT_TRUE(serve_until([&] { return screen_pixel(id, 10, 10) == blue; }));
+    ASSERT_TRUE(serve_until([&] { return screen_shows(id, 10, 10, blue); }));
 
     if (std::system("command -v xdotool >/dev/null 2>&1") == 0) {
         const std::string click =

@@ -8,7 +8,6 @@
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <algorithm>
-#include <cairo-xlib.h>
 
 namespace Vexa {
 
@@ -50,12 +49,7 @@ X11Window::X11Window(X11Platform& a_platform, NativeWindowClient& a_client,
         if (a_options.owner && a_options.owner->get_id())
             XSetTransientForHint(display, m_window, ::Window(a_options.owner->get_id()));
     }
-    // A window inherits its parent's visual, which need not be the screen's default one.
-    XWindowAttributes created{};
-    Visual* visual = XGetWindowAttributes(display, m_window, &created)
-                         ? created.visual
-                         : DefaultVisual(display, screen);
-    m_surface.reset(cairo_xlib_surface_create(display, m_window, visual, 1, 1));
+    m_pixels = std::make_unique<X11PixelCopy>(display, m_window);
     a_platform.p_register(m_window, this);
     if (!a_options.title.empty())
         set_title(a_options.title);
@@ -65,7 +59,7 @@ X11Window::~X11Window() {
     m_platform.p_unregister(m_window, this);
     Display* display = m_platform.get_display();
     X11ErrorTrap trap(display);
-    m_surface.reset();
+    m_pixels.reset();
     if (m_alive && display)
         XDestroyWindow(display, m_window);
 }
@@ -113,7 +107,6 @@ void X11Window::set_client_rect(const Rect& a_rect) {
     }
     XMoveResizeWindow(display, m_window, rect.x, rect.y, unsigned(rect.width),
                       unsigned(rect.height));
-    cairo_xlib_surface_set_size(m_surface.get(), rect.width, rect.height);
 }
 
 void X11Window::invalidate(const Rect& a_rect) {
@@ -129,17 +122,10 @@ void X11Window::p_expose(const Rect& a_rect) {
 }
 
 void X11Window::p_copy(const Bitmap& a_back_buffer, const Rect& a_rect) {
-    const Bitmap& back_buffer = a_back_buffer;
-    if (back_buffer.is_null() || !m_surface)
+    if (a_back_buffer.is_null() || !m_pixels)
         return;
     X11ErrorTrap trap(m_platform.get_display());
-    CairoHandle<cairo_t, cairo_destroy> cairo(cairo_create(m_surface.get()));
-    cairo_set_operator(cairo.get(), CAIRO_OPERATOR_SOURCE);
-    cairo_set_source_surface(cairo.get(), back_buffer.get_native(), 0, 0);
-    cairo_rectangle(cairo.get(), a_rect.x, a_rect.y, a_rect.width, a_rect.height);
-    cairo_fill(cairo.get());
-    cairo.reset();
-    cairo_surface_flush(m_surface.get());
+    m_pixels->copy(a_back_buffer, a_rect.intersected({0, 0, m_rect.width, m_rect.height}));
 }
 
 void X11Window::p_configured(const Rect& a_rect) {
@@ -147,7 +133,6 @@ void X11Window::p_configured(const Rect& a_rect) {
     m_rect = a_rect;
     if (!resized)
         return;
-    cairo_xlib_surface_set_size(m_surface.get(), a_rect.width, a_rect.height);
     NativeEvent event;
     event.type = NativeEventType::resized;
     event.width = a_rect.width;

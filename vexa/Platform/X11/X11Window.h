@@ -3,11 +3,11 @@
 // host's window), a top-level window (transient for its owner), or an override-redirect popup.
 // Its pixels come from the client's back buffer, copied on Expose and after every update.
 
-#include "vexa/Graphics/CairoHandle.h"
 #include "vexa/Platform/NativeWindow.h"
+#include "vexa/Platform/X11/X11PixelCopy.h"
 
 #include <X11/Xlib.h>
-#include <cairo.h>
+#include <memory>
 
 namespace Vexa {
 
@@ -50,7 +50,7 @@ private:
     bool m_top_level;
     Rect m_rect{0, 0, 1, 1};
     MouseCursor m_cursor = MouseCursor_DEFAULT;
-    CairoHandle<cairo_surface_t, cairo_surface_destroy> m_surface;
+    std::unique_ptr<X11PixelCopy> m_pixels;
 };
 
 } // namespace Vexa
