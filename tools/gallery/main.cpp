@@ -1,6 +1,7 @@
 // vexa-gallery: a stand-alone window that shows what the toolkit draws.
 //
 //   vexa-gallery                         the gallery in a window (needs a display)
+//   vexa-gallery --close-after MS        the same, closing itself after MS milliseconds
 //   vexa-gallery --screenshot FILE.png   renders it off screen, without any display
 //   vexa-gallery --stress-child-windows N
 //                                        opens and closes N child windows of a foreign parent
@@ -10,10 +11,12 @@
 #include "StressChildWindows.h"
 
 #include "orvo/Core/Exception.h"
+#include "orvo/Signals/MethodSlot1.h"
 #include "vexa/Application/Application.h"
 #include "vexa/Application/Toolkit.h"
 #include "vexa/Graphics/Painter.h"
 #include "vexa/Platform/Headless/HeadlessPlatform.h"
+#include "vexa/Window/Timer.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -23,8 +26,8 @@
 namespace {
 
 int usage() {
-    std::fprintf(stderr,
-                 "usage: vexa-gallery [--screenshot FILE.png | --stress-child-windows N]\n");
+    std::fprintf(stderr, "usage: vexa-gallery [--close-after MS | --screenshot FILE.png | "
+                         "--stress-child-windows N]\n");
     return 2;
 }
 
@@ -47,14 +50,28 @@ int screenshot(const char* a_path) {
     return 0;
 }
 
-int windowed() {
+// Closes the gallery's window when its timer fires (for unattended runs).
+struct Closer {
+    Vexa::SystemWindow* window;
+    void on_tick(Vexa::TimerTickEvent&) { window->close(); }
+};
+
+int windowed(int a_close_after) {
     if (!Vexa::Toolkit::get().get_platform().can_show_windows()) {
         std::fprintf(stderr,
                      "vexa-gallery: no display (set DISPLAY, or use --screenshot FILE.png)\n");
         return 1;
     }
     Gallery::GalleryScene scene;
-    scene.get_system_window().show(Vexa::Modality_MODELESS);
+    Vexa::SystemWindow& window = scene.get_system_window();
+    Vexa::Timer timer(&window);
+    Closer closer{&window};
+    if (a_close_after > 0) {
+        timer.get_tick_signal().connect(
+            new Orvo::MethodSlot1<void(Vexa::TimerTickEvent&), Closer>(&closer, &Closer::on_tick));
+        timer.start(unsigned(a_close_after), true);
+    }
+    window.show(Vexa::Modality_MODELESS);
     Vexa::Application::get()->loop(Vexa::Application::get()->create_quit_loop());
     return 0;
 }
@@ -67,7 +84,9 @@ int main(int a_argc, char** a_argv) {
     try {
         const std::string option = a_argc > 1 ? a_argv[1] : "";
         if (a_argc == 1)
-            result = windowed();
+            result = windowed(0);
+        else if (option == "--close-after" && a_argc == 3)
+            result = windowed(std::atoi(a_argv[2]));
         else if (option == "--screenshot" && a_argc == 3)
             result = screenshot(a_argv[2]);
         else if (option == "--stress-child-windows" && a_argc == 3)
