@@ -1,6 +1,11 @@
 #include "vexa/Application/Application.h"
 
 #include "orvo/Core/Assert.h"
+#include "orvo/Core/Utf.h"
+
+#include <dlfcn.h>
+#include <limits.h>
+#include <stdlib.h>
 
 #include <algorithm>
 
@@ -46,7 +51,22 @@ Application::~Application() = default;
 
 // The toolkit's part attaches itself on first use (a window, a message box), so a host that never
 // opens an editor never starts a display connection.
-void Application::p_initialize() {}
+void Application::p_initialize() {
+    // The module that holds this code: the plug-in's shared object inside a host, else the program.
+    Dl_info info{};
+    if (!dladdr(reinterpret_cast<const void*>(&Application::acquire), &info) || !info.dli_fname)
+        return;
+    char resolved[PATH_MAX];
+    const char* path = realpath(info.dli_fname, resolved) ? resolved : info.dli_fname;
+    m_module_path = Orvo::utf8_to_utf16_lossy(path);
+    const std::size_t slash = m_module_path.view().rfind(u'/');
+    if (slash == std::u16string_view::npos) {
+        m_module_file_name = m_module_path;
+        return;
+    }
+    m_module_directory = Orvo::WString(m_module_path.view().substr(0, slash));
+    m_module_file_name = Orvo::WString(m_module_path.view().substr(slash + 1));
+}
 
 void Application::p_finalize() {
     m_part.reset();

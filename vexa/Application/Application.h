@@ -6,6 +6,7 @@
 // without linking the toolkit. The toolkit attaches its own per-process part (platform backend,
 // stock graphic objects) on first use; the last release deletes it with the application.
 
+#include "orvo/Core/String.h"
 #include "vexa/Application/QuitApplicationLoop.h"
 
 #include <memory>
@@ -33,6 +34,12 @@ public:
     // Null while no instance holds the application.
     static Application* get();
 
+    // The file of the module (plug-in or program) that holds the toolkit: the whole path, its
+    // folder and its name, e.g. "/home/a/.vst/TolvanChorus.so", "/home/a/.vst", "TolvanChorus.so".
+    const Orvo::WString& get_module_path() const noexcept { return m_module_path; }
+    const Orvo::WString& get_module_directory() const noexcept { return m_module_directory; }
+    const Orvo::WString& get_module_file_name() const noexcept { return m_module_file_name; }
+
     Part* get_part() const noexcept { return m_part.get(); }
     // Replaces the toolkit's part (the old one is deleted first).
     void set_part(std::unique_ptr<Part> a_part);
@@ -52,6 +59,9 @@ private:
     void p_finalize();
     void p_delete_quit_loop(QuitApplicationLoop* a_quit_loop);
 
+    Orvo::WString m_module_path;
+    Orvo::WString m_module_directory;
+    Orvo::WString m_module_file_name;
     std::unique_ptr<Part> m_part;
     std::vector<QuitApplicationLoop*> m_quit_loops;
 
