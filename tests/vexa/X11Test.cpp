@@ -149,6 +149,12 @@ TEST_P(X11Windows, PaintTakeAClickAndCloseWithoutATrace) {
             "xdotool mousemove --window " + std::to_string(id) + " 100 75 click 1";
         ASSERT_EQ(std::system(click.c_str()), 0);
         EXPECT_TRUE(serve_until([&] { return counter->downs == 1 && counter->ups == 1; }));
+        if (embedded) { // a click gives an embedded window the keyboard
+            ::Window focus = 0;
+            int revert = 0;
+            XGetInputFocus(m_host, &focus, &revert);
+            EXPECT_EQ(focus, id);
+        }
     }
 
     system_window->close();

@@ -258,6 +258,7 @@ void X11Platform::p_dispatch(XEvent& a_event) {
         event.type = NativeEventType::activated;
         break;
     case FocusOut:
+        m_held_keys.clear(); // their releases go elsewhere now
         event.type = NativeEventType::deactivated;
         break;
     case ClientMessage:
@@ -306,6 +307,12 @@ void X11Platform::p_dispatch_button(X11Window& a_window, const XButtonEvent& a_e
         return;
     }
     event.type = a_press ? NativeEventType::button_down : NativeEventType::button_up;
+    if (a_press && !a_window.is_top_level()) {
+        // No window manager gives an embedded window the keyboard: a click into it takes it, as
+        // users expect of a plug-in's text fields.
+        X11ErrorTrap trap(m_display);
+        XSetInputFocus(m_display, ::Window(a_window.get_id()), RevertToParent, a_event.time);
+    }
     if (a_press) {
         const bool close_in_time = a_event.time - m_last_press_time <= double_click_time;
         const bool close_by = std::abs(a_event.x - m_last_press_x) <= double_click_distance &&
