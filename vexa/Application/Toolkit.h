@@ -2,6 +2,7 @@
 // The toolkit's per-process part of the application: the platform backend, the stock graphic
 // objects, and what must be deleted at the next turn of the loop. It attaches itself to the
 // acquired application on first use and goes with the application's last release.
+// [ui-thread] idle and the loops run on the thread that owns the windows (a host's editor thread).
 
 #include "vexa/Application/Application.h"
 #include "vexa/Application/StockObjects.h"

@@ -5,6 +5,7 @@
 //
 // A widget paints inside a region: begin_region puts (0, 0) at the region's top-left corner and
 // clips to it. Transforms are a stack on top of the region's translation.
+// [ui-thread] A painter and its bitmap belong to one thread at a time.
 
 #include "vexa/Graphics/Affine.h"
 #include "vexa/Graphics/GdiPlus_Font.h"

@@ -5,6 +5,7 @@
 // shown modally.
 //
 // Created hidden; each show decrements the hidden counter and shows at 0, each close hides.
+// [ui-thread] Like everything in the toolkit: only the thread that created the windows uses them.
 
 #include "orvo/Signals/Signal1.h"
 #include "vexa/Desktop/Desktop.h"

@@ -184,6 +184,9 @@ bool X11Platform::process_next_event() {
         }
         if (p_fire_due_timer())
             return true;
+        // Without a display and without timers nothing could ever arrive: the loop ends.
+        if (!display && m_timers.size() == 0)
+            return false;
         // A bounded wait, so that a quit posted from a handler elsewhere is seen soon.
         p_wait(100);
     }
