@@ -114,6 +114,17 @@ TEST_P(Desktops, OpeningClosingAndActivationKeepTheOrders) {
     EXPECT_EQ(m_desktop->get_windows().size(), 4u);
 }
 
+TEST_P(Desktops, SizeLimitsClampTheClientArea) {
+    m_system->set_size_limits({320, 100}, {400, 150});
+    EXPECT_EQ(m_system->get_client_size(), (Size{320, 150}));
+    EXPECT_EQ(m_desktop->get_rect(), (Rect{0, 0, 320, 150}));
+    m_system->set_client_size(1000, 1000); // a program's own request stays inside them too
+    EXPECT_EQ(m_system->get_client_size(), (Size{400, 150}));
+    if (headless()) {
+        EXPECT_EQ(headless()->get_minimum_size(), (Size{320, 100}));
+    }
+}
+
 TEST_P(Desktops, ASecondShowDoesNothingAndOneCloseHides) {
     m_system->show(Modality_MODELESS);
     EXPECT_TRUE(m_system->is_shown());

@@ -50,6 +50,8 @@ public:
     virtual Rect get_client_rect() const = 0;
     // The part of the client area to compose and put on the screen now.
     virtual void invalidate(const Rect& a_rect) = 0;
+    // The client sizes a user may resize the window to (the window manager enforces them).
+    virtual void set_size_limits(Size a_minimum, Size a_maximum) = 0;
     virtual void set_capture(bool a_captured) = 0;
     virtual void activate() = 0;
     virtual void set_cursor(MouseCursor a_cursor) = 0;

@@ -156,7 +156,8 @@ void SystemWindow::set_title(std::u16string_view a_title) {
 }
 
 void SystemWindow::set_client_size(int a_width, int a_height) {
-    m_initial_size = {std::max(a_width, 1), std::max(a_height, 1)};
+    m_initial_size = {std::clamp(a_width, m_minimum.width, m_maximum.width),
+                      std::clamp(a_height, m_minimum.height, m_maximum.height)};
     if (m_first_show || !m_native)
         return;
     Rect rect = m_native->get_client_rect();
@@ -164,6 +165,23 @@ void SystemWindow::set_client_size(int a_width, int a_height) {
     rect.height = m_initial_size.height;
     m_native->set_client_rect(rect);
     p_resize(rect.width, rect.height);
+}
+
+void SystemWindow::set_size_limits(Size a_minimum, Size a_maximum) {
+    m_minimum = {std::clamp(a_minimum.width, 1, 65536), std::clamp(a_minimum.height, 1, 65536)};
+    m_maximum = {std::clamp(a_maximum.width, m_minimum.width, 65536),
+                 std::clamp(a_maximum.height, m_minimum.height, 65536)};
+    if (m_native)
+        m_native->set_size_limits(m_minimum, m_maximum);
+    const Size size = get_client_size();
+    set_client_size(std::clamp(size.width, m_minimum.width, m_maximum.width),
+                    std::clamp(size.height, m_minimum.height, m_maximum.height));
+}
+
+Size SystemWindow::get_client_size() const {
+    if (!m_first_show && m_native)
+        return {m_native->get_client_rect().width, m_native->get_client_rect().height};
+    return m_initial_size;
 }
 
 void SystemWindow::set_position(int a_x, int a_y) {

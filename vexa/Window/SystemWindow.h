@@ -49,6 +49,9 @@ public:
     void set_client_size(int a_width, int a_height);
     // Position of the client area in the parent's (or the screen's) coordinates.
     void set_position(int a_x, int a_y);
+    // The client sizes the window may take; the current size is clamped into the new range.
+    void set_size_limits(Size a_minimum, Size a_maximum);
+    Size get_client_size() const;
     void set_delete_on_close(bool a_delete) noexcept { m_delete_on_close = a_delete; }
     void set_quit_application_on_close(bool a_quit) noexcept {
         m_quit_application_on_close = a_quit;
@@ -99,6 +102,8 @@ private:
     QuitApplicationLoop* m_quit_loop = nullptr;
     bool m_first_show = true;
     Size m_initial_size{400, 300};
+    Size m_minimum{1, 1};
+    Size m_maximum{65536, 65536};
     std::optional<Rect> m_position;
     Bitmap m_back_buffer;
     int m_last_mouse_x = 0;

@@ -22,6 +22,12 @@ public:
     void set_client_rect(const Rect& a_rect) override;
     Rect get_client_rect() const override { return m_rect; }
     void invalidate(const Rect& a_rect) override;
+    void set_size_limits(Size a_minimum, Size a_maximum) override {
+        m_minimum = a_minimum;
+        m_maximum = a_maximum;
+    }
+    Size get_minimum_size() const noexcept { return m_minimum; }
+    Size get_maximum_size() const noexcept { return m_maximum; }
     void set_capture(bool a_captured) override { m_captured = a_captured; }
     void activate() override { ++m_activations; }
     void set_cursor(MouseCursor a_cursor) override { m_cursor = a_cursor; }
@@ -46,6 +52,8 @@ private:
     int m_compose_count = 0;
     int m_activations = 0;
     MouseCursor m_cursor = MouseCursor_DEFAULT;
+    Size m_minimum{1, 1};
+    Size m_maximum{65536, 65536};
 };
 
 } // namespace Vexa

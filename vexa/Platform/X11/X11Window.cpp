@@ -97,16 +97,34 @@ void X11Window::set_client_rect(const Rect& a_rect) {
     X11ErrorTrap trap(display);
     if (m_top_level) {
         // Tell the window manager that the position is the program's own choice.
-        XSizeHints hints{};
-        hints.flags = USPosition | USSize;
-        hints.x = rect.x;
-        hints.y = rect.y;
-        hints.width = rect.width;
-        hints.height = rect.height;
-        XSetWMNormalHints(display, m_window, &hints);
+        p_set_hints(true);
     }
     XMoveResizeWindow(display, m_window, rect.x, rect.y, unsigned(rect.width),
                       unsigned(rect.height));
+}
+
+void X11Window::set_size_limits(Size a_minimum, Size a_maximum) {
+    m_minimum = a_minimum;
+    m_maximum = a_maximum;
+    if (!m_alive || !m_top_level)
+        return;
+    X11ErrorTrap trap(m_platform.get_display());
+    p_set_hints(false);
+}
+
+// The position (when the program chose it) and the size limits, for the window manager.
+void X11Window::p_set_hints(bool a_placed) {
+    XSizeHints hints{};
+    hints.flags = PMinSize | PMaxSize | (a_placed ? USPosition | USSize : 0);
+    hints.x = m_rect.x;
+    hints.y = m_rect.y;
+    hints.width = m_rect.width;
+    hints.height = m_rect.height;
+    hints.min_width = m_minimum.width;
+    hints.min_height = m_minimum.height;
+    hints.max_width = m_maximum.width;
+    hints.max_height = m_maximum.height;
+    XSetWMNormalHints(m_platform.get_display(), m_window, &hints);
 }
 
 void X11Window::invalidate(const Rect& a_rect) {

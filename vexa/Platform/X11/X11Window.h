@@ -29,6 +29,7 @@ public:
     void set_client_rect(const Rect& a_rect) override;
     Rect get_client_rect() const override { return m_rect; }
     void invalidate(const Rect& a_rect) override;
+    void set_size_limits(Size a_minimum, Size a_maximum) override;
     void set_capture(bool a_captured) override;
     void activate() override;
     void set_cursor(MouseCursor a_cursor) override;
@@ -41,6 +42,7 @@ public:
 
 private:
     void p_copy(const Bitmap& a_back_buffer, const Rect& a_rect);
+    void p_set_hints(bool a_placed);
 
     X11Platform& m_platform;
     NativeWindowClient& m_client;
@@ -49,6 +51,8 @@ private:
     bool m_mapped = false;
     bool m_top_level;
     Rect m_rect{0, 0, 1, 1};
+    Size m_minimum{1, 1};
+    Size m_maximum{65536, 65536};
     MouseCursor m_cursor = MouseCursor_DEFAULT;
     std::unique_ptr<X11PixelCopy> m_pixels;
 };
