@@ -12,6 +12,7 @@
 #include "vexa/Application/Toolkit.h"
 #include "vexa/Platform/X11/X11ErrorTrap.h"
 #include "vexa/Platform/X11/X11Platform.h"
+#include "vexa/Window/MessageBox.h"
 #include "vexa/Window/SystemWindow.h"
 #include "vexa/Window/Timer.h"
 
@@ -224,6 +225,33 @@ TEST_F(X11Toolkit, ADialogRunsItsModalLoopOnTheRealClockAboveItsOwner) {
     EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(25));
     EXPECT_FALSE(dialog.is_shown());
     EXPECT_TRUE(owner.is_enabled());
+}
+
+struct EnterPresser {
+    void on_tick(TimerTickEvent&) {
+        // The newest shown window is the box; another client presses Enter in it.
+        const auto id = SystemWindow::get_shown_windows().back()->get_native_window()->get_id();
+        const std::string command = "xdotool key --window " + std::to_string(id) + " Return";
+        pressed = std::system(command.c_str()) == 0;
+    }
+    bool pressed = false;
+};
+
+TEST_F(X11Toolkit, AMessageBoxWaitsForItsAnswerOverAnOpenWindow) {
+    if (std::system("command -v xdotool >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "no xdotool";
+    SystemWindow owner(nullptr, 0);
+    owner.set_client_size(300, 200);
+    owner.show(Modality_MODELESS);
+    Timer timer(&owner);
+    EnterPresser presser;
+    timer.get_tick_signal().connect(new Orvo::MethodSlot1<void(TimerTickEvent&), EnterPresser>(
+        &presser, &EnterPresser::on_tick));
+    timer.start(200, true);
+    EXPECT_EQ(message_box_question(owner.get_desktop(), u"Preset", u"Overwrite it?"),
+              MessageBoxResult_YES);
+    EXPECT_TRUE(presser.pressed);
+    EXPECT_EQ(SystemWindow::get_shown_windows().size(), 1u);
 }
 
 TEST_F(X11Toolkit, CopiedTextIsOfferedAsTheClipboardSelection) {
