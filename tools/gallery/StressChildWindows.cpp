@@ -1,11 +1,11 @@
 #include "StressChildWindows.h"
 
+#include "orvo/Platform/ResidentMemory.h"
 #include "vexa/Application/Toolkit.h"
 #include "vexa/Platform/X11/X11Platform.h"
 #include "vexa/Window/SystemWindow.h"
 
 #include <X11/Xlib.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -13,29 +13,6 @@
 namespace Gallery {
 
 namespace {
-
-// Sanitizers keep freed memory in quarantine: there the growth is reported, not judged.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool judge_memory = false;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool judge_memory = false;
-#else
-constexpr bool judge_memory = true;
-#endif
-#else
-constexpr bool judge_memory = true;
-#endif
-
-long resident_kilobytes() {
-    long pages = 0, resident = 0;
-    if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
-        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2)
-            resident = 0;
-        std::fclose(statm);
-    }
-    return resident * (sysconf(_SC_PAGESIZE) / 1024);
-}
 
 unsigned count_children(Display* a_display, ::Window a_parent) {
     ::Window root = 0, parent = 0, *children = nullptr;
@@ -84,9 +61,9 @@ int stress_child_windows(int a_count) {
         open_and_close_one(toolkit, parent);
         toolkit.idle();
         if (i + 1 == warm_up)
-            resident_after_warm_up = resident_kilobytes();
+            resident_after_warm_up = Orvo::resident_memory_bytes() / 1024;
     }
-    const long growth = resident_kilobytes() - resident_after_warm_up;
+    const long growth = Orvo::resident_memory_bytes() / 1024 - resident_after_warm_up;
     const unsigned left = count_children(host, parent);
     std::printf(
         "opened and closed %d child windows: %u X windows left, resident memory growth after a "
@@ -95,7 +72,7 @@ int stress_child_windows(int a_count) {
     std::fflush(stdout);
     XDestroyWindow(host, parent);
     XCloseDisplay(host);
-    return left == 0 && (growth < 1024 || !judge_memory) ? 0 : 1;
+    return left == 0 && (growth < 1024 || !Orvo::resident_memory_is_meaningful) ? 0 : 1;
 }
 
 } // namespace Gallery
