@@ -5,6 +5,7 @@
 #include "vexa/Graphics/Painter.h"
 
 #include <cmath>
+#include <map>
 #include <numbers>
 
 using namespace Vexa;
@@ -24,14 +25,13 @@ constexpr int gap = 18;
 constexpr int top = 76;
 constexpr int title_height = 30;
 
-const GdiPlus_Font& font(double a_pixels, std::u16string_view a_family = u"Arial") {
-    static const GdiPlus_Font heading(u"Arial", 22, FontSizeUnit_PIXEL);
-    static const GdiPlus_Font caption(u"Arial", 13, FontSizeUnit_PIXEL);
-    static const GdiPlus_Font small(u"Arial", 11, FontSizeUnit_PIXEL);
-    static const GdiPlus_Font mono(u"Courier New", 13, FontSizeUnit_PIXEL);
-    if (a_family != u"Arial")
-        return mono;
-    return a_pixels > 20 ? heading : a_pixels > 12 ? caption : small;
+// The board's sans-serif fonts by pixel size, made once.
+const GdiPlus_Font& font(int a_pixels) {
+    static std::map<int, GdiPlus_Font> fonts;
+    auto found = fonts.find(a_pixels);
+    if (found == fonts.end())
+        found = fonts.emplace(a_pixels, GdiPlus_Font(u"Arial", a_pixels, FontSizeUnit_PIXEL)).first;
+    return found->second;
 }
 
 Rect card_rect(int a_column, int a_row) {
