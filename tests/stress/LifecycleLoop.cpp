@@ -2,38 +2,15 @@
 
 #include "StressHost.h"
 
+#include "orvo/Platform/ResidentMemory.h"
+
 #include <cstdio>
-#include <fstream>
-#include <unistd.h>
 #include <vector>
 
 namespace Stress {
 
-namespace {
-
-// A sanitizer's allocator quarantines freed memory, so resident memory says nothing about leaks
-// there; its leak checker does the judging instead.
-#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
-constexpr bool memory_is_meaningful = false;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
-constexpr bool memory_is_meaningful = false;
-#else
-constexpr bool memory_is_meaningful = true;
-#endif
-#else
-constexpr bool memory_is_meaningful = true;
-#endif
-
-} // namespace
-
 long LifecycleLoop::resident_bytes() {
-    std::ifstream statm("/proc/self/statm");
-    long size = 0;
-    long resident = 0;
-    if (!(statm >> size >> resident))
-        return -1;
-    return resident * sysconf(_SC_PAGESIZE);
+    return Orvo::resident_memory_bytes();
 }
 
 bool LifecycleLoop::p_cycle() {
@@ -72,7 +49,7 @@ bool LifecycleLoop::run() {
                 "%.1f MB after %zu, %.1f MB at the end (%+.2f MB)\n",
                 m_instances, double(start) / 1048576.0, double(warm) / 1048576.0, warm_up_instances,
                 double(end) / 1048576.0, double(growth) / 1048576.0);
-    if (!memory_is_meaningful) {
+    if (!Orvo::resident_memory_is_meaningful) {
         std::printf("  (a sanitizer build: growth is not judged, its leak checker is)\n");
         return true;
     }

@@ -1,0 +1,59 @@
+#include "GalleryScene.h"
+
+#include "GalleryBoard.h"
+
+#include "vexa/Graphics/Painter.h"
+
+using namespace Vexa;
+
+namespace Gallery {
+
+namespace {
+
+// The normal window's client: a few lines about what the window does.
+class NoteWidget : public Widget {
+protected:
+    void paint_content(Painter& a_painter) override {
+        const GdiPlus_Font font(u"Arial", 13, FontSizeUnit_PIXEL);
+        const std::u16string_view lines[] = {
+            u"A normal window: drag the title bar", u"to move it, the borders to resize",
+            u"it, and the cross to close it.",      u"",
+            u"Each window paints into a bitmap",    u"of its own; the desktop composes",
+            u"them into the native window."};
+        int y = 14;
+        for (auto line : lines) {
+            a_painter.draw_text(line, 16, y, get_width() - 32, 20, TextAlignment_LEFT,
+                                TextAlignment_MIDDLE, font, GdiPlus_Color(0xFF2E3440));
+            y += 20;
+        }
+    }
+};
+
+} // namespace
+
+GalleryScene::GalleryScene(std::uint64_t a_native_parent)
+    : m_system_window(nullptr, a_native_parent), m_normal(u"Normal window"),
+      m_message_box(u"Message box",
+                    u"Save the changes to the preset\n\"Warm Ensemble\" before closing?", true) {
+    m_system_window.set_title(u"Vexa gallery");
+    m_system_window.set_client_size(width, height);
+    m_system_window.set_quit_application_on_close(a_native_parent == 0);
+    Desktop* desktop = m_system_window.get_desktop();
+    // The board is a window of its own that never takes the activation from the others.
+    m_board_window.set_geometry(0, 0, width, height);
+    m_board_window.set_can_be_activated(false);
+    m_board_window.add_child(new GalleryBoard);
+    m_board_window.get_children().front()->set_geometry(0, 0, width, height);
+    m_board_window.open(desktop, Modality_MODELESS);
+
+    m_normal.set_client(new NoteWidget);
+    m_normal.set_geometry(GalleryBoard::cards_right + 12, 76, 290, 200);
+    m_normal.open(desktop, Modality_MODELESS);
+
+    const Size box = m_message_box.get_preferred_size();
+    m_message_box.set_geometry(GalleryBoard::cards_right + 12, 300, std::max(box.width, 290),
+                               box.height);
+    m_message_box.open(desktop, Modality_MODELESS);
+}
+
+} // namespace Gallery

@@ -1,0 +1,31 @@
+#pragma once
+// Everything the gallery shows, placed in one system window: the board of painter samples, a
+// normal window and a message box.
+
+#include "vexa/Window/MessageBoxWindow.h"
+#include "vexa/Window/NormalWindow.h"
+#include "vexa/Window/SystemWindow.h"
+
+#include <memory>
+
+namespace Gallery {
+
+class GalleryScene {
+public:
+    static constexpr int width = 900;
+    static constexpr int height = 600;
+
+    // A top-level window, or a child of `a_native_parent` when it is not 0.
+    explicit GalleryScene(std::uint64_t a_native_parent = 0);
+
+    Vexa::SystemWindow& get_system_window() noexcept { return m_system_window; }
+    Vexa::NormalWindow& get_normal_window() noexcept { return m_normal; }
+
+private:
+    Vexa::SystemWindow m_system_window;
+    Vexa::Window m_board_window;
+    Vexa::NormalWindow m_normal;
+    Vexa::MessageBoxWindow m_message_box;
+};
+
+} // namespace Gallery

@@ -1,0 +1,102 @@
+// vexa-gallery: a stand-alone window that shows what the toolkit draws.
+//
+//   vexa-gallery                         the gallery in a window (needs a display)
+//   vexa-gallery --close-after MS        the same, closing itself after MS milliseconds
+//   vexa-gallery --screenshot FILE.png   renders it off screen, without any display
+//   vexa-gallery --stress-child-windows N
+//                                        opens and closes N child windows of a foreign parent
+//                                        and reports X windows left and resident memory growth
+
+#include "GalleryScene.h"
+#include "StressChildWindows.h"
+
+#include "orvo/Core/Exception.h"
+#include "orvo/Signals/MethodSlot1.h"
+#include "vexa/Application/Application.h"
+#include "vexa/Application/Toolkit.h"
+#include "vexa/Graphics/Painter.h"
+#include "vexa/Platform/Headless/HeadlessPlatform.h"
+#include "vexa/Window/Timer.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+namespace {
+
+int usage() {
+    std::fprintf(stderr, "usage: vexa-gallery [--close-after MS | --screenshot FILE.png | "
+                         "--stress-child-windows N]\n");
+    return 2;
+}
+
+int screenshot(const char* a_path) {
+    Vexa::Toolkit::install(std::make_unique<Vexa::HeadlessPlatform>());
+    Gallery::GalleryScene scene;
+    scene.get_system_window().show(Vexa::Modality_MODELESS);
+    const Vexa::Bitmap& back_buffer = scene.get_system_window().get_back_buffer();
+    // The back buffer is rounded up to whole blocks; the picture is the client area.
+    Vexa::Bitmap picture(Gallery::GalleryScene::width, Gallery::GalleryScene::height);
+    {
+        Vexa::Painter painter(picture);
+        painter.draw_image(back_buffer, 0, 0, {0, 0, picture.get_width(), picture.get_height()});
+    }
+    if (!picture.write_png(a_path)) {
+        std::fprintf(stderr, "vexa-gallery: cannot write %s\n", a_path);
+        return 1;
+    }
+    std::printf("wrote %s (%d x %d)\n", a_path, picture.get_width(), picture.get_height());
+    return 0;
+}
+
+// Closes the gallery's window when its timer fires (for unattended runs).
+struct Closer {
+    Vexa::SystemWindow* window;
+    void on_tick(Vexa::TimerTickEvent&) { window->close(); }
+};
+
+int windowed(int a_close_after) {
+    if (!Vexa::Toolkit::get().get_platform().can_show_windows()) {
+        std::fprintf(stderr,
+                     "vexa-gallery: no display (set DISPLAY, or use --screenshot FILE.png)\n");
+        return 1;
+    }
+    Gallery::GalleryScene scene;
+    Vexa::SystemWindow& window = scene.get_system_window();
+    Vexa::Timer timer(&window);
+    Closer closer{&window};
+    if (a_close_after > 0) {
+        timer.get_tick_signal().connect(
+            new Orvo::MethodSlot1<void(Vexa::TimerTickEvent&), Closer>(&closer, &Closer::on_tick));
+        timer.start(unsigned(a_close_after), true);
+    }
+    window.show(Vexa::Modality_MODELESS);
+    Vexa::Application::get()->loop(Vexa::Application::get()->create_quit_loop());
+    return 0;
+}
+
+} // namespace
+
+int main(int a_argc, char** a_argv) {
+    Vexa::Application::acquire();
+    int result = 0;
+    try {
+        const std::string option = a_argc > 1 ? a_argv[1] : "";
+        if (a_argc == 1)
+            result = windowed(0);
+        else if (option == "--close-after" && a_argc == 3)
+            result = windowed(std::atoi(a_argv[2]));
+        else if (option == "--screenshot" && a_argc == 3)
+            result = screenshot(a_argv[2]);
+        else if (option == "--stress-child-windows" && a_argc == 3)
+            result = Gallery::stress_child_windows(std::atoi(a_argv[2]));
+        else
+            result = usage();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "vexa-gallery: %s\n", e.what());
+        result = 1;
+    }
+    Vexa::Application::release();
+    return result;
+}

@@ -1,0 +1,71 @@
+#pragma once
+// The toolkit without a display: off-screen windows, events that tests inject, a fake clock that
+// only moves when told to (or when a loop has nothing else to do), message boxes answered from a
+// queue, an in-memory clipboard.
+
+#include "vexa/Platform/Platform.h"
+#include "vexa/Platform/TimerTable.h"
+
+#include <deque>
+#include <vector>
+
+namespace Vexa {
+
+class HeadlessWindow;
+
+class HeadlessPlatform : public Platform {
+public:
+    explicit HeadlessPlatform(Size a_screen = {1280, 800});
+    ~HeadlessPlatform() override;
+
+    // Test controls.
+    // Queues an event for the window; loops serve it in order.
+    void post(NativeWindow& a_window, const NativeEvent& a_event);
+    // Hands the event to the window now.
+    void send(NativeWindow& a_window, const NativeEvent& a_event);
+    // Moves the clock on, firing every timer that falls due on the way, in time order.
+    void advance_time(std::uint64_t a_milliseconds);
+    void push_message_box_answer(int a_answer) { m_answers.push_back(a_answer); }
+    const std::vector<HeadlessWindow*>& get_windows() const noexcept { return m_windows; }
+    std::size_t get_timer_count() const noexcept { return m_timers.size(); }
+
+    // Platform
+    const char* get_name() const override { return "headless"; }
+    bool can_show_windows() override { return true; }
+    bool can_wait_for_user() override { return false; }
+    std::unique_ptr<NativeWindow> create_window(NativeWindowClient& a_client,
+                                                const NativeWindowOptions& a_options) override;
+    // Serves the next queued event; with none, moves the clock to the next timer. With neither,
+    // nothing could ever end the loop: fails instead of hanging.
+    bool process_next_event() override;
+    void process_pending_events() override;
+    void post_quit() override { m_quit = true; }
+    std::uint64_t get_time() override { return m_now; }
+    bool set_timer(NativeWindow& a_window, unsigned a_id, unsigned a_interval) override;
+    void kill_timer(NativeWindow& a_window, unsigned a_id) override;
+    std::optional<std::u16string> get_clipboard_text() override { return m_clipboard; }
+    bool set_clipboard_text(std::u16string_view a_text) override;
+    Size get_screen_size() override { return m_screen; }
+    std::optional<int> take_message_box_answer() override;
+
+    void p_window_destroyed(HeadlessWindow* a_window);
+
+private:
+    struct Posted {
+        NativeWindow* window;
+        NativeEvent event;
+    };
+    bool p_fire_due_timer();
+
+    Size m_screen;
+    std::vector<HeadlessWindow*> m_windows;
+    std::deque<Posted> m_queue;
+    std::deque<int> m_answers;
+    TimerTable m_timers;
+    std::optional<std::u16string> m_clipboard;
+    std::uint64_t m_now = 0;
+    std::uint64_t m_next_id = 1;
+    bool m_quit = false;
+};
+
+} // namespace Vexa
