@@ -108,11 +108,16 @@ TEST_F(Chorus, EditorChangesReachTheSignalPathAtTheNextBlockWithoutTellingTheHos
     Tonekit::Parameter* mode = parameter("PrMo");
     solo->set_normalized_value(1.0f);
     mode->set_normalized_value(0.0f);
+    // Each voice's output law is its own choice, not its input law's.
+    parameter("OPL5")->set_normalized_value(0.0f);
+    parameter("IPL5")->set_normalized_value(1.0f);
     EXPECT_TRUE(effect.get_signal_path().voice(0).effective_enabled()) << "not before the block";
     run_block();
+    const SignalPath& path = effect.get_signal_path();
     for (unsigned v = 0; v < 8; ++v)
-        EXPECT_EQ(effect.get_signal_path().voice(v).effective_enabled(), v == 4) << v;
-    EXPECT_EQ(effect.get_signal_path().processing_function(),
-              SignalPath::processing_functions()[0]);
+        EXPECT_EQ(path.voice(v).effective_enabled(), v == 4) << v;
+    EXPECT_EQ(path.processing_function(), SignalPath::processing_functions()[0]);
+    EXPECT_EQ(path.voice(4).output_panning_law(), SignalPath::panning_law_kernels()[0]);
+    EXPECT_EQ(path.voice(4).input_panning_law(), SignalPath::panning_law_kernels()[3]);
     EXPECT_EQ(host.m_calls, 0);
 }

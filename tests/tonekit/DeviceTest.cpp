@@ -5,9 +5,11 @@
 #include "orvo/Core/Utf.h"
 #include "tonekit/Devices/MidiRing.h"
 #include "tonekit/Parameters/CommittableCallback.h"
+#include "tonekit/vst/VstEntry.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <fstream>
 #include <future>
 #include <thread>
@@ -209,4 +211,27 @@ TEST_F(InitializedDevice, CloseLeavesASilentDevice) {
     device.process(buffers.request(16));
     EXPECT_EQ(buffers.out_left, std::vector<float>(16, 0.0f));
     EXPECT_EQ(device.get_program(), nullptr);
+}
+
+// What the adapter hands a host: texts cut to the host's buffers, and an empty chunk (no bytes)
+// ignored rather than loaded as a damaged one, which would wipe the user's state.
+TEST(HostAdapter, CutsTextsAndIgnoresAnEmptyChunk) {
+    char text[32];
+    std::memset(text, 'x', sizeof text);
+    Tonekit::copy_host_text("value text longer than 15", text,
+                            Tonekit::VstHost::parameter_text_limit);
+    EXPECT_STREQ(text, "value text long");
+
+    TemporaryFolder home;
+    ScopedEnvironment data_home("XDG_DATA_HOME", home.path().c_str());
+    Vst::AEffect* effect = Tonekit::create_vst_effect<RecordingDevice>(
+        [](Vst::AEffect*, Vst::Int32 a_opcode, Vst::Int32, Vst::IntPtr, void*, float) {
+            return Vst::IntPtr(a_opcode == Vst::audioMasterVersion ? 2400 : 0);
+        });
+    ASSERT_NE(effect, nullptr);
+    effect->setParameter(effect, 2, 0.75f);
+    char byte = 0;
+    effect->dispatcher(effect, Vst::effSetChunk, 0, 0, &byte, 0.0f);
+    EXPECT_EQ(effect->getParameter(effect, 2), 0.75f);
+    effect->dispatcher(effect, Vst::effClose, 0, 0, nullptr, 0.0f);
 }

@@ -113,12 +113,14 @@ TEST(BiniFormat, DocumentedRecords) {
                                            {9, 0, 0, 0},
                                            child}));
 
-    // Eight bytes, low first: the width of a type is part of the format.
+    // Arrays: the count, then each element in its own width, low byte first.
     BiniNode wide;
-    wide.set_value_int64(-2);
-    EXPECT_EQ(save_bytes(wide), joined({bini_header,
-                                        {0x0C, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
-                                        {0, 0, 0, 0}}));
+    const std::int64_t values[] = {-2};
+    wide.set_value_int64_array(values, 1);
+    EXPECT_EQ(save_bytes(wide),
+              joined({bini_header,
+                      {0x0D, 1, 0, 0, 0, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
+                      {0, 0, 0, 0}}));
 
     BiniNode flag;
     flag.set_value_bool(true);
