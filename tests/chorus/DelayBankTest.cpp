@@ -51,44 +51,6 @@ TEST(DelayBank, LengthIsThePowerOfTwoAboveSizePlusABlockAndTheCubicTaps) {
     EXPECT_EQ(nonzero_samples(bank), 0u);
 }
 
-TEST(DelayBank, PositionsAdvanceByWholeAndPartialBlocks) {
-    DelayBank bank(2, 100); // length 128
-    EXPECT_EQ(positions_of(bank), run_from(0, 127));
-    bank.advance(16);
-    EXPECT_EQ(positions_of(bank), run_from(16, 127));
-    bank.advance(5);
-    EXPECT_EQ(positions_of(bank), run_from(21, 127));
-    bank.advance(1);
-    EXPECT_EQ(positions_of(bank), run_from(22, 127));
-    for (int block = 0; block < 6; ++block) // 22 + 96 = 118: lanes 10.. wrap to 0
-        bank.advance(16);
-    EXPECT_EQ(positions_of(bank), run_from(118, 127));
-    bank.advance(13); // from a wrapped lane
-    EXPECT_EQ(positions_of(bank), run_from(131, 127));
-}
-
-TEST(DelayBank, WritesOnlyTheGivenFramesOfOneLine) {
-    DelayBank bank(3, 100);
-    bank.advance(16);
-    bank.advance(16);
-    float block[block_frames];
-    for (unsigned int k = 0; k < block_frames; ++k)
-        block[k] = float(k + 1);
-    bank.write(1, block, 5);
-    EXPECT_EQ(nonzero_samples(bank), 5u);
-    for (unsigned int k = 0; k < 5; ++k)
-        EXPECT_EQ(bank.line(1)[32 + k], float(k + 1));
-    // A run that wraps inside the block.
-    for (int block_index = 0; block_index < 5; ++block_index)
-        bank.advance(16); // first position 112: lanes 0..15 at 112..127
-    bank.advance(10);     // 122..127, 0..9
-    bank.write(2, block, 16);
-    EXPECT_EQ(bank.line(2)[127], 6.0f);
-    EXPECT_EQ(bank.line(2)[0], 7.0f);
-    EXPECT_EQ(bank.line(2)[9], 16.0f);
-    EXPECT_EQ(nonzero_samples(bank), 21u);
-}
-
 TEST(DelayBank, ResizeClearsAndKeepsPositionsInsideTheNewLine) {
     // 110 ms at 96 kHz, then at 48 kHz: positions from the longer line must be masked.
     DelayBank bank(2, 10560);

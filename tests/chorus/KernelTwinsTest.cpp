@@ -63,95 +63,7 @@ private:
     return ::testing::AssertionSuccess();
 }
 
-template <class T>
-::testing::AssertionResult same_integers(const T* a_sse, const T* a_scalar) {
-    for (unsigned int k = 0; k < block_frames; ++k)
-        if (a_sse[k] != a_scalar[k])
-            return ::testing::AssertionFailure()
-                   << "lane " << k << ": sse " << a_sse[k] << ", scalar " << a_scalar[k];
-    return ::testing::AssertionSuccess();
-}
-
 } // namespace
-
-TEST(KernelTwins, Transformations) {
-    const struct {
-        const char* name;
-        TransformationFunction sse;
-        TransformationFunction scalar;
-    } twins[] = {{"offset", sse::offset, scalar::offset},
-                 {"offset_scale", sse::offset_scale, scalar::offset_scale},
-                 {"scale", sse::scale, scalar::scale},
-                 {"scale_offset", sse::scale_offset, scalar::scale_offset}};
-    Random random;
-    for (const auto& twin : twins) {
-        SCOPED_TRACE(twin.name);
-        for (int trial = 0; trial < trials; ++trial) {
-            Block x{}, offset{}, scale{}, by_sse{}, by_scalar{};
-            random.fill(x.data(), block_frames, 0.0f, 2400.0f);
-            random.fill(offset.data(), block_frames, -2400.0f, 2400.0f);
-            random.fill(scale.data(), block_frames, 0.0f, 1.0f);
-            random.sprinkle(x.data(), block_frames);
-            twin.sse(x.data(), offset.data(), scale.data(), by_sse.data());
-            twin.scalar(x.data(), offset.data(), scale.data(), by_scalar.data());
-            ASSERT_TRUE(same_lanes(by_sse.data(), by_scalar.data(), block_frames));
-            // In place, as the signal path may call them.
-            twin.sse(x.data(), offset.data(), scale.data(), x.data());
-            ASSERT_TRUE(same_lanes(x.data(), by_scalar.data(), block_frames));
-        }
-    }
-}
-
-TEST(KernelTwins, PanningLaws) {
-    const struct {
-        const char* name;
-        PanningLawFunction sse;
-        PanningLawFunction scalar;
-    } twins[] = {{"linear", sse::pan_linear, scalar::pan_linear},
-                 {"sine_cosine_high", sse::pan_sine_cosine_high, scalar::pan_sine_cosine_high},
-                 {"sine_cosine_low", sse::pan_sine_cosine_low, scalar::pan_sine_cosine_low},
-                 {"square_root", sse::pan_square_root, scalar::pan_square_root}};
-    Random random;
-    for (const auto& twin : twins) {
-        SCOPED_TRACE(twin.name);
-        for (int trial = 0; trial < trials; ++trial) {
-            Block pan{}, stereo{};
-            BlockPair by_sse{}, by_scalar{};
-            // A little outside the ranges too: modulation may overshoot, sqrt of a negative
-            // must then be NaN in both.
-            random.fill(pan.data(), block_frames, -1.2f, 1.2f);
-            random.fill(stereo.data(), block_frames, 0.0f, 1.1f);
-            random.sprinkle(pan.data(), block_frames);
-            twin.sse(pan.data(), stereo.data(), by_sse.data());
-            twin.scalar(pan.data(), stereo.data(), by_scalar.data());
-            ASSERT_TRUE(same_lanes(by_sse.data(), by_scalar.data(), 2 * block_frames));
-        }
-    }
-}
-
-TEST(KernelTwins, ReadPosition) {
-    Random random;
-    for (const float minimum : {0.0f, 1.0f}) {
-        DelayLimits limits;
-        limits.set(minimum, 5280.0f);
-        for (int trial = 0; trial < trials; ++trial) {
-            Block delay{}, depth{}, modulation{}, f_sse{}, f_scalar{};
-            IndexBlock i_sse{}, i_scalar{};
-            random.fill(delay.data(), block_frames, -20.0f, 6000.0f);
-            random.fill(depth.data(), block_frames, -20.0f, 3000.0f);
-            random.fill(modulation.data(), block_frames, -0.5f, 1.5f);
-            random.sprinkle(delay.data(), block_frames);
-            random.sprinkle(depth.data(), block_frames);
-            random.sprinkle(modulation.data(), block_frames);
-            sse::read_position(delay.data(), depth.data(), modulation.data(), limits, i_sse.data(),
-                               f_sse.data());
-            scalar::read_position(delay.data(), depth.data(), modulation.data(), limits,
-                                  i_scalar.data(), f_scalar.data());
-            ASSERT_TRUE(same_integers(i_sse.data(), i_scalar.data()));
-            ASSERT_TRUE(same_lanes(f_sse.data(), f_scalar.data(), block_frames));
-        }
-    }
-}
 
 TEST(KernelTwins, ReadPositionOfNonFiniteValues) {
     // What both twins promise for values no parameter should produce: a NaN delay or depth reads
@@ -172,26 +84,6 @@ TEST(KernelTwins, ReadPositionOfNonFiniteValues) {
         EXPECT_EQ(index.lanes[2], 100);
         EXPECT_EQ(index.lanes[3], std::numeric_limits<std::int32_t>::min());
         EXPECT_TRUE(std::isnan(fraction[3]));
-    }
-}
-
-TEST(KernelTwins, TapIndex) {
-    Random random;
-    for (const std::uint32_t mask : {31u, 8191u, 16383u}) {
-        for (int trial = 0; trial < trials; ++trial) {
-            PositionBlock positions{}, by_sse{}, by_scalar{};
-            IndexBlock index{};
-            for (unsigned int k = 0; k < block_frames; ++k) {
-                positions.lanes[k] = random.bits() & mask;
-                index.lanes[k] = static_cast<std::int32_t>(random.bits() % 12000) - 100;
-            }
-            index.lanes[trial % block_frames] = std::numeric_limits<std::int32_t>::min();
-            sse::tap_index(positions.data(), index.data(), mask, by_sse.data());
-            scalar::tap_index(positions.data(), index.data(), mask, by_scalar.data());
-            ASSERT_TRUE(same_integers(by_sse.data(), by_scalar.data()));
-            for (std::uint32_t tap : by_sse.lanes)
-                ASSERT_LE(tap, mask);
-        }
     }
 }
 
@@ -224,39 +116,5 @@ TEST(KernelTwins, Interpolations) {
             twin.scalar(line.data(), tap.data(), mask, fraction.data(), by_scalar.data());
             ASSERT_TRUE(same_lanes(by_sse.data(), by_scalar.data(), block_frames));
         }
-    }
-}
-
-TEST(KernelTwins, Mixing) {
-    Random random;
-    for (int trial = 0; trial < trials; ++trial) {
-        Block left{}, right{}, gain{}, other{}, by_sse{}, by_scalar{};
-        BlockPair gains{}, wet_sse{}, wet_scalar{};
-        random.fill(left.data(), block_frames, -1.0f, 1.0f);
-        random.fill(right.data(), block_frames, -1.0f, 1.0f);
-        random.fill(gain.data(), block_frames, -1.0f, 1.0f);
-        random.fill(other.data(), block_frames, -1.0f, 1.0f);
-        random.fill(gains.data(), 2 * block_frames, 0.0f, 1.0f);
-        random.fill(wet_sse.data(), 2 * block_frames, -4.0f, 4.0f);
-        wet_scalar = wet_sse;
-
-        sse::pan_sum(left.data(), right.data(), gains.data(), by_sse.data());
-        scalar::pan_sum(left.data(), right.data(), gains.data(), by_scalar.data());
-        ASSERT_TRUE(same_lanes(by_sse.data(), by_scalar.data(), block_frames)) << "pan_sum";
-
-        sse::pan_sum_scaled(left.data(), right.data(), gains.data(), gain.data(), by_sse.data());
-        scalar::pan_sum_scaled(left.data(), right.data(), gains.data(), gain.data(),
-                               by_scalar.data());
-        ASSERT_TRUE(same_lanes(by_sse.data(), by_scalar.data(), block_frames)) << "pan_sum_scaled";
-
-        sse::accumulate(left.data(), gain.data(), gains.data(), wet_sse.data());
-        scalar::accumulate(left.data(), gain.data(), gains.data(), wet_scalar.data());
-        ASSERT_TRUE(same_lanes(wet_sse.data(), wet_scalar.data(), 2 * block_frames))
-            << "accumulate";
-
-        sse::mix(left.data(), right.data(), gain.data(), other.data(), gains.data(), by_sse.data());
-        scalar::mix(left.data(), right.data(), gain.data(), other.data(), gains.data(),
-                    by_scalar.data());
-        ASSERT_TRUE(same_lanes(by_sse.data(), by_scalar.data(), block_frames)) << "mix";
     }
 }

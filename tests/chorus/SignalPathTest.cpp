@@ -73,70 +73,6 @@ std::vector<std::size_t> peaks(const Signal& a_signal) {
 
 } // namespace
 
-TEST(SignalPath, FreshInstanceHasTheDefaultState) {
-    SignalPath path(48000.0);
-    EXPECT_EQ(path.two_line_bank().size(), 5280u);
-    EXPECT_EQ(path.eight_line_bank().line_count(), 8u);
-    EXPECT_EQ(path.eight_line_bank().length(), 8192u);
-    EXPECT_EQ(path.processing_function(), SignalPath::processing_functions()[1]);
-    EXPECT_EQ(path.interpolation(), InterpolationAlgorithm_LINEAR);
-    EXPECT_EQ(path.delay_transformation(), nullptr);
-    EXPECT_EQ(path.depth_transformation(), nullptr);
-    EXPECT_EQ(path.limits(InterpolationAlgorithm_LINEAR).minimum[3], 0.0f);
-    EXPECT_EQ(path.limits(InterpolationAlgorithm_CUBIC).minimum[3], 1.0f);
-    EXPECT_EQ(path.limits(InterpolationAlgorithm_CUBIC).maximum[3], 5280.0f);
-    EXPECT_EQ(path.dry_block()[15], 0.5f);
-    EXPECT_EQ(path.wet_block()[0], 0.5f);
-    EXPECT_EQ(path.global_gain_block()[7], 1.0f);
-    EXPECT_EQ(path.input_stereo_block()[0], 1.0f);
-    EXPECT_EQ(path.delay_scale_block()[0], 1.0f);
-    EXPECT_EQ(path.depth_offset_block()[0], 0.0f);
-    for (unsigned int j = 0; j < SignalPath::voice_count; ++j) {
-        SCOPED_TRACE(j);
-        const Voice& voice = path.voice(j);
-        EXPECT_EQ(voice.effective_enabled(), j < 2);
-        EXPECT_FALSE(voice.solo());
-        const float pan = j == 0 ? -1.0f : j == 1 ? 1.0f : 0.0f;
-        EXPECT_EQ(voice.input_pan_block()[5], pan);
-        EXPECT_EQ(voice.output_pan_block()[5], pan);
-        EXPECT_EQ(voice.delay_block()[0], 720.0f); // 15 ms
-        EXPECT_EQ(voice.depth_block()[0], 240.0f); // 5 ms
-        EXPECT_EQ(voice.input_gain_block()[0], 1.0f);
-        EXPECT_EQ(voice.pitch_modulation_block()[0], 0.0f);
-        EXPECT_EQ(voice.input_panning_law(), SignalPath::panning_law_kernels()[1]);
-        EXPECT_EQ(voice.output_panning_law(), SignalPath::panning_law_kernels()[1]);
-    }
-    EXPECT_THROW(path.voice(8), Orvo::Exception);
-
-    SignalPath at_cd_rate(44100.0);
-    EXPECT_EQ(at_cd_rate.eight_line_bank().size(), 4851u);
-    EXPECT_EQ(at_cd_rate.two_line_bank().length(), 8192u);
-    EXPECT_EQ(at_cd_rate.voice(3).delay_block()[0], 661.5f);
-}
-
-TEST(SignalPath, PanningLawsAtTheCentreAndTheEnds) {
-    const float centre[] = {0.5f, 0.7078f, 0.75f, 0.70711f};
-    Block pan{}, stereo{};
-    fill(stereo, 1.0f);
-    pan[1] = -1.0f, pan[2] = 1.0f;
-    for (unsigned int law = 0; law < 4; ++law) {
-        SCOPED_TRACE(law);
-        BlockPair gains{};
-        SignalPath::panning_law_kernels()[law](pan.data(), stereo.data(), gains.data());
-        EXPECT_NEAR(gains.left()[0], centre[law], 1e-4f);
-        EXPECT_EQ(gains.left()[0], gains.right()[0]);
-        EXPECT_EQ(gains.left()[1], 1.0f); // hard left
-        EXPECT_EQ(gains.right()[1], 0.0f);
-        EXPECT_EQ(gains.left()[2], 0.0f); // hard right
-        EXPECT_EQ(gains.right()[2], 1.0f);
-        // Without stereo width every pan gives the centre gains.
-        BlockPair narrow{};
-        SignalPath::panning_law_kernels()[law](pan.data(), Block{}.data(), narrow.data());
-        EXPECT_EQ(narrow.left()[2], gains.left()[0]);
-        EXPECT_EQ(narrow.right()[1], gains.right()[0]);
-    }
-}
-
 TEST(SignalPath, ZeroDelayReadsTheFrameWrittenInTheSameBlock) {
     SignalPath path(48000.0);
     isolate_first_voice(path, 0.0f);
@@ -190,23 +126,6 @@ TEST(SignalPath, PartialBlockTouchesOnlyItsFramesAndAdvancesByThem) {
             EXPECT_EQ(out_right[k] == 42.0f, k >= 5) << k;
             EXPECT_EQ(active.positions()[k], 5 + k);
             EXPECT_EQ(idle.positions()[k], k);
-        }
-    }
-}
-
-TEST(SignalPath, WithoutVoicesTheOutputIsTheScaledInput) {
-    SignalPath path(44100.0);
-    for (unsigned int j = 0; j < SignalPath::voice_count; ++j)
-        path.voice(j).set_enabled(false);
-    path.update_effective_enabled();
-    fill(path.global_gain_block(), 1.5f);
-    const Signal left = noise(100, 8), right = noise(100, 9);
-    for (const bool eight_buffers : {false, true}) {
-        path.set_processing_function(SignalPath::processing_functions()[eight_buffers]);
-        const Output out = run(path, left, right, 7);
-        for (std::size_t k = 0; k < left.size(); ++k) {
-            ASSERT_FLOAT_EQ(out.left[k], left[k] * 0.5f * 1.5f) << k;
-            ASSERT_FLOAT_EQ(out.right[k], right[k] * 0.5f * 1.5f) << k;
         }
     }
 }
@@ -277,19 +196,6 @@ TEST(SignalPath, SharedAndSwappedBuffersGiveTheSameOutput) {
         EXPECT_EQ(swapped_b, expected.left);
         EXPECT_EQ(swapped_a, expected.right);
     }
-}
-
-TEST(SignalPath, LongRunsAreCutIntoControlBlocks) {
-    const Signal left = noise(40, 13), right = noise(40, 14);
-    SignalPath whole(48000.0), cut(48000.0);
-    Output by_whole{Signal(40), Signal(40)};
-    whole.process(left.data(), right.data(), by_whole.left.data(), by_whole.right.data(), 40);
-    const Output by_cut = run(cut, left, right, 16);
-    EXPECT_EQ(by_whole.left, by_cut.left);
-    EXPECT_EQ(by_whole.right, by_cut.right);
-    EXPECT_EQ(whole.eight_line_bank().positions()[0], 40u);
-    whole.process(left.data(), right.data(), by_whole.left.data(), by_whole.right.data(), 0);
-    EXPECT_EQ(whole.eight_line_bank().positions()[0], 40u);
 }
 
 TEST(SignalPath, NonFiniteReadPositionsStayInsideTheLines) {

@@ -73,32 +73,6 @@ BiniDocument chunk_document(const std::string& a_preamble, float a_gain, float a
 
 } // namespace
 
-TEST(BiniDocument, PrintsOneLinePerNodeWithTypesAndValues) {
-    Writer w("Demo/Preset");
-    w.u8(0).u32(6);
-    w.id("DeVe").u8(19).u32(3).u32(0);
-    w.id("Text").u8(14).u32(4).u8('a').u8(0).u8('"').u8(0).u8(0x0A).u8(0).u8(0xE9).u8(0).u32(0);
-    w.u32(7).u8(5).u32(10);
-    for (int i = 0; i < 10; ++i) {
-        w.f32(static_cast<float>(i) * 0.5f);
-    }
-    w.u32(1).id("Deep").u8(1).u8(2).u32(1).id("Neg ").u8(10).u32(0xFFFFFFFE).u32(0);
-    w.u32(0x00FF0041).u8(16).u32(2).u8(1).u8(255).u32(0);
-    w.id("Surr").u8(14).u32(3).u8(0x3D).u8(0xD8).u8(0x00).u8(0xDE).u8(0x00).u8(0xD8).u32(0);
-    w.id("Dbl ").u8(2).u32(0).u32(0x3FF80000).u32(0);
-    EXPECT_EQ(BiniPrinter::print(BiniDocument::parse(w.m_bytes, "test")),
-              "Preamble: \"Demo/Preset\" (11 bytes)\n"
-              "/ null\n"
-              "  DeVe uint32 3\n"
-              "  Text string \"a\\\"\\u000A\xC3\xA9\"\n"
-              "  7 float array (10) 0 0.5 1 1.5 2 2.5 3 3.5 ... (2 more)\n"
-              "    Deep bool true\n"
-              "      Neg  int32 -2\n"
-              "  16711745 uint8 array (2) 1 255\n"
-              "  Surr string \"\xF0\x9F\x98\x80\\uD800\"\n"
-              "  Dbl  double 1.5\n");
-}
-
 TEST(BiniDocument, SavedTreesSerializeToTheirOwnBytes) {
     const BiniDocument document = chunk_document("Test Device/Preset", 0.5f, 0.25f);
     EXPECT_EQ(document.m_preamble, "Test Device/Preset");

@@ -24,13 +24,6 @@ std::string field(const std::string& a_out, const std::string& a_field) {
     return "<missing>";
 }
 
-std::string read_text(const std::string& a_path) {
-    std::ifstream file(a_path);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
 // A failure reported the way the tool promises: the exit code and exactly one stderr line.
 void expect_failure(const ProcessResult& a_result, int a_code, const std::string& a_message) {
     EXPECT_EQ(a_result.m_exit_code, a_code) << a_result.m_err;
@@ -40,41 +33,6 @@ void expect_failure(const ProcessResult& a_result, int a_code, const std::string
 }
 
 } // namespace
-
-TEST(HostInfo, PrintsTheRecordNamesAndParameters) {
-    TempFolder folder;
-    const std::string log = folder.path("calls.txt");
-    const ProcessResult result =
-        run_host({"info", TEST_GAIN_PLUGIN}, {{"TOLVAN_TEST_PLUGIN_LOG", log}});
-    ASSERT_EQ(result.m_exit_code, 0) << result.m_err;
-    EXPECT_EQ(result.m_err, "");
-    const std::string& out = result.m_out;
-    EXPECT_EQ(field(out, "Plug-in"), TEST_GAIN_PLUGIN);
-    EXPECT_EQ(field(out, "Magic"), "0x56737450 \"VstP\"");
-    EXPECT_EQ(field(out, "Unique id"), "1413964137 (0x54476169 \"TGai\")");
-    EXPECT_EQ(field(out, "Version"), "7");
-    EXPECT_EQ(field(out, "Flags"), "0x00000030 CanReplacing ProgramChunks");
-    EXPECT_EQ(field(out, "Inputs"), "2");
-    EXPECT_EQ(field(out, "Outputs"), "2");
-    EXPECT_EQ(field(out, "Programs"), "1");
-    EXPECT_EQ(field(out, "Parameters"), "2");
-    EXPECT_EQ(field(out, "Effect name"), "Tolvan Test Gain");
-    EXPECT_EQ(field(out, "Vendor"), "Tolvan Plugins");
-    EXPECT_EQ(field(out, "Product"), "Tolvan Test Gain 1.0");
-    EXPECT_EQ(field(out, "Vendor version"), "7");
-    EXPECT_EQ(field(out, "VST version"), "2400");
-    EXPECT_EQ(field(out, "Category"), "1 (effect)");
-    EXPECT_EQ(field(out, "Can do receiveVstEvents"), "1");
-    EXPECT_EQ(field(out, "Can do receiveVstMidiEvent"), "1");
-    EXPECT_NE(out.find("    0  Gain             x        1.000            0.500000\n"),
-              std::string::npos)
-        << out;
-    EXPECT_NE(out.find("    1  Probe                     off              0.000000\n"),
-              std::string::npos)
-        << out;
-    // Opened as a host would before showing it, and closed properly.
-    EXPECT_EQ(read_text(log), "main\nopen\nrate 48000\nblock 512\nmains 0\nclose\n");
-}
 
 TEST(HostInfo, FindsThePlugInByArgumentOptionEnvironmentOrBuild) {
     const std::string name_line = "Tolvan Test Gain";
@@ -114,23 +72,4 @@ TEST(HostInfo, ReportsEveryLoadingFailureInOneLine) {
     // The same checks guard render.
     expect_failure(run_host({"render", TEST_BAD_MAGIC_PLUGIN, "--out", folder.path("x.wav")}), 1,
                    "bad magic");
-}
-
-TEST(HostInfo, UsageHelpAndTheMissingEditor) {
-    const ProcessResult help = run_host({"--help"});
-    EXPECT_EQ(help.m_exit_code, 0);
-    EXPECT_TRUE(help.m_out.starts_with("Usage: tolvan-host COMMAND [PLUGIN] [OPTIONS]"));
-    for (const char* option :
-         {"--in", "--out", "--rate", "--block", "--tempo", "--tempo-change", "--play", "--ppq",
-          "--note", "--param", "--load-chunk", "--save-chunk", "--tail", "--quiet", "--plugin"}) {
-        EXPECT_NE(help.m_out.find(option), std::string::npos) << option;
-    }
-    EXPECT_EQ(run_host({"render", "--help"}).m_out, help.m_out);
-
-    expect_failure(run_host({"gui", TEST_GAIN_PLUGIN}), 2,
-                   "the editor is not available in this build");
-    expect_failure(run_host({}), 2, "no command given");
-    const ProcessResult bad = run_host({"render", "--out", "x.wav", "--block", "-3"});
-    expect_failure(bad, 2, "block size for --block out of range: '-3'");
-    EXPECT_EQ(bad.m_out, "");
 }

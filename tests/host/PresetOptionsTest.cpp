@@ -170,12 +170,6 @@ TEST_F(PresetOptionsTest, LoadedPresetSetsTheProgramAndKeepsTheInstanceSettings)
     std::free(absolute);
 }
 
-TEST_F(PresetOptionsTest, PresetSurvivesLoadingAndSavingAgain) {
-    save_half_gain("half.preset", "half.chunk");
-    render({"--load-preset", path("half.preset"), "--save-preset", path("again.preset")});
-    EXPECT_EQ(read_bytes(path("again.preset")), read_bytes(path("half.preset")));
-}
-
 TEST_F(PresetOptionsTest, ChunkRoundTripsThroughTheAdapter) {
     save_half_gain("half.preset", "half.chunk");
     expect_gain(render({"--load-chunk", path("half.chunk"), "--save-chunk", path("again.chunk")}),

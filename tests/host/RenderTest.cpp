@@ -220,29 +220,6 @@ TEST_F(RenderTest, ChunksRoundTripAndParametersOverrideThem) {
     EXPECT_TRUE(read_bytes(chunk).substr(4, 4) == std::string("\0\0\0\x3e", 4)); // 0.125f
 }
 
-TEST_F(RenderTest, DemoSignalIsStereoDeterministicAndShowsProgress) {
-    const std::string first = m_folder.path("demo1.wav");
-    const ProcessResult shown = run_host({"render", TEST_GAIN_PLUGIN, "--out", first});
-    ASSERT_EQ(shown.m_exit_code, 0) << shown.m_err;
-    EXPECT_NE(shown.m_err.find("\rRendering 0%"), std::string::npos);
-    EXPECT_TRUE(shown.m_err.ends_with("\rRendering 100%\n")) << shown.m_err;
-
-    const Audio demo = render({}, "demo2.wav");
-    EXPECT_TRUE(read_bytes(first) == read_bytes(m_folder.path("demo2.wav")));
-    EXPECT_EQ(demo.m_rate, 48000);
-    ASSERT_EQ(demo.frames(), 4u * 48000u + 24000u);
-    float peak = 0.0f;
-    double side = 0.0;
-    for (std::size_t frame = 0; frame < 4 * 48000; ++frame) {
-        peak = std::max({peak, std::fabs(demo.at(frame, 0)), std::fabs(demo.at(frame, 1))});
-        side += std::fabs(demo.at(frame, 0) - demo.at(frame, 1));
-    }
-    EXPECT_GT(peak, 0.2f);
-    EXPECT_LT(peak, 1.0f);
-    EXPECT_GT(side / (4 * 48000), 0.01);
-    EXPECT_EQ(demo.at(4 * 48000, 0), 0.0f); // the tail is silence
-}
-
 TEST_F(RenderTest, FailuresExitCleanlyAndLeaveNoOutput) {
     const std::string out = m_folder.path("kept.wav");
     std::ofstream(out) << "old";

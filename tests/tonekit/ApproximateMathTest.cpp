@@ -32,13 +32,6 @@ TEST(ApproximateMath, Exp2StaysWithinARelative1e4OfTheLibrary) {
     EXPECT_LT(worst, 1e-4);
 }
 
-TEST(ApproximateMath, Exp2BuildsExactPowersAtIntegers) {
-    for (int k = -126; k <= 127; ++k)
-        EXPECT_EQ(std::bit_cast<std::uint32_t>(approximate_exp2(float(k))),
-                  std::bit_cast<std::uint32_t>(std::ldexp(1.0f, k)))
-            << k;
-}
-
 TEST(ApproximateMath, Exp2OutsideTheFloatRangeSaturatesInsteadOfWrapping) {
     EXPECT_EQ(approximate_exp2(-127.5f), 0.0f);
     EXPECT_EQ(approximate_exp2(-1e30f), 0.0f);

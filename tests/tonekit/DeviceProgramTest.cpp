@@ -44,37 +44,6 @@ TEST(DeviceProgram, HostOrderPutsSlotsFirstAndNewerVersionsLast) {
     EXPECT_EQ(program.get_slot_count(), 2u);
 }
 
-TEST(DeviceProgram, AParameterNewerThanThePluginFailsTheBuild) {
-    TemporaryFolder folder;
-    VersionedDevice device(folder.path());
-    try {
-        device.initialize();
-        FAIL() << "a version-2 parameter in a version-1 plug-in";
-    } catch (const Orvo::Exception& failure) {
-        EXPECT_EQ(failure.get_message(),
-                  u"p->m_minimum_plugin_internal_version <= a_plugin_internal_version");
-    }
-}
-
-TEST(DeviceProgram, DuplicateIdsFailWithinOneCollectionOnly) {
-    TemporaryFolder folder;
-    class Duplicating : public RecordingDevice {
-    public:
-        using RecordingDevice::RecordingDevice;
-        void build() override {
-            RecordingDevice::build();
-            Tonekit::DeviceProgramBuilder builder(*get_program());
-            builder.add_parameter(new PlainParameter(Orvo::four_cc("Gain"), u"Again", nullptr));
-        }
-    } device(folder.path());
-    try {
-        device.initialize();
-        FAIL() << "two parameters with one id";
-    } catch (const Orvo::Exception& failure) {
-        EXPECT_EQ(failure.get_message(), u"!m_parameter_map.has_key(parameter->get_id())");
-    }
-}
-
 TEST(DeviceProgram, SlotsTakeModulatorParametersOnlyAndGiveTheIndexBack) {
     TemporaryFolder folder;
     RecordingDevice device(folder.path());

@@ -1,13 +1,17 @@
 #include "TestDevice.h"
+#include "tests/support/ScopedEnvironment.h"
 
 #include "orvo/Core/OperationFailedException.h"
 #include "orvo/Core/Utf.h"
 #include "tonekit/Devices/MidiRing.h"
 #include "tonekit/Parameters/CommittableCallback.h"
+#include "tonekit/vst/VstEntry.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <fstream>
+#include <future>
 #include <thread>
 
 using namespace TonekitTest;
@@ -15,27 +19,7 @@ using Tonekit::ProcessRequest;
 
 namespace {
 
-class ScopedEnvironment {
-public:
-    ScopedEnvironment(const char* a_name, const char* a_value) : m_name(a_name) {
-        if (const char* old = std::getenv(a_name))
-            m_old = old, m_had = true;
-        if (a_value)
-            setenv(a_name, a_value, 1);
-        else
-            unsetenv(a_name);
-    }
-    ~ScopedEnvironment() {
-        if (m_had)
-            setenv(m_name.c_str(), m_old.c_str(), 1);
-        else
-            unsetenv(m_name.c_str());
-    }
-
-private:
-    std::string m_name, m_old;
-    bool m_had = false;
-};
+using TestSupport::ScopedEnvironment;
 
 struct Buffers {
     explicit Buffers(unsigned a_frames) : left(a_frames, 1.0f), right(a_frames, -1.0f) {
@@ -53,39 +37,7 @@ struct Buffers {
     float* outputs[2];
 };
 
-std::u16string failure_of(RecordingDevice& a_device) {
-    try {
-        a_device.initialize();
-    } catch (const Orvo::Exception& failure) {
-        EXPECT_EQ(failure.get_source_path(), "tonekit/Devices/Device");
-        return std::u16string(failure.get_message().view());
-    }
-    return u"<initialized>";
-}
-
 } // namespace
-
-TEST(DeviceConfiguration, EachMissingFieldFailsWithItsCheck) {
-    TemporaryFolder folder;
-    RecordingDevice no_name(folder.path());
-    no_name.config().m_plugin_name.clear();
-    EXPECT_EQ(failure_of(no_name), u"cfg.m_plugin_name.size()");
-
-    RecordingDevice no_id(folder.path());
-    no_id.config().m_plugin_unique_id = 0;
-    EXPECT_EQ(failure_of(no_id), u"cfg.m_plugin_unique_id != 0");
-
-    RecordingDevice no_vendor_folder(folder.path());
-    no_vendor_folder.config().m_vendor_folder_name.clear();
-    EXPECT_EQ(failure_of(no_vendor_folder),
-              u"!cfg.m_use_vendor_folder || cfg.m_vendor_folder_name.size()");
-
-    RecordingDevice vendor_folder_unused(folder.path());
-    vendor_folder_unused.config().m_vendor_folder_name.clear();
-    vendor_folder_unused.config().m_use_vendor_folder = false;
-    EXPECT_EQ(failure_of(vendor_folder_unused), u"<initialized>");
-    EXPECT_EQ(vendor_folder_unused.get_lifecycle_state(), 2);
-}
 
 TEST(DeviceFolders, AFreshAccountGetsTheWholeFolderChainCreated) {
     TemporaryFolder home;
@@ -99,31 +51,6 @@ TEST(DeviceFolders, AFreshAccountGetsTheWholeFolderChainCreated) {
               (data_home / "Test Vendor" / "Test Device" / "Settings.data").string());
     EXPECT_EQ(Orvo::to_utf8(device.get_static_config().m_preset_folder),
               (data_home / "Test Vendor" / "Test Device" / "Presets").string());
-}
-
-TEST(DeviceFolders, FailuresCarryTheSystemText) {
-    TemporaryFolder home;
-    const auto blocker = home.path() / "file";
-    std::ofstream(blocker) << "not a folder";
-    {
-        ScopedEnvironment xdg("XDG_DATA_HOME", blocker.c_str());
-        RecordingDevice device;
-        try {
-            device.initialize();
-            FAIL() << "initialized under a plain file";
-        } catch (const Orvo::OperationFailedException& failure) {
-            EXPECT_STREQ(failure.what(), "File exists");
-        }
-    }
-    ScopedEnvironment no_xdg("XDG_DATA_HOME", nullptr);
-    ScopedEnvironment no_home("HOME", nullptr);
-    RecordingDevice device;
-    try {
-        device.initialize();
-        FAIL() << "initialized without a home";
-    } catch (const Orvo::OperationFailedException& failure) {
-        EXPECT_EQ(failure.get_message(), u"Cannot determine system directory location.");
-    }
 }
 
 class InitializedDevice : public ::testing::Test {
@@ -219,6 +146,35 @@ TEST_F(InitializedDevice, HostChangesReachTheAudioAtTheNextBlockWithCallbacksOnc
     EXPECT_EQ(callback_runs, 1);
     device.process(buffers.request(16));
     EXPECT_EQ(callback_runs, 1) << "nothing changed, nothing to commit";
+
+    // The host's value is written under the parameter lock, as seen from another thread.
+    static bool written_under_lock = false;
+    device.m_gain->m_denormalize = [](Tonekit::Parameter* a_self) {
+        std::thread([a_self] {
+            std::unique_lock lock(a_self->get_device()->parameter_lock(), std::try_to_lock);
+            written_under_lock = !lock.owns_lock();
+        }).join();
+        auto* self = static_cast<PlainParameter*>(a_self);
+        self->m_value = self->m_normalized_value;
+    };
+    // A writer in the middle of a change holds the parameter lock: the audio thread must not read
+    // half-written values, so the change waits one host block.
+    device.m_gain->set_normalized_value_from_host(0.75f);
+    EXPECT_TRUE(written_under_lock);
+    std::promise<void> held, release;
+    std::future<void> holding = held.get_future();
+    std::thread writer([&, released = release.get_future()] {
+        std::lock_guard lock(device.parameter_lock());
+        held.set_value();
+        released.wait();
+    });
+    holding.wait();
+    device.process(buffers.request(16));
+    EXPECT_EQ(device.m_gain_value, 0.5f);
+    release.set_value();
+    writer.join();
+    device.process(buffers.request(16));
+    EXPECT_EQ(device.m_gain_value, 0.75f);
 }
 
 TEST_F(InitializedDevice, MidiWordsBecomeNotesAndAFullRingDropsNewWords) {
@@ -255,4 +211,27 @@ TEST_F(InitializedDevice, CloseLeavesASilentDevice) {
     device.process(buffers.request(16));
     EXPECT_EQ(buffers.out_left, std::vector<float>(16, 0.0f));
     EXPECT_EQ(device.get_program(), nullptr);
+}
+
+// What the adapter hands a host: texts cut to the host's buffers, and an empty chunk (no bytes)
+// ignored rather than loaded as a damaged one, which would wipe the user's state.
+TEST(HostAdapter, CutsTextsAndIgnoresAnEmptyChunk) {
+    char text[32];
+    std::memset(text, 'x', sizeof text);
+    Tonekit::copy_host_text("value text longer than 15", text,
+                            Tonekit::VstHost::parameter_text_limit);
+    EXPECT_STREQ(text, "value text long");
+
+    TemporaryFolder home;
+    ScopedEnvironment data_home("XDG_DATA_HOME", home.path().c_str());
+    Vst::AEffect* effect = Tonekit::create_vst_effect<RecordingDevice>(
+        [](Vst::AEffect*, Vst::Int32 a_opcode, Vst::Int32, Vst::IntPtr, void*, float) {
+            return Vst::IntPtr(a_opcode == Vst::audioMasterVersion ? 2400 : 0);
+        });
+    ASSERT_NE(effect, nullptr);
+    effect->setParameter(effect, 2, 0.75f);
+    char byte = 0;
+    effect->dispatcher(effect, Vst::effSetChunk, 0, 0, &byte, 0.0f);
+    EXPECT_EQ(effect->getParameter(effect, 2), 0.75f);
+    effect->dispatcher(effect, Vst::effClose, 0, 0, nullptr, 0.0f);
 }

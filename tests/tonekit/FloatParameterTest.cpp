@@ -80,19 +80,6 @@ TEST(FloatParameter, ExponentialIntervalPutsTheGeometricMeanInTheMiddleAtBothPre
     }
 }
 
-TEST(FloatParameter, ChangingThePrecisionReselectsTheFunctions) {
-    ParameterBench bench;
-    FloatParameter* p = add_float(bench, "Expo", Tonekit::Unit_NONE, 1.0f, 1000.0f, 10.0f, true);
-    bench.initialize();
-    EXPECT_GT(p->normalize_number(5000.0f), 1.0f) << "exact: not clamped";
-    bench.m_device.m_parameter_exponential_precision = Tonekit::ExponentialPrecision_APPROXIMATE;
-    p->update_precision();
-    EXPECT_NEAR(p->normalize_number(10.0f), 1.0f / 3.0f, 1e-5f);
-    // The approximate normalization is clamped.
-    EXPECT_EQ(p->normalize_number(5000.0f), 1.0f);
-    EXPECT_EQ(p->normalize_number(0.5f), 0.0f);
-}
-
 TEST(FloatParameter, ValueTextsShowSixSignificantDigitsAndTheShortUnit) {
     ParameterBench bench;
     FloatParameter* none = add_float(bench, "None", Tonekit::Unit_NONE, 0.0f, 1.0f, 0.5f);
@@ -202,26 +189,6 @@ TEST(FloatParameter, MillisecondsAreReconvertedWhenTheSampleRateChanges) {
     EXPECT_EQ(gain->get_internal_value(), 0.5f);
 }
 
-TEST(FloatParameter, DefinitionsOutsideTheirIntervalFailAtInitialization) {
-    ParameterBench outside;
-    add_float(outside, "Bad ", Tonekit::Unit_NONE, 0.0f, 1.0f, 2.0f);
-    EXPECT_EQ(failure_message([&] { outside.initialize(); }),
-              u"variation->m_external_default_value <= "
-              u"std::max(variation->m_external_interval_start, "
-              u"variation->m_external_interval_end)");
-
-    ParameterBench below;
-    add_float(below, "Bad ", Tonekit::Unit_NONE, 1.0f, 0.0f, std::nanf(""));
-    EXPECT_EQ(failure_message([&] { below.initialize(); }),
-              u"variation->m_external_default_value >= "
-              u"std::min(variation->m_external_interval_start, "
-              u"variation->m_external_interval_end)");
-
-    ParameterBench through_zero;
-    add_float(through_zero, "Bad ", Tonekit::Unit_NONE, 0.0f, 10.0f, 1.0f, true);
-    EXPECT_NE(failure_message([&] { through_zero.initialize(); }), u"<no exception>");
-}
-
 TEST(FloatParameter, ModulationConstantsFollowTheScale) {
     ParameterBench bench;
     bench.m_device.setSampleRate(48000.0f);
@@ -240,39 +207,6 @@ TEST(FloatParameter, ModulationConstantsFollowTheScale) {
     EXPECT_NEAR(db->m_block.m_exponent_scale[3], std::log2(100.0f), 1e-4f);
     EXPECT_NEAR(db->m_internal_ratio, 100.0f, 1e-3f);
     EXPECT_EQ(ms->m_internal_ratio, 0.0f) << "no ratio from a start of 0";
-}
-
-TEST(FloatParameter, ModulateeTextsNameDifferencesAndFactors) {
-    ParameterBench bench;
-    FloatParameter* ms = add_milliseconds(bench, "Msec", 50.0f, 0.0f);
-    FloatParameter* hz = add_float(bench, "Freq", Tonekit::Unit_HERTZ, 20.0f, 20000.0f, 1000.0f,
-                                   true, Tonekit::ConversionType_HERTZ_TO_NORMALIZED_FREQUENCY);
-    FloatParameter* ratio =
-        add_float(bench, "Rati", Tonekit::Unit_NONE, 1.0f / 32.0f, 32.0f, 1.0f, true);
-    bench.initialize();
-    Orvo::WString text;
-    ms->format_amount(0.1f, 0, text);
-    EXPECT_EQ(text, u"+-5 ms");
-    ms->format_amount(0.1f, -1, text);
-    EXPECT_EQ(text, u"-5 ms");
-    hz->format_amount(0.1f, 1, text);
-    EXPECT_EQ(text, u"+1195.89 cents");
-    ratio->format_amount(0.1f, 0, text);
-    EXPECT_EQ(text, u"*/2 ");
-    ratio->format_amount(0.1f, -1, text);
-    EXPECT_EQ(text, u"/2 ");
-    ratio->format_value_at(0.5f, text);
-    EXPECT_EQ(text, u"1 ");
-    ms->format_value_at(0.25f, text);
-    EXPECT_EQ(text, u"12.5 ms");
-
-    Tonekit::Modulatee* modulatee = ms->get_modulatee();
-    EXPECT_EQ(modulatee->get_id(), Orvo::four_cc("Msec"));
-    RecordingEditor editor;
-    ms->attach_editor(&editor);
-    modulatee->modulation_changed();
-    EXPECT_EQ(editor.m_modulation_changes, 1);
-    ms->detach_editor(&editor);
 }
 
 TEST(FloatParameter, SwitchingVariationKeepsTheNormalizedValue) {
@@ -300,27 +234,4 @@ TEST(FloatParameter, SwitchingVariationKeepsTheNormalizedValue) {
     bench.run_commit_pass();
     EXPECT_EQ(lanes[7], -0.75f) << "the change is queued like an editor's";
     dry->detach_editor(&editor);
-}
-
-TEST(FloatParameter, SetUnitsMakesAnAutoVariationFromTheConversionMap) {
-    ParameterBench bench;
-    auto* p = bench.add(new FloatParameter, "Smth");
-    FloatParameterVariation& variation =
-        p->set_units(Tonekit::Unit_MILLISECONDS, Tonekit::Unit_INVERTED_FRAMES);
-    variation.m_external_interval_start = 1.0f;
-    variation.m_external_interval_end = 10000.0f;
-    variation.m_external_default_value = 50.0f;
-    variation.m_exponential = 1;
-    EXPECT_EQ(variation.m_id, Orvo::four_cc("Auto"));
-    EXPECT_EQ(variation.m_conversion_type, Tonekit::ConversionType_MILLISECONDS_TO_INVERTED_FRAMES);
-    EXPECT_EQ(p->get_default_variation(), nullptr);
-    bench.initialize();
-    bench.m_device.setSampleRate(48000.0f);
-    EXPECT_FLOAT_EQ(p->get_internal_value(), 1.0f / 2400.0f);
-
-    FloatParameter loose;
-    EXPECT_EQ(failure_message([&] { loose.set_units(Tonekit::Unit_HERTZ, Tonekit::Unit_FRAMES); }),
-              u"i != Base::end()");
-    EXPECT_TRUE(loose.get_variations().empty()) << "nothing is created for a missing pair";
-    loose.destroy();
 }

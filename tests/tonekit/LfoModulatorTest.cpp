@@ -2,7 +2,6 @@
 // groups, song position, the restart rules and long-run phase accuracy. The test device runs at
 // 1000 Hz unless a test says otherwise, so frame n is n milliseconds.
 
-#include "tests/support/AllocationCounter.h"
 #include "LfoTestDevice.h"
 
 #include "tonekit/Devices/MusicalPredefinedTrigger.h"
@@ -27,12 +26,6 @@ enum : std::uint32_t { pulse = 1, saw = 2, sine_hp = 3, sine_lp = 4, square = 5,
 enum : std::uint32_t { seconds = 1, tempo = 2, song_position = 3 };
 enum : std::uint32_t { smoothing_off = 1, smoothing_if_necessary = 2, smoothing_on = 3 };
 
-Orvo::WString number_text(Parameter* a_parameter) {
-    Orvo::WString text;
-    a_parameter->get_number_text(text);
-    return text;
-}
-
 float sine_lp_of(double a_q) {
     const double x = 2.0 * a_q - 1.0;
     return float(0.5 + 2.0 * x * (std::fabs(x) - 1.0));
@@ -42,13 +35,9 @@ class Lfo : public ::testing::Test {
 protected:
     void SetUp() override { device.initialize(); }
 
-    LfoModulator* add_lfo() {
-        return static_cast<LfoModulator*>(device.modulation().add_modulator(
-            LfoModulator::type_code, ProcessingStage_PRE_NOTE, ~0u));
-    }
     // An LFO whose raw signal reaches "Dept" unchanged.
     LfoModulator* plain_lfo(std::uint32_t a_waveform, std::uint32_t a_smoothing = smoothing_off) {
-        LfoModulator* lfo = add_lfo();
+        LfoModulator* lfo = device.add_lfo();
         aim(device.modulation(), lfo, device.m_depth);
         choose(lfo, LfoModulator::id_waveform, a_waveform);
         choose(lfo, ModifyingModulator::id_smoothing, a_smoothing);
@@ -70,89 +59,6 @@ protected:
     TonekitTest::TemporaryFolder folder;
     TonekitTest::LfoTestDevice device{folder.path()};
 };
-
-TEST_F(Lfo, ParametersCarryTheirIdentifiersRangesAndDefaults) {
-    LfoModulator* lfo = add_lfo();
-    EXPECT_EQ(lfo->get_type_name(), u"LFO");
-    EXPECT_EQ(lfo->m_type_code, 3u);
-
-    FloatParameter* factor = lfo->get_frequency_factor();
-    EXPECT_EQ(factor->m_display_name, u"Frequency factor");
-    EXPECT_FLOAT_EQ(factor->m_interval_start, 0.03125f);
-    EXPECT_FLOAT_EQ(factor->m_interval_end, 32.0f);
-    EXPECT_FLOAT_EQ(factor->get_value(), 1.0f);
-    EXPECT_NEAR(factor->get_normalized_value(), 0.5f, 1e-6f) << "exponential: 1 is the middle";
-    EXPECT_EQ(number_text(factor), u"1.00");
-
-    for (FloatParameter* phase :
-         {lfo->get_phase(),
-          static_cast<LfoModulatorEntry*>(device.modulation().add_entry(lfo))->get_phase()}) {
-        ASSERT_EQ(phase->get_variations().size(), 1u);
-        EXPECT_EQ(phase->get_variations()[0]->m_id, 1u);
-        EXPECT_EQ(phase->get_variations()[0]->m_name, u"Default");
-        EXPECT_FLOAT_EQ(phase->m_interval_end, 1.0f);
-        EXPECT_FLOAT_EQ(phase->get_value(), 0.0f);
-    }
-    auto* entry = static_cast<LfoModulatorEntry*>(lfo->get_entry(0));
-    EXPECT_EQ(entry->get_phase()->m_id, 4u);
-    EXPECT_EQ(number_text(entry->get_phase()), u"0.0000");
-    auto* start = static_cast<P_Boolean*>(entry->find_parameter(3));
-    ASSERT_NE(start, nullptr);
-    EXPECT_FALSE(start->get_value()) << "entries open no group unless asked to";
-
-    const struct {
-        P_Integer* m_parameter;
-        int m_start, m_end, m_default;
-    } integers[] = {{lfo->get_whole(), 0, 256, 0},
-                    {lfo->get_numerator(), 1, 256, 1},
-                    {lfo->get_denominator(), 1, 256, 1},
-                    {lfo->get_retrigger_key_parameter(), -2, 7, -1}};
-    for (const auto& integer : integers) {
-        EXPECT_EQ(integer.m_parameter->m_start, integer.m_start);
-        EXPECT_EQ(integer.m_parameter->m_end, integer.m_end);
-        EXPECT_EQ(integer.m_parameter->get_value(), integer.m_default);
-    }
-    Orvo::WString key;
-    lfo->get_retrigger_key_parameter()->get_value_text(key);
-    EXPECT_EQ(key, u"Any");
-    EXPECT_EQ(lfo->get_retrigger_key_parameter()->m_id, Orvo::four_cc("ReRe"));
-    EXPECT_EQ(lfo->get_retrigger_reason()->m_id, Orvo::four_cc("ReTr"));
-
-    // Waveform options: id, short label, label, kernel.
-    const struct {
-        std::uint32_t m_id;
-        const char16_t* m_name;
-        const char16_t* m_label;
-        LfoModulatorWaveform m_value;
-    } waveforms[] = {
-        {1, u"Pulse", u"Pulse", LfoModulatorWaveform_PULSE},
-        {2, u"Saw", u"Saw", LfoModulatorWaveform_SAW},
-        {3, u"Sine (hp)", u"Sine (high precision)", LfoModulatorWaveform_SINE_HIGH_PRECISION},
-        {4, u"Sine (lp)", u"Sine (low precision)", LfoModulatorWaveform_SINE_LOW_PRECISION},
-        {5, u"Square", u"Square", LfoModulatorWaveform_SQUARE},
-        {6, u"Triangle", u"Triangle", LfoModulatorWaveform_TRIANGLE},
-    };
-    const auto& options = lfo->get_waveform()->get_options();
-    ASSERT_EQ(options.size(), 6u);
-    for (unsigned i = 0; i < 6; ++i) {
-        const auto* option = static_cast<P_TypedChoice_Option<LfoModulatorWaveform>*>(options[i]);
-        EXPECT_EQ(option->m_id, waveforms[i].m_id);
-        EXPECT_EQ(option->m_name, waveforms[i].m_name);
-        EXPECT_EQ(option->m_label, waveforms[i].m_label);
-        EXPECT_EQ(option->m_value, waveforms[i].m_value);
-    }
-    EXPECT_EQ(lfo->get_waveform()->get_current_id(), 4u);
-    EXPECT_EQ(lfo->get_modifier()->get_current_id(), 1u);
-    EXPECT_EQ(lfo->get_synchronization_type()->get_current_id(), 1u);
-    EXPECT_FLOAT_EQ(lfo->get_pwm()->get_value(), 0.5f);
-
-    auto* smoothing = static_cast<P_GenericChoice*>(lfo->find_parameter(Orvo::four_cc("SmLo")));
-    ASSERT_EQ(smoothing->get_options().size(), 3u);
-    EXPECT_EQ(smoothing->get_current_id(), 2u) << "If necessary";
-    for (std::uint32_t id : {Orvo::four_cc("Amnt"), Orvo::four_cc("Invr"), Orvo::four_cc("SmAm"),
-                             Orvo::four_cc("Enab"), Orvo::four_cc("Name")})
-        EXPECT_NE(lfo->find_parameter(id), nullptr) << id;
-}
 
 TEST_F(Lfo, OneWholeSecondPlusOneOverOneTakesTwoSeconds) {
     LfoModulator* lfo = plain_lfo(saw);
@@ -415,21 +321,6 @@ TEST_F(Lfo, TheRetriggerReasonRestartsLaneZeroWhenItsTriggerFires) {
     EXPECT_NEAR(device.m_depth_frames[20], sine_lp_of(0.020), 1e-6f);
 }
 
-TEST_F(Lfo, InNoteLanesEachKeepAPhase) {
-    LfoModulator* lfo = plain_lfo(saw);
-    device.modulation().move_modulator(lfo, ProcessingStage_IN_NOTE, 0);
-    ASSERT_EQ(lfo->get_lane_count(), 16u);
-    device.modulation().process_stage_2(16);
-    for (unsigned lane = 0; lane < 16; ++lane)
-        EXPECT_NEAR(lfo->get_lane_phase(lane), 0.016, 1e-12) << lane;
-    lfo->trigger_received();
-    EXPECT_EQ(lfo->get_lane_phase(0), 0.0);
-    EXPECT_NEAR(lfo->get_lane_phase(1), 0.016, 1e-12) << "a trigger restarts lane 0 only";
-    lfo->retrigger();
-    for (unsigned lane = 0; lane < 16; ++lane)
-        EXPECT_EQ(lfo->get_lane_phase(lane), 0.0) << "a note restarts every lane";
-}
-
 // 256 whole notes slowed 32 times at 120 BPM: an increment of 1.9e-9 per sample, far below what
 // a float phase near 0.05 could still add. An hour at 8 kHz must land where the sample count says.
 TEST_F(Lfo, AnHourOfTheSlowestCycleStaysLockedToTheSampleCount) {
@@ -447,26 +338,6 @@ TEST_F(Lfo, AnHourOfTheSlowestCycleStaysLockedToTheSampleCount) {
     EXPECT_NEAR(lfo->get_lane_phase(0), expected, 1e-9);
     EXPECT_GT(expected, 0.05);
     EXPECT_NEAR(device.m_depth_lanes[15], float(expected - increment), 1e-7f);
-}
-
-TEST_F(Lfo, ProcessingAllocatesNothing) {
-    LfoModulator* lfo = plain_lfo(triangle, smoothing_if_necessary);
-    auto* second = static_cast<LfoModulatorEntry*>(aim(device.modulation(), lfo, device.m_width));
-    static_cast<P_Boolean*>(second->find_parameter(3))->set_value(true);
-    cycle(lfo, 0, 1, 4, song_position);
-    device.settle();
-    device.m_host.m_playing = true;
-    device.block(64, 120.0);
-    // The test device's own record of its calls must not grow while counting.
-    device.m_calls.reserve(device.m_calls.size() + 64);
-    TestSupport::AllocationCounter counter;
-    for (int i = 0; i < 8; ++i) {
-        device.m_host.m_position = 0.3 * i;
-        device.send_note_on(0, 60);
-        lfo->trigger_received();
-        device.block(37, 100.0 + i);
-    }
-    EXPECT_EQ(counter.stop(), 0);
 }
 
 } // namespace

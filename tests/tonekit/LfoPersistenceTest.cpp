@@ -24,10 +24,6 @@ class LfoPresets : public ::testing::Test {
 protected:
     void SetUp() override { device.initialize(); }
 
-    LfoModulator* add_lfo() {
-        return static_cast<LfoModulator*>(device.modulation().add_modulator(
-            LfoModulator::type_code, ProcessingStage_PRE_NOTE, ~0u));
-    }
     static void set_typed(Parameter* a_parameter, float a_value) {
         auto* number = static_cast<FloatParameter*>(a_parameter);
         number->set_normalized_value(number->normalize_number(a_value));
@@ -62,7 +58,7 @@ protected:
 };
 
 TEST_F(LfoPresets, SaveAndLoadReproduceTheLfoItsEntriesAndTheirGroups) {
-    LfoModulator* lfo = add_lfo();
+    LfoModulator* lfo = device.add_lfo();
     set_typed(lfo->get_frequency_factor(), 2.0f);
     set_typed(lfo->get_phase(), 0.25f);
     set_typed(lfo->get_pwm(), 0.3f);
@@ -153,23 +149,6 @@ TEST_F(LfoPresets, TheFirstLayoutsFrequencyBaseBecomesACycleInSeconds) {
     EXPECT_NEAR(device.m_depth_frames[5000], 0.5f, 1e-5f);
     EXPECT_NEAR(device.m_depth_frames[9999], 0.9999f, 1e-5f);
     EXPECT_NEAR(device.m_depth_frames[10000], 0.0f, 1e-5f);
-}
-
-TEST_F(LfoPresets, AnUnknownFrequencyBaseLeavesTheStoredCycleAlone) {
-    Orvo::BiniNode stored;
-    first_layout(stored, 7);
-    // The parameter list (child 1 of "Para") also holds a numerator of 5.
-    stored.get_child(Orvo::four_cc("Modu"))
-        ->get_child(1)
-        ->get_child(Orvo::four_cc("Para"))
-        ->get_child(1)
-        ->add_child(LfoModulator::id_numerator)
-        ->add_child(Orvo::four_cc("Valu"))
-        ->set_value_int32(5);
-    device.modulation().load(stored);
-    auto* lfo = static_cast<LfoModulator*>(device.modulation().get_modulator(0));
-    EXPECT_EQ(lfo->get_numerator()->get_value(), 5);
-    EXPECT_EQ(lfo->get_denominator()->get_value(), 1);
 }
 
 } // namespace

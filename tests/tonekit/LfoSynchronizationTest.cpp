@@ -122,35 +122,3 @@ TEST(LfoSynchronization, SongPositionPhaseWrapsIntoZeroToOne) {
     EXPECT_TRUE(tiny >= 0.0 && tiny < 1.0);
     EXPECT_EQ(Tonekit::lfo_song_position_phase(1.0, 1.0, 0.0), 0.0);
 }
-
-TEST(LfoSynchronization, OptionTablesCarryTheirValuesAndDefaults) {
-    Tonekit::P_TypedChoice<Tonekit::LfoSynchronizationModifier> modifier;
-    Tonekit::append_lfo_synchronization_modifier_options(modifier);
-    modifier.do_initialize();
-    modifier.reset();
-    EXPECT_EQ(modifier.get_current_id(), 1u);
-    const double factors[] = {1.0, 1.5, 1.75, 1.875, 2.0 / 3.0};
-    const char16_t* labels[] = {u"---", u"Dot", u"2 dots", u"3 dots", u"Triplet"};
-    for (std::uint32_t id = 1; id <= 5; ++id) {
-        modifier.select(id);
-        EXPECT_EQ(int(modifier.get_value()), int(id) - 1);
-        EXPECT_EQ(modifier.get_current_option()->m_label, labels[id - 1]);
-        EXPECT_DOUBLE_EQ(Tonekit::lfo_synchronization_factor(modifier.get_value()),
-                         factors[id - 1]);
-    }
-
-    Tonekit::P_TypedChoice<Tonekit::LfoSynchronizationType> type;
-    Tonekit::append_lfo_synchronization_type_options(type);
-    type.do_initialize();
-    type.reset();
-    EXPECT_EQ(type.get_value(), Tonekit::LfoSynchronizationType_SECONDS);
-    const std::pair<std::uint32_t, Tonekit::LfoSynchronizationType> values[] = {
-        {2, Tonekit::LfoSynchronizationType_TEMPO},
-        {3, Tonekit::LfoSynchronizationType_SONG_POSITION}};
-    for (auto [id, value] : values) {
-        type.select(id);
-        EXPECT_EQ(type.get_value(), value);
-    }
-    EXPECT_EQ(type.get_current_option()->m_label, u"Song position");
-    EXPECT_EQ(type.get_current_option()->m_name, u"Song position - cycle duration in full notes");
-}

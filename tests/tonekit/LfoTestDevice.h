@@ -60,18 +60,13 @@ public:
         m_width_frames.insert(m_width_frames.end(), m_width_lanes, m_width_lanes + a_frames);
     }
 
+    Tonekit::LfoModulator* add_lfo() {
+        return static_cast<Tonekit::LfoModulator*>(modulation().add_modulator(
+            Tonekit::LfoModulator::type_code, Tonekit::ProcessingStage_PRE_NOTE, ~0u));
+    }
     // One host block, with the host's tempo when a_tempo is positive.
     void block(unsigned a_frames, double a_tempo = 0.0) {
-        m_buffer.assign(a_frames, 0.0f);
-        const float* inputs[2] = {m_buffer.data(), m_buffer.data()};
-        float* outputs[2] = {m_buffer.data(), m_buffer.data()};
-        Tonekit::ProcessRequest request;
-        request.m_inputs = inputs;
-        request.m_outputs = outputs;
-        request.m_frames = a_frames;
-        request.m_tempo = a_tempo;
-        request.m_tempo_valid = a_tempo > 0.0;
-        Tonekit::Device::process(request);
+        TestSupport::process_silence(*this, a_frames, a_tempo);
     }
     // a_frames in host blocks of a_block, recorded.
     void render(unsigned a_frames, unsigned a_block = 256, double a_tempo = 0.0) {
@@ -96,7 +91,6 @@ public:
 
 private:
     bool m_recording = false;
-    std::vector<float> m_buffer;
 };
 
 // The LFO's output on a target: the target at 0, the entry Above with Range 1.

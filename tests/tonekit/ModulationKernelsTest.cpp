@@ -85,16 +85,6 @@ double reference_placement(ModificationType a_type, double p, double g, double s
     return not_a_number;
 }
 
-float place_one(ModificationType a_type, float a_p, float a_g, float a_s, float a_k) {
-    Block p, g, s, k, out;
-    p.fill(a_p);
-    g.fill(a_g);
-    s.fill(a_s);
-    k.fill(a_k);
-    Kernels::placement(a_type)(p.m, g.m, s.m, k.m, out.m);
-    return out.m[0];
-}
-
 } // namespace
 
 TEST(Placement, VectorAndScalarFormsAgreeOnRandomAndEdgeInputs) {
@@ -142,75 +132,6 @@ TEST(Placement, FollowsEachModesFormula) {
                             reference_placement(type_at(t), p.m[i], g.m[i], s.m[i], k.m[i]), 1e-6)
                     << "type " << t + 1;
         }
-    }
-}
-
-TEST(Placement, WorkedCases) {
-    using namespace Tonekit;
-    // Amount 0 leaves the value alone, except where the range is the base.
-    for (unsigned t = 0; t < 16; ++t) {
-        const float expected =
-            type_at(t) == ModificationType_BETWEEN_RANGE_AND_PARAMETER ? 0.7f : 0.3f;
-        EXPECT_EQ(place_one(type_at(t), 0.3f, 0.7f, 0.0f, 0.4f), expected) << "type " << t + 1;
-    }
-    EXPECT_FLOAT_EQ(place_one(ModificationType_ABOVE, 0.9f, 1.0f, 1.0f, 1.0f), 1.9f);
-    EXPECT_EQ(place_one(ModificationType_ABOVE_CLIP_TOP, 0.9f, 1.0f, 1.0f, 1.0f), 1.0f);
-    EXPECT_EQ(place_one(ModificationType_ABOVE_RESTRICT_TOP, 0.9f, 1.0f, 1.0f, 1.0f), 1.0f);
-    EXPECT_EQ(place_one(ModificationType_ABOVE_SCALE_TOP, 0.9f, 1.0f, 1.0f, 1.0f), 1.0f);
-    // Headroom P below, factor 2 on the centred signal.
-    EXPECT_EQ(place_one(ModificationType_ASYMMETRIC_RESTRICT, 0.25f, 1.0f, 1.0f, -0.5f), 0.0f);
-    EXPECT_EQ(place_one(ModificationType_ASYMMETRIC_SCALE, 0.25f, 1.0f, 1.0f, 0.5f), 1.0f);
-    EXPECT_EQ(place_one(ModificationType_BELOW_CLIP_BOTTOM, 0.1f, 1.0f, 1.0f, 1.0f), 0.0f);
-    EXPECT_EQ(place_one(ModificationType_AROUND_CLIP, 0.9f, 1.0f, 1.0f, -1.5f), 0.0f);
-}
-
-TEST(Placement, UnknownTypesHaveNoKernel) {
-    for (unsigned value : {0u, 17u, 1000u}) {
-        EXPECT_EQ(Kernels::placement(ModificationType(value)), nullptr);
-        EXPECT_EQ(Kernels::placement_scalar(ModificationType(value)), nullptr);
-    }
-}
-
-TEST(Placement, BoundsTable) {
-    using namespace Tonekit;
-    // keeps top, keeps bottom, opens top, opens bottom
-    const std::pair<ModificationType, Kernels::PlacementBounds> table[] = {
-        {ModificationType_ABOVE, {false, false, true, false}},
-        {ModificationType_ABOVE_CLIP_TOP, {true, false, false, false}},
-        {ModificationType_AROUND, {false, false, true, true}},
-        {ModificationType_AROUND_CLIP, {true, true, false, false}},
-        {ModificationType_BELOW, {false, false, false, true}},
-        {ModificationType_BELOW_CLIP_BOTTOM, {false, true, false, false}},
-    };
-    for (unsigned t = 0; t < 16; ++t) {
-        Kernels::PlacementBounds expected;
-        for (const auto& [type, bounds] : table)
-            if (type == type_at(t))
-                expected = bounds;
-        const Kernels::PlacementBounds bounds = Kernels::placement_bounds(type_at(t));
-        EXPECT_EQ(bounds.m_keeps_top, expected.m_keeps_top) << "type " << t + 1;
-        EXPECT_EQ(bounds.m_keeps_bottom, expected.m_keeps_bottom) << "type " << t + 1;
-        EXPECT_EQ(bounds.m_opens_top, expected.m_opens_top) << "type " << t + 1;
-        EXPECT_EQ(bounds.m_opens_bottom, expected.m_opens_bottom) << "type " << t + 1;
-    }
-}
-
-TEST(SignalForms, FourFormsOfTheOutput) {
-    Block output;
-    for (unsigned i = 0; i < 16; ++i)
-        output.m[i] = float(i) / 15.0f;
-    alignas(16) float vector[Kernels::SignalForm_COUNT][16];
-    alignas(16) float scalar[Kernels::SignalForm_COUNT][16];
-    Kernels::signal_forms(output.m, vector);
-    Kernels::signal_forms_scalar(output.m, scalar);
-    for (unsigned i = 0; i < 16; ++i) {
-        const float x = output.m[i];
-        EXPECT_EQ(vector[Kernels::SignalForm_UPWARD][i], x);
-        EXPECT_EQ(vector[Kernels::SignalForm_DOWNWARD][i], 1.0f - x);
-        EXPECT_EQ(vector[Kernels::SignalForm_CENTRED][i], x - 0.5f);
-        EXPECT_EQ(vector[Kernels::SignalForm_NEGATED][i], 0.5f - x);
-        for (unsigned f = 0; f < Kernels::SignalForm_COUNT; ++f)
-            EXPECT_EQ(vector[f][i], scalar[f][i]);
     }
 }
 
@@ -262,30 +183,6 @@ TEST(Smoothing, CrossfadeCarriesItsWeightAcrossChunks) {
     EXPECT_FALSE(Kernels::crossfade(raw.m, step.m, 0.0f, weight, out.m, 16))
         << "a broken step ends the crossfade instead of spreading NaN";
     EXPECT_EQ(out.m[15], 1.0f);
-}
-
-TEST(Smoothing, CrossfadeTwinsAgreeOnRandomInputs) {
-    std::mt19937 random(4103);
-    std::uniform_real_distribution<float> unit(0.0f, 1.0f);
-    std::uniform_real_distribution<float> small(0.0f, 0.1f);
-    for (int round = 0; round < 1000; ++round) {
-        Block raw, step, a, b;
-        for (unsigned i = 0; i < 16; ++i) {
-            raw.m[i] = unit(random);
-            step.m[i] = small(random);
-        }
-        const float held = unit(random);
-        const float start = unit(random);
-        const unsigned frames = unsigned(round % 17);
-        float weight_a = start, weight_b = start;
-        const bool running_a = Kernels::crossfade(raw.m, step.m, held, weight_a, a.m, frames);
-        const bool running_b =
-            Kernels::crossfade_scalar(raw.m, step.m, held, weight_b, b.m, frames);
-        ASSERT_EQ(running_a, running_b);
-        ASSERT_EQ(weight_a, weight_b);
-        for (unsigned i = 0; i < 16; ++i)
-            ASSERT_EQ(a.m[i], b.m[i]) << "round " << round << " lane " << i;
-    }
 }
 
 namespace {
@@ -451,18 +348,4 @@ TEST(Finishing, Mappings) {
                 << "the four-wide exponential is the scalar one";
         }
     }
-}
-
-TEST(Finishing, UnknownChoicesHaveNoKernel) {
-    Kernels::FinishingChoice choice;
-    choice.m_mapping = Tonekit::ModulationMapping(3);
-    EXPECT_EQ(Kernels::finishing(choice), nullptr);
-    EXPECT_EQ(Kernels::finishing_scalar(choice), nullptr);
-    choice = {};
-    choice.m_out_of_range = Kernels::OutOfRange(3);
-    EXPECT_EQ(Kernels::finishing(choice), nullptr);
-    choice = {};
-    choice.m_mapping = Tonekit::ModulationMapping_EXPONENTIAL;
-    choice.m_precision = Tonekit::ExponentialPrecision(2);
-    EXPECT_EQ(Kernels::finishing_scalar(choice), nullptr);
 }

@@ -210,18 +210,6 @@ TEST_F(Routing, LimitsRefuseBeforeCreatingAnything) {
               u"Too many modulators.");
 }
 
-TEST_F(Routing, UnknownKindsAndTheTestModulatorsPanel) {
-    for (unsigned code : {0u, 2u, 4u, 5u, 8u})
-        EXPECT_EQ(failure_of([&] {
-                      device.modulation().add_modulator(code, ProcessingStage_PRE_NOTE, 0);
-                  }).get_message(),
-                  u"Invalid modulator type.")
-            << code;
-    Modulator* test =
-        device.modulation().add_modulator(TestModulator::type_code, ProcessingStage_PRE_NOTE, 0);
-    EXPECT_EQ(failure_of([&] { test->create_gui(); }).get_message(), u"No gui.");
-}
-
 TEST_F(Routing, AnAssignedModulatorParameterIsWhatTheHostAutomates) {
     XyModulator* xy = add_xy();
     route(xy, device.m_depth, 1, 1.0f);
@@ -281,29 +269,6 @@ TEST_F(Routing, RestartsAndRetriggersReachTheModulators) {
     EXPECT_EQ(counting->m_retriggers, 2);
 }
 
-TEST_F(Routing, PathTextsAndTheModulateesText) {
-    XyModulator* xy = add_xy();
-    static_cast<Parameter_String*>(xy->find_parameter(Modulator::id_name))->set_value(u"Pad");
-    add_xy();
-    ModulatorEntry* entry = route(xy, device.m_depth);
-    ModulatorEntry* second = route(xy, xy->get_x());
-    EXPECT_EQ(xy->get_title(), u"1:XY Pad");
-    EXPECT_EQ(parameter_path_text(*entry->find_parameter(ModifyingModulatorEntry::id_range)),
-              u"Pad/E1/Range");
-    EXPECT_EQ(parameter_path_text(*xy->get_x()), u"Pad/X");
-    Orvo::WString text;
-    entry->find_parameter(ModulatorEntry::id_modulatee)->get_value_text(text);
-    EXPECT_EQ(text, u"Depth");
-    second->find_parameter(ModulatorEntry::id_modulatee)->get_value_text(text);
-    EXPECT_EQ(text, u"Pad/X");
-    Modulator* other = device.modulation().get_modulator(1);
-    device.modulation()
-        .add_entry(other)
-        ->find_parameter(ModulatorEntry::id_modulatee)
-        ->get_value_text(text);
-    EXPECT_EQ(text, u"<not selected>");
-}
-
 namespace {
 
 struct WalkRecorder : ParameterIteratorListener {
@@ -323,21 +288,3 @@ struct WalkRecorder : ParameterIteratorListener {
 };
 
 } // namespace
-
-TEST_F(Routing, TheWalkVisitsModulatorsAndTheirEntries) {
-    XyModulator* first = add_xy();
-    add_xy();
-    device.modulation().add_entry(first);
-    WalkRecorder slots;
-    ParameterIterator(device, slots,
-                      ParameterIterator::Filter_OFFERED_FOR_SLOT_ASSIGNMENT |
-                          ParameterIterator::Filter_AUTOMATABLE,
-                      ParameterIterator::Walk_MODULATORS, 1)
-        .run();
-    EXPECT_EQ(slots.m_calls, "M[m(Enab,Amnt,X   ,Y   ,SmLo,SmAm,)|.]");
-    WalkRecorder targets;
-    ParameterIterator(device, targets, ParameterIterator::Filter_MODULATABLE,
-                      ParameterIterator::Walk_MODULATORS)
-        .run();
-    EXPECT_EQ(targets.m_calls, "M[m(Amnt,X   ,Y   ,SmAm,)e(MoAm,)|.m(Amnt,X   ,Y   ,SmAm,)|.]");
-}

@@ -33,22 +33,3 @@ TEST(P_Boolean, HalfwayIsOnAndTheTextsSayIt) {
     p->get_number_text(narrow);
     EXPECT_EQ(narrow, "No");
 }
-
-TEST(P_Boolean, LoadingAnythingButABoolThrowsWithTheNodePath) {
-    ParameterBench bench;
-    bool target = false;
-    auto* p = bench.add(new P_Boolean(true), "Ena1");
-    p->set_target(&target);
-    bench.initialize();
-    Orvo::BiniNode root;
-    Orvo::BiniNode* value =
-        root.add_child(Orvo::four_cc("Ena1"))->add_child(Tonekit::Parameter::child_value);
-    value->set_value_float(1.0f);
-    Tonekit::LoadReport report;
-    EXPECT_EQ(failure_message([&] { p->load(*value->get_parent(), report); }),
-              u"Node \"/Ena1/Valu\":\nExpected type bool.");
-    value->set_value_bool(false);
-    EXPECT_TRUE(p->load(*value->get_parent(), report));
-    bench.m_collection.commit_all();
-    EXPECT_FALSE(target);
-}

@@ -167,25 +167,3 @@ TEST_F(P_MusicalTriggerTest, BadDataThrowsItsMessageAndLeavesTheConnections) {
 
     EXPECT_EQ(connected(received), before);
 }
-
-TEST_F(P_MusicalTriggerTest, SavingATriggerOfAnotherFamilyThrows) {
-    Tonekit::MusicalTrigger stranger(Tonekit::MusicalTrigger::Family(3), u"Stranger");
-    m_device->m_received->connect(stranger);
-    Orvo::BiniNode value;
-    try {
-        m_device->m_received->do_save(value);
-        FAIL() << "saved";
-    } catch (const Orvo::Exception& failure) {
-        EXPECT_EQ(failure.get_message(), u"Unknown trigger family.");
-    }
-    m_device->m_received->disconnect_all();
-}
-
-TEST_F(P_MusicalTriggerTest, EndpointIsSetOnce) {
-    try {
-        m_device->m_received->set_endpoint(&m_device->m_single_endpoint);
-        FAIL() << "set twice";
-    } catch (const Orvo::Exception& failure) {
-        EXPECT_EQ(failure.get_message(), u"!m_endpoint");
-    }
-}

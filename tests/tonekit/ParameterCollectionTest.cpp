@@ -120,35 +120,6 @@ TEST(ParameterCollection, EveryKindSurvivesSaveAndLoad) {
     EXPECT_EQ(target.m_internal->get_value(), 0.0f) << "not persistent: untouched";
 }
 
-TEST(ParameterCollection, DataFromAnOlderVersionLeavesNewerParametersAtTheirDefaults) {
-    KindsBench source(true);
-    source.change_everything();
-    Orvo::BiniNode saved;
-    source.m_collection.save(saved);
-
-    KindsBench target(true);
-    target.m_newer->set_value(1);
-    target.m_integer->set_value(100);
-    Tonekit::LoadReport report;
-    // The data holds "Newr", but says a version-1 plug-in wrote it.
-    EXPECT_FALSE(target.m_collection.load(saved, 1, report));
-    EXPECT_EQ(target.m_newer->get_value(), 5);
-    EXPECT_EQ(target.m_integer->get_value(), -1);
-    EXPECT_TRUE(target.m_collection.load(saved, 2, report));
-    EXPECT_EQ(target.m_newer->get_value(), 9);
-
-    saved.get_child(1)->clear();
-    target.m_integer->set_value(100);
-    EXPECT_FALSE(target.m_collection.load(saved, 2, report));
-    EXPECT_EQ(target.m_integer->get_value(), 12) << "a missing parameter takes its default";
-
-    Orvo::BiniNode empty;
-    target.m_string->set_value(u"changed");
-    EXPECT_FALSE(target.m_collection.load(empty, 2, report));
-    EXPECT_EQ(target.m_string->get_value(), u"(no name)");
-    EXPECT_TRUE(report.is_empty());
-}
-
 TEST(ParameterCollection, LoadReportsProblemsAndGoesOn) {
     KindsBench bench;
     bench.m_float->m_automatable = true;
@@ -215,22 +186,4 @@ TEST(ParameterCollection, CopyingTakesValuesByIdAndKeepsNormalizedValuesTrue) {
     other.initialize();
     instance.m_collection.copy_from(other.m_collection);
     EXPECT_EQ(instance.m_integer->get_value(), -1);
-}
-
-TEST(ParameterCollection, CommittingAllRunsEachCallbackOnce) {
-    struct Counter {
-        void count() { ++m_commits; }
-        int m_commits = 0;
-    } counter;
-    KindsBench bench;
-    auto* callback = new Tonekit::CommittableMethodCallback<Counter>(&counter, &Counter::count);
-    bench.m_integer->set_committable_callback(callback);
-    bench.m_boolean->set_committable_callback(callback);
-    int key = 0;
-    bench.m_integer->set_target(&key);
-    bench.m_collection.commit_all();
-    EXPECT_EQ(key, 12);
-    EXPECT_EQ(counter.m_commits, 0);
-    bench.m_collection.commit_all(true);
-    EXPECT_EQ(counter.m_commits, 1);
 }

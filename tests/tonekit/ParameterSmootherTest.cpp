@@ -21,16 +21,6 @@ using Tonekit::FloatParameterVariation;
 
 namespace {
 
-FloatParameter* add_float(ParameterBench& a_bench, const char (&a_id)[5], Tonekit::Unit a_unit,
-                          float a_start, float a_end, bool a_exponential,
-                          Tonekit::ConversionType a_conversion) {
-    auto* p = a_bench.add(new FloatParameter, a_id);
-    FloatParameterVariation::create(p, 1, u"Default", a_unit, a_start, a_end, a_start,
-                                    a_exponential, a_conversion,
-                                    FloatParameterVariation::Polarity_POSITIVE_UNIPOLAR, true);
-    return p;
-}
-
 class SmootherAt48k : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -56,88 +46,6 @@ protected:
 };
 
 } // namespace
-
-TEST(ParameterSmootherKinds, EachFloatParameterGetsTheKindItsDefinitionNeeds) {
-    ParameterBench bench;
-    LaneBlock blocks[8];
-    const auto ms = Tonekit::ConversionType_MILLISECONDS_TO_FRAMES;
-    const auto hz = Tonekit::ConversionType_HERTZ_TO_NORMALIZED_FREQUENCY;
-    FloatParameter* linear_n = add_float(bench, "LinN", Tonekit::Unit_MILLISECONDS, 0, 50, 0, ms);
-    linear_n->bind_lanes(blocks[0].m_lanes, 16);
-    FloatParameter* linear_1 = add_float(bench, "Lin1", Tonekit::Unit_MILLISECONDS, 0, 50, 0, ms);
-    linear_1->bind_lanes(blocks[1].m_lanes, 1);
-    FloatParameter* geometric_n = add_float(bench, "ExpN", Tonekit::Unit_HERTZ, 20, 20000, 1, hz);
-    geometric_n->bind_lanes(blocks[2].m_lanes, 16);
-    // A geometric unit makes a ratio scale too, without an exponential interval.
-    FloatParameter* geometric_1 = add_float(bench, "Exp1", Tonekit::Unit_DECIBELS, -60, 0, 0,
-                                            Tonekit::ConversionType_DECIBELS_TO_AMPLITUDE_RATIO);
-    geometric_1->bind_lanes(blocks[3].m_lanes, 1);
-    FloatParameter* normalized = add_float(bench, "Norm", Tonekit::Unit_HERTZ, 20, 20000, 1, hz);
-    normalized->m_smoothing_normalized = true;
-    // A falling ratio, and one that falls only once converted (a longer time is a smaller
-    // inverted frame count): both are smoothed on a linear scale.
-    FloatParameter* falling = add_float(bench, "Fall", Tonekit::Unit_HERTZ, 20000, 20, 1, hz);
-    falling->bind_lanes(blocks[4].m_lanes, 16);
-    FloatParameter* inverted = add_float(bench, "Invr", Tonekit::Unit_MILLISECONDS, 1, 10000, 1,
-                                         Tonekit::ConversionType_MILLISECONDS_TO_INVERTED_FRAMES);
-    inverted->bind_lanes(blocks[5].m_lanes, 1);
-    FloatParameter* unsmoothed =
-        add_float(bench, "Off ", Tonekit::Unit_NONE, 0, 1, 0, Tonekit::ConversionType_IDENTITY);
-    unsmoothed->bind_lanes(blocks[6].m_lanes, 16);
-    unsmoothed->m_smoothing_enabled = false;
-    FloatParameter* unbound =
-        add_float(bench, "Free", Tonekit::Unit_NONE, 0, 1, 0, Tonekit::ConversionType_IDENTITY);
-    bench.initialize();
-
-    using namespace Tonekit;
-    EXPECT_TRUE(dynamic_cast<ParameterSmoother_InternalLinearN*>(linear_n->m_smoother.get()));
-    EXPECT_TRUE(dynamic_cast<ParameterSmoother_InternalLinear1*>(linear_1->m_smoother.get()));
-    EXPECT_TRUE(
-        dynamic_cast<ParameterSmoother_InternalExponentialN*>(geometric_n->m_smoother.get()));
-    EXPECT_TRUE(
-        dynamic_cast<ParameterSmoother_InternalExponential1*>(geometric_1->m_smoother.get()));
-    EXPECT_TRUE(dynamic_cast<ParameterSmoother_Normalized*>(normalized->m_smoother.get()));
-    EXPECT_TRUE(dynamic_cast<ParameterSmoother_InternalLinearN*>(falling->m_smoother.get()));
-    EXPECT_TRUE(dynamic_cast<ParameterSmoother_InternalLinear1*>(inverted->m_smoother.get()));
-    EXPECT_FALSE(unsmoothed->m_smoother);
-    EXPECT_FALSE(unbound->m_smoother) << "no lanes, nothing to smooth";
-
-    for (FloatParameter* p : {linear_n, geometric_n, normalized}) {
-        ASSERT_TRUE(p->m_smoother);
-        EXPECT_FALSE(p->m_smoother->m_enlisted);
-        EXPECT_EQ(p->m_smoother->m_parameter, p);
-        EXPECT_EQ(p->m_smoother->m_current_value,
-                  p == normalized ? p->get_normalized_value() : p->get_internal_value())
-            << "a new smoother starts where the parameter is";
-    }
-    geometric_n->m_vector_size = 4;
-    EXPECT_EQ(failure_message([&] { geometric_n->rebuild_smoother(); }),
-              u"Invalid vector size for smoothable parameter.");
-}
-
-TEST(ParameterSmootherList, TheHeadIsNoSmootherAndRemovesOnlyWhatIsListed) {
-    Tonekit::ParameterSmoother_ListHead head;
-    const std::u16string misuse = u"This method should not have been called.";
-    EXPECT_EQ(failure_message([&] { head.process(16); }), misuse);
-    EXPECT_EQ(failure_message([&] { head.update_coefficients(); }), misuse);
-    EXPECT_EQ(failure_message([&] { head.jump(); }), misuse);
-
-    ParameterBench bench;
-    LaneBlock block;
-    FloatParameter* p =
-        add_float(bench, "Lin ", Tonekit::Unit_NONE, 0, 1, 0, Tonekit::ConversionType_IDENTITY);
-    p->bind_lanes(block.m_lanes, 16);
-    bench.initialize();
-    Tonekit::ParameterSmoother& smoother = *p->m_smoother;
-    EXPECT_EQ(failure_message([&] { head.list_remove(&smoother); }), u"a_node->m_enlisted");
-    head.enlist(&smoother);
-    head.enlist(&smoother);
-    EXPECT_EQ(head.m_next, &smoother);
-    EXPECT_EQ(smoother.m_next, &head) << "enlisted once";
-    head.list_remove(&smoother);
-    EXPECT_TRUE(head.is_empty());
-    EXPECT_FALSE(smoother.m_enlisted);
-}
 
 TEST_F(SmootherAt48k, AFullSpanOfFiftyTakesOneHundredFiftyBlocksAndLandsExactly) {
     FloatParameter* line = device.parameter(GlideDevice::Kind_LINEAR_N);

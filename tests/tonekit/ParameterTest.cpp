@@ -37,44 +37,6 @@ struct NotifyingBench : ParameterBench {
 
 } // namespace
 
-TEST(ParameterVariations, AppendingChecksIdentifiersAndPicksTheDefault) {
-    ParameterBench bench;
-    auto* p = bench.add(new InertParameter, "Inrt");
-    EXPECT_EQ(failure_message([&] { p->append_variation(nullptr, false); }), u"a_variation");
-    EXPECT_EQ(failure_message(
-                  [&] { p->append_variation(new Tonekit::ParameterVariation(0, u"Z"), false); }),
-              u"a_variation->m_id");
-    p->append_variation(new Tonekit::ParameterVariation(7, u"First"), false);
-    EXPECT_EQ(failure_message(
-                  [&] { p->append_variation(new Tonekit::ParameterVariation(7, u"Again"), true); }),
-              u"!find_variation(a_variation->m_id)");
-    EXPECT_EQ(p->find_variation(7)->m_name, u"First");
-    EXPECT_EQ(p->find_variation(8), nullptr);
-
-    auto* marked = bench.add(new InertParameter, "Mark");
-    marked->append_variation(new Tonekit::ParameterVariation(1, u"One"), false);
-    marked->append_variation(new Tonekit::ParameterVariation(2, u"Two"), true);
-    bench.initialize();
-    EXPECT_EQ(p->get_current_variation()->m_id, 7u) << "without a default, the first";
-    EXPECT_EQ(marked->get_current_variation()->m_id, 2u);
-}
-
-TEST(ParameterVariations, AKindWithoutDenormalizeCannotChangeVariationAndReleasesTheLocks) {
-    ParameterBench bench;
-    auto* p = bench.add(new InertParameter, "Inrt");
-    p->append_variation(new Tonekit::ParameterVariation(1, u"One"), true);
-    p->append_variation(new Tonekit::ParameterVariation(2, u"Two"), false);
-    bench.initialize();
-    EXPECT_EQ(failure_message([&] { p->change_variation(p->find_variation(2)); }),
-              u"Cannot denormalize parameter after changing variation.");
-    bool free = false;
-    std::thread([&] {
-        std::unique_lock lock(bench.m_device.processing_lock(), std::try_to_lock);
-        free = lock.owns_lock();
-    }).join();
-    EXPECT_TRUE(free);
-}
-
 TEST(ParameterEditorPath, TellsTheHostBeginAutomateAndEnd) {
     NotifyingBench bench;
     bench.m_parameter->set_normalized_value(0.5f);

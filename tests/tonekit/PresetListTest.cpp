@@ -165,16 +165,6 @@ TEST_F(PresetListTest, MissingOrFilePresetFolderHasStatusOne) {
     EXPECT_EQ(m_device->presets().get_scan_status(), 1u);
 }
 
-TEST_F(PresetListTest, FindWalksFoldersByName) {
-    touch("Pads/Warm/soft.preset");
-    PresetManager& manager = start();
-    EXPECT_EQ(manager.find({u"pads", u"WARM", u"Soft"}), manager.get_preset(0));
-    EXPECT_EQ(manager.find({u"Warm", u"soft"}), nullptr);
-    EXPECT_EQ(manager.find({u"soft"}), nullptr);
-    EXPECT_EQ(manager.find({}), nullptr);
-    EXPECT_EQ(manager.get_record_path(*manager.get_preset(0)), path_of("Pads/Warm/soft.preset"));
-}
-
 TEST_F(PresetListTest, CurrentFromPathFindsRecordsOnlyInsideThePresetFolder) {
     touch("Pads/soft.preset");
     PresetManager& manager = start();
@@ -206,13 +196,6 @@ TEST_F(PresetListTest, CurrentFromPathFindsRecordsOnlyInsideThePresetFolder) {
     EXPECT_EQ(signals.m_loaded, 0);
 }
 
-TEST_F(PresetListTest, SuggestedSavePathIsTheCurrentPathOrNoName) {
-    PresetManager& manager = start();
-    EXPECT_EQ(manager.get_suggested_save_path(), path_of("No name"));
-    manager.set_current_from_path(u"/x/y.preset");
-    EXPECT_EQ(manager.get_suggested_save_path(), u"/x/y.preset");
-}
-
 TEST_F(PresetListTest, RefreshFindsTheCurrentPresetInTheNewTree) {
     touch("a.preset");
     touch("b.preset");
@@ -227,12 +210,4 @@ TEST_F(PresetListTest, RefreshFindsTheCurrentPresetInTheNewTree) {
     EXPECT_EQ(manager.get_current_preset(), nullptr);
     EXPECT_EQ(manager.get_current_preset_name(), u"b");
     EXPECT_EQ(manager.get_current_preset_path(), path_of("b.preset"));
-}
-
-TEST_F(PresetListTest, RecordOfAReplacedTreeIsRefused) {
-    touch("a.preset");
-    PresetManager& manager = start();
-    PresetRecord record(u"a", u"a.preset", nullptr);
-    EXPECT_THROW(manager.load_record(&record), Orvo::Exception);
-    EXPECT_THROW(manager.load_record(nullptr), Orvo::Exception);
 }

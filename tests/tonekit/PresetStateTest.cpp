@@ -385,22 +385,6 @@ TEST_F(PresetStateTest, FailureAfterTheStateWasReadPutsSettingsAndPresetBack) {
     }());
 }
 
-// Whatever prefix of a valid chunk arrives, the device ends clean, and saving shows nothing of
-// the chunk.
-TEST_F(PresetStateTest, EveryTruncationOfAChunkLeavesTheCleanState) {
-    change_everything(m_device);
-    const Bytes chunk = m_device.save_bytes();
-    auto device = fresh();
-    const Bytes clean = fresh()->save_bytes();
-    for (std::size_t size = 0; size < chunk.size(); ++size) {
-        device->set_gain(0.5f);
-        EXPECT_THROW(device->load_bytes(Bytes(chunk.begin(), chunk.begin() + std::ptrdiff_t(size))),
-                     Orvo::Exception)
-            << size;
-        ASSERT_EQ(device->save_bytes(), clean) << "after " << size << " bytes";
-    }
-}
-
 TEST_F(PresetStateTest, SaveFailureIsReportedWithItsCause) {
     m_device.m_fail_program_save = true;
     const Orvo::Exception failure = failure_of([&] { m_device.save_bytes(); });

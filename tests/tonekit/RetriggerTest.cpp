@@ -37,27 +37,6 @@ protected:
 
 } // namespace
 
-TEST(P_RetriggerReason, ShowsNoneAnyAndDefinitionNumbers) {
-    Tonekit::P_RetriggerReason reason;
-    reason.do_initialize();
-    reason.reset();
-    Orvo::WString text;
-    reason.get_value_text(text);
-    EXPECT_EQ(text, u"Any") << "the default";
-    const std::pair<int, const char16_t*> cases[] = {{-2, u"None"}, {0, u"1"}, {7, u"8"}};
-    for (auto [value, expected] : cases) {
-        reason.m_value = value;
-        reason.get_value_text(text);
-        EXPECT_EQ(text, expected) << value;
-    }
-    reason.m_normalized_value = 0.0f;
-    reason.denormalize();
-    EXPECT_EQ(reason.m_value, -2);
-    reason.m_normalized_value = 1.0f;
-    reason.denormalize();
-    EXPECT_EQ(reason.m_value, 7);
-}
-
 TEST_F(RetriggerTest, DefinitionsMatchByChannelAndKey) {
     int* channels = m_device->m_retrigger_channels;
     int* keys = m_device->m_retrigger_keys;

@@ -1,7 +1,6 @@
 // "Settings.data": written only when the user saves defaults, read at every start, and neither a
 // bad file nor a failed save may cost the user anything.
 
-#include "FileSizeLimit.h"
 #include "ParameterTestSupport.h"
 
 #include "orvo/Binis/BiniNode.h"
@@ -15,12 +14,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <csignal>
 #include <fstream>
 #include <iterator>
-#include <sys/resource.h>
-#include <unistd.h>
 
 using namespace TonekitTest;
 namespace fs = std::filesystem;
@@ -176,46 +171,4 @@ TEST(SettingsFile, WhatTheFileLacksTakesItsDefaultAndAWrongTypeSpoilsTheFile) {
     RecordingDevice device(folder.path());
     ASSERT_NO_THROW(device.initialize());
     expect_defaults(device);
-}
-
-TEST(SettingsFile, AFailedSaveLeavesTheOldFileIntact) {
-    TemporaryFolder folder;
-    RecordingDevice device(folder.path());
-    device.initialize();
-    save_choices(device);
-    const std::string old_bytes = read_bytes(settings_file(folder));
-    Tonekit::DeviceGlobalSettings& global = *device.get_global_settings();
-    global.get_parameters().m_smoothing->set_option(4);
-
-    // The disk fills up in the middle of the write.
-    {
-        FileSizeLimit limit(16);
-        EXPECT_THROW(global.save(device.get_settings_path()), Orvo::Exception);
-    }
-    EXPECT_EQ(read_bytes(settings_file(folder)), old_bytes);
-
-    // The folder refuses new files (root may write anyway).
-    if (geteuid() != 0) {
-        fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
-        EXPECT_THROW(global.save(device.get_settings_path()), Orvo::Exception);
-        fs::permissions(folder.path(), fs::perms::owner_all);
-        EXPECT_EQ(read_bytes(settings_file(folder)), old_bytes);
-    }
-
-    // Something else stands where the file should be.
-    const fs::path directory = folder.path() / "Directory.data";
-    fs::create_directory(directory);
-    std::ofstream(directory / "inside") << "kept";
-    EXPECT_THROW(global.save(Orvo::WString(directory.u16string().c_str())), Orvo::Exception);
-    EXPECT_EQ(read_bytes(directory / "inside"), "kept");
-
-    // No temporary file stays behind.
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder.path()))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"Directory.data", "Presets", "Settings.data"}));
-
-    global.save(device.get_settings_path());
-    EXPECT_NE(read_bytes(settings_file(folder)), old_bytes) << "a save that works replaces it";
 }

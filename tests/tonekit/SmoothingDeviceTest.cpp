@@ -2,7 +2,6 @@
 // path reads frame by frame, and that the audio side allocates nothing.
 
 #include "SmoothingTestSupport.h"
-#include "tests/support/AllocationCounter.h"
 
 #include "tonekit/ParameterTypes/P_TypedChoice.h"
 
@@ -86,16 +85,6 @@ TEST_F(SmoothingDevice, WithGuiSmoothingHostAutomationJumpsAndStopsAGlide) {
     EXPECT_NEAR(line_lanes()[0], 25.0f - 50.0f / 2400.0f, 1e-5f);
 }
 
-TEST_F(SmoothingDevice, WithHostSmoothingEditorChangesJump) {
-    set_smoothing(option_host);
-    line()->set_normalized_value(0.5f);
-    blocks(1);
-    EXPECT_TRUE(all_lanes_are(25.0f));
-    line()->set_normalized_value_from_host(1.0f);
-    blocks(1);
-    EXPECT_NEAR(line_lanes()[15], 25.0f + 16.0f * 50.0f / 2400.0f, 1e-5f);
-}
-
 TEST_F(SmoothingDevice, NoneRemovesEverySmootherAndAllBringsThemBack) {
     line()->set_normalized_value(1.0f);
     blocks(3);
@@ -163,40 +152,4 @@ TEST_F(SmoothingDevice, ALoadedValueIsTheStartOfTheNextGlide) {
     line()->set_normalized_value(0.2f);
     blocks(1);
     EXPECT_NEAR(line_lanes()[0], 50.0f / 2400.0f, 1e-6f) << "not a jump back towards 50";
-}
-
-TEST_F(SmoothingDevice, ChangingThePrecisionSwitchesExponentialFunctionsAtOnce) {
-    FloatParameter* frequency = device.parameter(GlideDevice::Kind_EXPONENTIAL_N);
-    auto* precision = device.settings().m_parameter_precision;
-    EXPECT_GT(frequency->normalize_number(40000.0f), 1.0f) << "exact: unclamped";
-    precision->set_option(1); // "Approximate"
-    EXPECT_EQ(device.m_parameter_exponential_precision, Tonekit::ExponentialPrecision_APPROXIMATE);
-    EXPECT_EQ(frequency->normalize_number(40000.0f), 1.0f) << "approximate: clamped";
-    EXPECT_NEAR(frequency->normalize_number(632.456f), 0.5f, 1e-4f);
-    // The smoother still glides with the approximate conversion.
-    frequency->set_normalized_value(1.0f);
-    blocks(200);
-    EXPECT_EQ(device.block(GlideDevice::Kind_EXPONENTIAL_N).m_lanes[15],
-              frequency->get_internal_value());
-    precision->set_option(2);
-    EXPECT_GT(frequency->normalize_number(40000.0f), 1.0f);
-}
-
-TEST(SmoothingAllocation, AdvancingFiftyActiveSmoothersAllocatesNothing) {
-    TemporaryFolder folder;
-    GlideDevice device(folder.path(), 45);
-    device.initialize();
-    device.setSampleRate(48000.0f);
-    HostBlocks host(1024);
-    for (FloatParameter* p : device.m_parameters)
-        p->set_normalized_value(0.75f);
-    {
-        TestSupport::AllocationCounter counter;
-        host.run(device, 16);
-        EXPECT_EQ(device.active_smoothers(), 50u);
-        for (unsigned size : {16u, 5u, 1000u, 11u, 256u})
-            host.run(device, size);
-        EXPECT_EQ(counter.stop(), 0);
-    }
-    EXPECT_EQ(device.active_smoothers(), 50u) << "still gliding: the test measured the glide";
 }

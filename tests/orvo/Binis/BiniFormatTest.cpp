@@ -86,18 +86,6 @@ WString load_failure(const Bytes& a_bytes, std::string_view a_preamble = {}) {
 
 } // namespace
 
-TEST(BiniFormat, EmptyTreeIsThirteenBytes) {
-    const Bytes expected = joined({bini_header, {0x00}, {0, 0, 0, 0}});
-    EXPECT_EQ(save_bytes(BiniNode()), expected);
-    EXPECT_EQ(expected.size(), 13u);
-    BiniNode loaded;
-    loaded.set_value_int8(1);
-    loaded.add_child(4);
-    load_bytes(loaded, expected);
-    EXPECT_EQ(loaded.get_value_type(), BiniValueType_NULL);
-    EXPECT_TRUE(loaded.get_children().empty());
-}
-
 TEST(BiniFormat, DocumentedRecords) {
     BiniNode root;
     root.add_child(5)->set_value_uint32(7);

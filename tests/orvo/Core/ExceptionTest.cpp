@@ -25,15 +25,6 @@ TEST(Assertions, CarryConditionTextSourcePathSignatureAndLine) {
     }
 }
 
-TEST(Assertions, NotOverriddenNamesTheOperation) {
-    try {
-        not_overridden("Parameter::do_load()");
-        FAIL() << "no exception";
-    } catch (const Exception& failure) {
-        EXPECT_EQ(failure.get_message(), u"Parameter::do_load() not overridden.");
-    }
-}
-
 TEST(Exception, CopiesOwnTheirInnerExceptionWithItsKind) {
     Exception outer(u"An error occurred while loading the preset.");
     outer.set_inner(std::make_unique<OperationFailedException>());

@@ -40,12 +40,6 @@ TEST_F(ConnectionListTest, DestroyedListReleasesWithoutDisconnecting) {
     EXPECT_EQ(log, (Log{"a1"}));
 }
 
-TEST_F(ConnectionListTest, RejectsANullConnection) {
-    ConnectionList held;
-    EXPECT_EQ(failure_of([&] { held.add(nullptr); }).get_message(), u"a_connection");
-    EXPECT_TRUE(held.is_empty());
-}
-
 TEST_F(ConnectionListTest, BlockerSurvivesADisconnectInsideItsScope) {
     Log log;
     Receiver a("a", log);

@@ -244,36 +244,6 @@ TEST_F(TeardownTest, SlotSharedByTwoSignalsDiesWithItsLastConnection) {
     EXPECT_EQ(log, (Log{"r7"}));
 }
 
-TEST_F(SignalFailureTest, AssertionsNameTheirConditionAndSource) {
-    Log log;
-    TrackedReceiver receiver("r", log), other("o", log);
-    Emitter emitter;
-    Connection* connection = connect(emitter, receiver);
-
-    Exception failure = failure_of([&] { connection->set_trackable(&other); });
-    EXPECT_EQ(failure.get_message(), u"!m_trackable");
-    EXPECT_EQ(failure.get_source_path(), "orvo/Signals/_Connection");
-    EXPECT_TRUE(other.get_connections().empty());
-
-    ConnectionTestAccess::set_reference_counter(*connection, 0);
-    failure = failure_of([&] { connection->decrease_reference_counter(); });
-    ConnectionTestAccess::set_reference_counter(*connection, 1);
-    EXPECT_EQ(failure.get_message(), u"m_reference_counter > 0");
-    EXPECT_EQ(failure.get_source_path(), "orvo/Signals/_Connection");
-    EXPECT_NE(failure.get_function().find("Connection::decrease_reference_counter"),
-              std::string::npos);
-
-    failure = failure_of([&] { connection->unblock(); });
-    EXPECT_EQ(failure.get_message(), u"m_block_counter > 0");
-
-    auto unused = std::make_unique<CountedSlot<Receiver>>(nullptr, &Receiver::on_event);
-    failure = failure_of([&] { unused->decrease_reference_counter(); });
-    EXPECT_EQ(failure.get_message(), u"m_reference_counter > 0");
-    EXPECT_EQ(failure.get_source_path(), "orvo/Signals/_Slot");
-
-    EXPECT_EQ(failure_of([&] { emitter.on_event()->connect(nullptr); }).get_message(), u"a_slot");
-}
-
 TEST_F(SignalFailureTest, FailedConnectLeavesNoLinkAndDeletesTheSlot) {
     struct Refusing : CountedSlot<Receiver> {
         using CountedSlot::CountedSlot;

@@ -83,35 +83,6 @@ TEST(DataStreams, ArraysAreReversedElementByElement) {
     }
 }
 
-TEST(DataStreams, TypedValuesRoundTripInBothOrders) {
-    for (Endiannes order : {Endiannes_BIG, Endiannes_LITTLE}) {
-        const Bytes bytes = written(order, [](auto& o) {
-            o.write_uint8(0xAB);
-            o.write_uint16(0xBEEF);
-            o.write_uint32(0xDEADBEEF);
-            o.write_uint64(0x0123456789ABCDEFull);
-            o.write_float(-3.25f);
-            o.write_double(std::numeric_limits<double>::denorm_min());
-            o.write_bytes(3, "xyz");
-        });
-        EXPECT_EQ(bytes.size(), 1u + 2 + 4 + 8 + 4 + 8 + 3);
-        MemoryInputStream source(bytes.data(), bytes.size());
-        DataInputStream input(&source, order);
-        EXPECT_EQ(input.read_uint8(), 0xAB);
-        EXPECT_EQ(input.read_uint16(), 0xBEEF);
-        EXPECT_EQ(input.read_uint32(), 0xDEADBEEFu);
-        EXPECT_EQ(input.read_uint64(), 0x0123456789ABCDEFull);
-        EXPECT_EQ(input.read_float(), -3.25f);
-        EXPECT_EQ(input.read_double(), std::numeric_limits<double>::denorm_min());
-        char text[3];
-        input.read_bytes(3, text);
-        EXPECT_EQ(std::string(text, 3), "xyz");
-        // Both the data stream and the stream below it count what passed through.
-        EXPECT_EQ(input.get_consumed_bytes(), bytes.size());
-        EXPECT_EQ(source.get_consumed_bytes(), bytes.size());
-    }
-}
-
 TEST(DataStreams, ShortDataThrowsAndForwardsPeekAndSkip) {
     const unsigned char bytes[] = {1, 2, 3, 4, 5};
     MemoryInputStream source(bytes, sizeof bytes);

@@ -10,21 +10,6 @@
 
 using namespace Orvo;
 
-TEST(FileStreams, OpenFailureNamesTheFile) {
-    TemporaryDirectory folder;
-    const WString missing = folder.wide("none/x.preset");
-    try {
-        FileInputStream input(missing);
-        FAIL() << "no exception";
-    } catch (const Exception& failure) {
-        EXPECT_EQ(failure.get_message(), u"Cannot open file \"" + missing + u"\".");
-        EXPECT_EQ(dynamic_cast<const OperationFailedException*>(&failure), nullptr);
-    }
-    EXPECT_THROW(FileOutputStream output(missing), Exception);
-    // A path that is not valid UTF-16 names no file.
-    EXPECT_THROW(FileInputStream(WString(1, char16_t(0xD800))), Exception);
-}
-
 TEST(FileStreams, WriteThenReadBackWithPeekAndSkip) {
     TemporaryDirectory folder;
     const WString path = folder.wide("data.bin");
@@ -70,19 +55,6 @@ TEST(FileStreams, OutputTruncatesAndReopeningClosesTheOldFile) {
     output.close();
     EXPECT_EQ(folder.read("a"), "new");
     EXPECT_EQ(folder.read("b"), "b");
-}
-
-TEST(FileStreams, ClosedStreamsTransferNothing) {
-    FileInputStream input;
-    char buffer[4];
-    EXPECT_EQ(input.try_read(4, buffer), 0u);
-    EXPECT_EQ(input.try_peek(4, buffer), 0u);
-    EXPECT_EQ(input.try_skip(4), 0u);
-    EXPECT_FALSE(input.has_data());
-    FileOutputStream output;
-    EXPECT_EQ(output.try_write(4, "abcd"), 0u);
-    EXPECT_THROW(output.write_all(4, "abcd"), OperationFailedException);
-    EXPECT_NO_THROW(output.flush());
 }
 
 TEST(FileStreams, WritingToAFullDeviceIsReported) {

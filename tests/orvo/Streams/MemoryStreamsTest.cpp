@@ -20,23 +20,6 @@ std::vector<unsigned char> bytes_of(const ExpandingOutputStream& a_stream) {
 
 } // namespace
 
-TEST(InputStream, ZeroLengthReadWithNullBufferSucceedsButNonZeroAsserts) {
-    const char data[] = "abc";
-    MemoryInputStream input(data, 3);
-    EXPECT_NO_THROW(input.read(0, nullptr));
-    EXPECT_EQ(input.try_read(0, nullptr), 0u);
-    EXPECT_EQ(input.try_peek(0, nullptr), 0u);
-    try {
-        input.read(1, nullptr);
-        FAIL() << "no exception";
-    } catch (const Exception& failure) {
-        EXPECT_EQ(failure.get_message(), u"a_buffer || !a_bytes");
-    }
-    EXPECT_THROW(input.try_peek(2, nullptr), Exception);
-    EXPECT_EQ(input.get_consumed_bytes(), 0u);
-    EXPECT_EQ(input.get_remaining(), 3u);
-}
-
 TEST(InputStream, ReadPastTheEndGivesWhatIsThereAndCountsIt) {
     const char data[] = "abcdef";
     MemoryInputStream input(data, 6);

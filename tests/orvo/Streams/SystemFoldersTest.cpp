@@ -2,6 +2,7 @@
 #include "orvo/Core/OperationFailedException.h"
 #include "orvo/Streams/FilePath.h"
 #include "tests/orvo/Streams/TemporaryDirectory.h"
+#include "tests/support/ScopedEnvironment.h"
 
 #include <gtest/gtest.h>
 
@@ -15,28 +16,7 @@ using namespace Orvo;
 
 namespace {
 
-// Sets or unsets one environment variable for the life of the object.
-class ScopedEnvironment {
-public:
-    ScopedEnvironment(const char* a_name, const char* a_value) : m_name(a_name) {
-        if (const char* old = std::getenv(a_name))
-            m_old = old;
-        if (a_value)
-            setenv(a_name, a_value, 1);
-        else
-            unsetenv(a_name);
-    }
-    ~ScopedEnvironment() {
-        if (m_old)
-            setenv(m_name, m_old->c_str(), 1);
-        else
-            unsetenv(m_name);
-    }
-
-private:
-    const char* m_name;
-    std::optional<std::string> m_old;
-};
+using TestSupport::ScopedEnvironment;
 
 bool is_directory(const std::string& a_path) {
     struct stat status;
@@ -94,38 +74,6 @@ TEST(SystemFolders, UserFolderFromDataHomeOrHome) {
     EXPECT_THROW(user(nullptr, ""), OperationFailedException);
 }
 
-TEST(SystemFolders, OtherTypesAreInvalid) {
-    try {
-        get_system_directory(SystemDirectoryType(2), u"");
-        FAIL() << "no exception";
-    } catch (const Exception& failure) {
-        EXPECT_EQ(failure.get_message(), u"Invalid system directory type.");
-        EXPECT_EQ(dynamic_cast<const OperationFailedException*>(&failure), nullptr);
-    }
-    EXPECT_THROW(get_system_directory(SystemDirectoryType(-1), u""), Exception);
-}
-
-TEST(SystemFolders, EnsureDirectoryCreatesOneLevel) {
-    TemporaryDirectory root;
-    const std::string one = root.path("one");
-    ensure_directory(wide(one));
-    EXPECT_TRUE(is_directory(one));
-    EXPECT_NO_THROW(ensure_directory(wide(one)));
-    try {
-        ensure_directory(wide(root.path("missing/child")));
-        FAIL() << "no exception";
-    } catch (const OperationFailedException& failure) {
-        EXPECT_EQ(failure.get_message(), u"No such file or directory");
-    }
-    std::ofstream(root.path("file")) << "x";
-    try {
-        ensure_directory(wide(root.path("file")));
-        FAIL() << "no exception";
-    } catch (const OperationFailedException& failure) {
-        EXPECT_EQ(failure.get_message(), u"File exists");
-    }
-}
-
 TEST(SystemFolders, EnsureDirectoryWithParentsCreatesTheWholeChain) {
     TemporaryDirectory root;
     const std::string deep = root.path("Tolvan Plugins//Tolvan Chorus/Presets/");
@@ -161,29 +109,4 @@ TEST(FilePath, ParsesBothSeparatorsAndWritesSlashes) {
     built.append(u"Data");
     built.append(u"x");
     EXPECT_EQ(built.to_string(), u"D:/Data/x");
-}
-
-TEST(FilePath, RemovesOnlyAnExtensionOfTheLastComponent) {
-    WString extension;
-    WString text = u"dir.d/name.tar.preset";
-    EXPECT_TRUE(FilePath::remove_extension(text, extension));
-    EXPECT_EQ(text, u"dir.d/name.tar");
-    EXPECT_EQ(extension, u"preset");
-
-    text = u"dir.d\\name";
-    extension = u"kept";
-    EXPECT_FALSE(FilePath::remove_extension(text, extension));
-    EXPECT_EQ(text, u"dir.d\\name");
-    EXPECT_EQ(extension, u"kept");
-
-    text = u"name.";
-    EXPECT_TRUE(FilePath::remove_extension(text, extension));
-    EXPECT_EQ(text, u"name");
-    EXPECT_EQ(extension, u"");
-
-    FilePath path(u"/a.b/c.preset");
-    EXPECT_TRUE(path.remove_extension(extension));
-    EXPECT_EQ(extension, u"preset");
-    EXPECT_EQ(path.to_string(), u"/a.b/c");
-    EXPECT_FALSE(FilePath(u"/a.b/c").remove_extension(extension));
 }
