@@ -49,6 +49,7 @@ Application::~Application() = default;
 void Application::p_initialize() {}
 
 void Application::p_finalize() {
+    m_style_sheet.reset();
     m_part.reset();
     for (QuitApplicationLoop* quit_loop : m_quit_loops)
         delete quit_loop;
