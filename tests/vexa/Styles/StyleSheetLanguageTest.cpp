@@ -153,7 +153,7 @@ const ErrorCase error_cases[] = {
     {"SwitchesBeforeProperties",
      u"class Widget; subclass default; case a; color: #000000; +pushed; end case;\n"
      u"end subclass; end class;",
-     {"1:57: syntax error, unexpected '+', expecting T_END or T_ID or T_FONT or T_PEN"}},
+     {"1:57: syntax error, unexpected '+', expecting T_END or T_FONT or T_ID or T_PEN"}},
     {"StrayCharacter", u"a = 1 !", {"1:7: syntax error, unexpected invalid token, expecting ';'"}},
     {"ShortColourIsALexerFailure", u"c = #123;", {"1:5: Error", "1:5: syntax error, unexpected $end"}},
     {"IntegerOutOfRange", u"a = 2147483648;\nb = -2147483648;",
