@@ -27,11 +27,13 @@ StyleRegistry& StyleRegistry::get() {
     return *s_instance;
 }
 
+// Adding a catalogue again is harmless, also after the registry exists (every plug-in instance
+// adds its own at start-up).
 void StyleRegistry::add_catalogue(Catalogue a_catalogue) {
-    ORVO_ASSERT(!s_instance);
     for (Catalogue known : p_catalogues())
         if (known == a_catalogue)
             return;
+    ORVO_ASSERT(!s_instance);
     p_catalogues().push_back(a_catalogue);
 }
 

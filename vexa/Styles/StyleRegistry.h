@@ -32,7 +32,7 @@ public:
     // every catalogue added before. Fails "Invalid base class name.", "This class already has a
     // style manager." or "Something wrong." when the catalogues do not fit together.
     static StyleRegistry& get();
-    // Fails `!s_instance` once the process's registry exists.
+    // Fails `!s_instance` for a new catalogue once the process's registry exists.
     static void add_catalogue(Catalogue a_catalogue);
 
     // The new class's identifier. Fails `!m_initialized` and `!m_class_ids.has_key(a_name)`.

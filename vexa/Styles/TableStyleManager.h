@@ -36,6 +36,9 @@ public:
         : m_class(a_class), m_properties(a_properties), m_switches(a_switches),
           m_behaviour(a_behaviour) {}
 
+    // For the widget class, once, before any sheet is applied.
+    void set_behaviour(const Behaviour& a_behaviour) noexcept { m_behaviour = a_behaviour; }
+
     void copy_from_parent(Widget& a_widget, int a_index, Widget& a_parent) override;
     bool get_switch_state(const Widget& a_widget, int a_index) const override;
     StyleClassId get_widget_class() const override { return m_class; }

@@ -2,8 +2,6 @@
 
 #include "vexa/Styles/StyleCatalogue.h"
 #include "vexa/Styles/StyleRegistry.h"
-#include "vexa/Styles/StyleValue.h"
-#include "vexa/Widget/Widget.h"
 
 namespace Vexa {
 
@@ -114,38 +112,6 @@ constexpr StylePropertySpec widget_properties[] = {
 };
 constexpr const char16_t* widget_switches[] = {u"enabled"};
 
-enum WidgetProperty { WidgetProperty_BACKGROUND = 0, WidgetProperty_BORDER = 1, WidgetProperty_FRAME = 9 };
-
-// The frame is what the widget core stores today; its other properties keep their defaults.
-void apply_widget(Widget& a_widget, int a_index, const StyleValue& a_value) {
-    Frame frame = a_widget.get_frame();
-    switch (a_index) {
-    case WidgetProperty_BACKGROUND:
-        frame.background = a_value.to_brush();
-        break;
-    case WidgetProperty_BORDER:
-        frame.border = a_value.to_border();
-        break;
-    case WidgetProperty_FRAME:
-        frame = a_value.to_frame();
-        break;
-    default:
-        return;
-    }
-    a_widget.set_frame(frame);
-}
-
-// Only "background" takes the parent's value.
-void copy_widget_from_parent(Widget& a_widget, int a_index, Widget& a_parent) {
-    if (a_index != WidgetProperty_BACKGROUND)
-        return;
-    Frame frame = a_widget.get_frame();
-    frame.background = a_parent.get_frame().background;
-    a_widget.set_frame(frame);
-}
-
-bool widget_switch_state(const Widget& a_widget, int) { return a_widget.is_enabled(); }
-
 constexpr const char16_t* title_bar_switches[] = {u"active"};
 
 constexpr StylePropertySpec pushed_offset_properties[] = {
@@ -208,10 +174,11 @@ constexpr StylePropertySpec border_layout_properties[] = {
 
 } // namespace
 
+// The managers declare what the sheet may say; the widget classes give them their behaviour
+// (TableStyleManager::set_behaviour) as they come to store each property.
 void add_toolkit_styles(StyleRegistry& a_registry) {
     add_style_classes(a_registry, classes);
-    add_table_manager(a_registry, u"Widget", widget_properties, widget_switches,
-                      {apply_widget, copy_widget_from_parent, widget_switch_state});
+    add_table_manager(a_registry, u"Widget", widget_properties, widget_switches);
     add_table_manager(a_registry, u"NormalWindowTitleBar", {}, title_bar_switches);
     add_table_manager(a_registry, u"CommandButton", pushed_offset_properties,
                       command_button_switches);

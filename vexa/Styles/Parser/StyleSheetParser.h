@@ -56,6 +56,10 @@ public:
     // Parses the whole text into the sheet; the number of errors.
     int parse(std::u16string_view a_text);
     int get_error_count() const noexcept { return m_error_count; }
+    // The text's predefined objects (null for those whose definition had an error).
+    const Orvo::Map<Orvo::WString, Vexa::StyleValueRef>& get_objects() const noexcept {
+        return m_objects;
+    }
 
     // For the generated parser.
     LexerToken next_token();
