@@ -80,6 +80,8 @@ const ResolutionCase resolution_cases[] = {
     {"PredefinedObjectsAndLists",
      u"ink = rgb(1, 2, 3); gap = 4px; class Widget; color: @ink; size: [@gap 2[0]pt]; end class;",
      u"Widget", u"", {}, {{"Widget.color", "#FF010203"}, {"Widget.size", "[4px[1] 2pt[0]]"}}},
+    {"ListsKeepTheirOrder", u"class Widget; size: [1px 2px 3px [4px [] 5px]]; end class;",
+     u"Widget", u"", {}, {{"Widget.size", "[1px[1] 2px[1] 3px[1] [4px[1] [] 5px[1]]]"}}},
     {"EmptyClassBlock", u"class Widget;\nend class;", u"Widget", u"", {}, {}},
 };
 

@@ -156,6 +156,9 @@ const ErrorCase error_cases[] = {
      {"1:57: syntax error, unexpected '+', expecting T_END or T_FONT or T_ID or T_PEN"}},
     {"StrayCharacter", u"a = 1 !", {"1:7: syntax error, unexpected invalid token, expecting ';'"}},
     {"ShortColourIsALexerFailure", u"c = #123;", {"1:5: Error", "1:5: syntax error, unexpected $end"}},
+    {"ListsNestedTooDeeply",
+     u"a = [[[[[[[[[[[[[[[[[1]]]]]]]]]]]]]]]]];\nb = 1;",
+     {"1:21: Lists nested too deeply.", "1:21: syntax error, unexpected $end"}},
     {"IntegerOutOfRange", u"a = 2147483648;\nb = -2147483648;",
      {"1:5: Number out of range."}},
 };

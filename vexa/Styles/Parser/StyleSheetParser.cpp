@@ -59,6 +59,7 @@ Vexa::StyleValueType type_of(const std::vector<Vexa::StyleValueRef>& a_values, s
 // Font sizes and pen widths outside these bounds are typing errors, not looks.
 constexpr int max_font_size = 1024;
 constexpr int max_pen_width = 256;
+constexpr int max_list_depth = 16;
 
 } // namespace
 
@@ -82,13 +83,25 @@ int StyleSheetParser::parse(std::u16string_view a_text) {
     return m_error_count;
 }
 
+// Lists inside lists are bounded: values are released recursively, and a text of nothing but
+// '[' would otherwise nest as deep as it is long. Deeper nesting ends the text like a lexer
+// failure.
 LexerToken StyleSheetParser::next_token() {
+    if (m_list_depth > max_list_depth) {
+        LexerToken end;
+        end.begin = end.end = m_last_position;
+        return end;
+    }
     LexerToken token = m_lexer->next_token();
     m_last_position = token.begin;
     if (token.kind == Token_FAILURE)
         report(token.begin, Orvo::WString(u"Error"));
     else if (token.out_of_range)
         report(token.begin, Orvo::WString(u"Number out of range."));
+    else if (token.kind == '[' && ++m_list_depth > max_list_depth)
+        report(token.begin, Orvo::WString(u"Lists nested too deeply."));
+    else if (token.kind == ']' && m_list_depth > 0)
+        --m_list_depth;
     return token;
 }
 

@@ -98,6 +98,7 @@ private:
     // Null values stand for objects whose definition had an error: using them says nothing more.
     Orvo::Map<Orvo::WString, Vexa::StyleValueRef> m_objects;
     int m_error_count = 0;
+    int m_list_depth = 0;
     ErrorSink m_sink;
     ErrorSink m_notice_sink;
     // False inside the block of a class that is not registered: its contents go nowhere.
