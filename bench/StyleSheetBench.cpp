@@ -15,7 +15,7 @@
 namespace {
 
 const Vexa::StyleRegistry& registry() {
-    static const Vexa::StyleRegistry& instance = [] () -> const Vexa::StyleRegistry& {
+    static const Vexa::StyleRegistry& instance = []() -> const Vexa::StyleRegistry& {
         tolvanchorus::add_editor_style_catalogues();
         return Vexa::StyleRegistry::get();
     }();

@@ -14,7 +14,7 @@
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* a_data, std::size_t a_size) {
-    static const Vexa::StyleRegistry& registry = [] () -> const Vexa::StyleRegistry& {
+    static const Vexa::StyleRegistry& registry = []() -> const Vexa::StyleRegistry& {
         tolvanchorus::add_editor_style_catalogues();
         return Vexa::StyleRegistry::get();
     }();
@@ -28,8 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* a_data, std::size_t a_
     const Vexa::ParsedStyleSheet parsed = Vexa::parse_style_sheet(
         text, registry, [&reported](const CssParser::StyleSheetError&) { ++reported; });
     if (!parsed.sheet || reported != parsed.error_count) {
-        std::fprintf(stderr, "StyleSheetFuzz: %d errors counted, %d reported\n",
-                     parsed.error_count, reported);
+        std::fprintf(stderr, "StyleSheetFuzz: %d errors counted, %d reported\n", parsed.error_count,
+                     reported);
         std::abort();
     }
     return 0;

@@ -42,8 +42,7 @@ TEST_F(ShippedStyleSheet, ParsesWithoutErrorsAndUsesOnlyRegisteredNames) {
     parser.set_notice_sink(collect);
     EXPECT_EQ(parser.parse(text), 0);
     EXPECT_EQ(g_messages, std::vector<std::string>());
-    EXPECT_NE(sheet.find_description(Vexa::StyleRegistry::get().find_class(u"Panel")->id),
-              nullptr);
+    EXPECT_NE(sheet.find_description(Vexa::StyleRegistry::get().find_class(u"Panel")->id), nullptr);
 }
 
 double luminance(Vexa::GdiPlus_Color a_color) {

@@ -1,7 +1,7 @@
 // stylecheck: what a user editing the installed sheet sees.
 
-#include "../support/TemporaryFolder.h"
 #include "tools/stylecheck/StyleCheck.h"
+#include "../support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -24,8 +24,9 @@ const CheckCase check_cases[] = {
     {"UnknownNamesAreWarnings",
      "class Widget;\n  text_colour: #102030;\n  subclass default; case a; +pressed; end case;\n"
      "  end subclass;\nend class;\n",
-     0, "F:2:3: warning: Unknown property \"text_colour\"\nF:3:30: warning: Unknown switch "
-        "\"pressed\"\n"},
+     0,
+     "F:2:3: warning: Unknown property \"text_colour\"\nF:3:30: warning: Unknown switch "
+     "\"pressed\"\n"},
     {"MissingFile", nullptr, 1, ""},
 };
 

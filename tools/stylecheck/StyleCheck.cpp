@@ -16,8 +16,8 @@ constexpr const char* usage = "usage: stylecheck FILE\n"
                               "Checks a style sheet (such as the installed stylesheet.dat) and "
                               "prints its errors with line and column.\n";
 
-void print(std::ostream& a_out, const std::string& a_file, const CssParser::StyleSheetError& a_error,
-           const char* a_kind) {
+void print(std::ostream& a_out, const std::string& a_file,
+           const CssParser::StyleSheetError& a_error, const char* a_kind) {
     a_out << a_file << ':' << a_error.position.line << ':' << a_error.position.column << ": "
           << a_kind << Orvo::utf16_to_utf8_lossy(a_error.message.view()) << '\n';
 }

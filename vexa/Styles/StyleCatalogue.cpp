@@ -17,8 +17,8 @@ TableStyleManager& add_table_manager(StyleRegistry& a_registry, const char16_t* 
                                      TableStyleManager::Behaviour a_behaviour) {
     const StyleClass* style_class = a_registry.find_class(Orvo::WString(a_class_name));
     ORVO_ASSERT(style_class);
-    auto manager = std::make_unique<TableStyleManager>(style_class->id, a_properties, a_switches,
-                                                       a_behaviour);
+    auto manager =
+        std::make_unique<TableStyleManager>(style_class->id, a_properties, a_switches, a_behaviour);
     return static_cast<TableStyleManager&>(a_registry.add_manager(std::move(manager)));
 }
 

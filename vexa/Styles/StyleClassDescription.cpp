@@ -4,7 +4,9 @@
 
 namespace Vexa {
 
-StyleClassDescription::StyleClassDescription() { add_subclass(Orvo::WString(u"default")); }
+StyleClassDescription::StyleClassDescription() {
+    add_subclass(Orvo::WString(u"default"));
+}
 
 StyleSubclassDescription& StyleClassDescription::add_subclass(const Orvo::WString& a_name) {
     ORVO_ASSERT(!m_subclasses.has_key(a_name));

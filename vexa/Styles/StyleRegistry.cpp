@@ -113,8 +113,7 @@ void StyleRegistry::add_enumerated_property(StyleManager* a_manager, const Orvo:
         StylePropertyRegistration{a_manager, a_index, std::move(a_values)});
 }
 
-void StyleRegistry::add_switch(StyleManager* a_manager, const Orvo::WString& a_name,
-                               int a_index) {
+void StyleRegistry::add_switch(StyleManager* a_manager, const Orvo::WString& a_name, int a_index) {
     ORVO_ASSERT(a_manager);
     ORVO_ASSERT(!m_switch_descriptions.has_key(a_name));
     m_switch_descriptions.emplace(a_name, StyleSwitchDescription{a_manager, a_index});

@@ -45,8 +45,8 @@ public:
     // For managers' declare operations.
     void add_property(StyleManager* a_manager, const Orvo::WString& a_name, StyleValueType a_type,
                       int a_index);
-    void add_enumerated_property(StyleManager* a_manager, const Orvo::WString& a_name,
-                                 int a_index, Orvo::Map<Orvo::WString, StyleValueRef> a_values);
+    void add_enumerated_property(StyleManager* a_manager, const Orvo::WString& a_name, int a_index,
+                                 Orvo::Map<Orvo::WString, StyleValueRef> a_values);
     void add_switch(StyleManager* a_manager, const Orvo::WString& a_name, int a_index);
 
     // Null when not registered.

@@ -16,8 +16,7 @@ bool TableStyleManager::get_switch_state(const Widget& a_widget, int a_index) co
 
 void TableStyleManager::declare(StyleRegistry& a_registry) {
     for (const StylePropertySpec& property : m_properties)
-        a_registry.add_property(this, Orvo::WString(property.name), property.type,
-                                property.index);
+        a_registry.add_property(this, Orvo::WString(property.name), property.type, property.index);
     for (std::size_t i = 0; i < m_switches.size(); ++i)
         a_registry.add_switch(this, Orvo::WString(m_switches[i]), int(i));
 }

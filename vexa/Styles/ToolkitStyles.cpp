@@ -136,9 +136,9 @@ constexpr StylePropertySpec crossmark_properties[] = {
 constexpr const char16_t* check_box_switches[] = {u"checked"};
 
 constexpr StylePropertySpec combo_box_properties[] = {
-    {u"arrow_box_width", DIMENSION, 0}, {u"arrow_breadth", DIMENSION, 1},
-    {u"arrow_brush", BRUSH, 2},         {u"arrow_length", DIMENSION, 3},
-    {u"arrow_offset", DIMENSION, 4},    {u"arrow_pen", PEN, 5},
+    {u"arrow_box_width", DIMENSION, 0},  {u"arrow_breadth", DIMENSION, 1},
+    {u"arrow_brush", BRUSH, 2},          {u"arrow_length", DIMENSION, 3},
+    {u"arrow_offset", DIMENSION, 4},     {u"arrow_pen", PEN, 5},
     {u"text_arrow_space", DIMENSION, 6},
 };
 
@@ -159,16 +159,23 @@ constexpr StylePropertySpec scroll_bar_properties[] = {
 constexpr const char16_t* tab_bar_switches[] = {u"shown"};
 
 constexpr StylePropertySpec grid_layout_properties[] = {
-    {u"equal_column_widths", BOOLEAN, 0}, {u"equal_row_heights", BOOLEAN, 1},
-    {u"horizontal_spacing", DIMENSION, 2}, {u"spacing", DIMENSION, 3},
-    {u"spacing", LIST, 4},                 {u"vertical_spacing", DIMENSION, 5},
+    {u"equal_column_widths", BOOLEAN, 0},
+    {u"equal_row_heights", BOOLEAN, 1},
+    {u"horizontal_spacing", DIMENSION, 2},
+    {u"spacing", DIMENSION, 3},
+    {u"spacing", LIST, 4},
+    {u"vertical_spacing", DIMENSION, 5},
 };
 
 constexpr StylePropertySpec border_layout_properties[] = {
-    {u"horizontal_spaces", DIMENSION, 0}, {u"horizontal_spaces", LIST, 1},
-    {u"space_bottom", DIMENSION, 2},      {u"space_left", DIMENSION, 3},
-    {u"space_right", DIMENSION, 4},       {u"space_top", DIMENSION, 5},
-    {u"spaces", DIMENSION, 6},            {u"spaces", LIST, 7},
+    {u"horizontal_spaces", DIMENSION, 0},
+    {u"horizontal_spaces", LIST, 1},
+    {u"space_bottom", DIMENSION, 2},
+    {u"space_left", DIMENSION, 3},
+    {u"space_right", DIMENSION, 4},
+    {u"space_top", DIMENSION, 5},
+    {u"spaces", DIMENSION, 6},
+    {u"spaces", LIST, 7},
     {u"vertical_spaces", DIMENSION, 8},
 };
 

@@ -1,7 +1,7 @@
 // Registration failures and the checked accessors of values.
 
-#include "orvo/Core/Exception.h"
 #include "vexa/Styles/StyleRegistry.h"
+#include "orvo/Core/Exception.h"
 #include "vexa/Styles/StyleValue_Typed.h"
 
 #include <gtest/gtest.h>
@@ -113,7 +113,8 @@ TEST(StyleRegistry, TheProcessRegistryHoldsTheToolkitClasses) {
     const StyleRegistry& registry = StyleRegistry::get();
     const StyleClass* scroll_button = registry.find_class(u"ScrollBarButton");
     ASSERT_NE(scroll_button, nullptr);
-    EXPECT_TRUE(registry.derives_from(scroll_button->id, registry.find_class(u"CommandButton")->id));
+    EXPECT_TRUE(
+        registry.derives_from(scroll_button->id, registry.find_class(u"CommandButton")->id));
     // "arrow_pen" is taken by arrow buttons and combo boxes alike.
     EXPECT_EQ(registry.find_property(u"arrow_pen")->registrations.get(StyleValueType_PEN).size(),
               2u);
@@ -143,11 +144,11 @@ TEST_P(StyleDimensionRescale, FollowsTheScaleByItsExponent) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Dimensions, StyleDimensionRescale,
-                         testing::Values(RescaleCase{10, 1.0, 1.5, 15}, // linear
-                                         RescaleCase{10, 0.0, 2.0, 10}, // never scaled
-                                         RescaleCase{9, 0.5, 4.0, 18},  // square root
-                                         RescaleCase{5, 1.0, 0.5, 3},   // 2.5 rounds up
-                                         RescaleCase{-5, 1.0, 0.5, -3}, // -2.5 rounds away
+                         testing::Values(RescaleCase{10, 1.0, 1.5, 15},  // linear
+                                         RescaleCase{10, 0.0, 2.0, 10},  // never scaled
+                                         RescaleCase{9, 0.5, 4.0, 18},   // square root
+                                         RescaleCase{5, 1.0, 0.5, 3},    // 2.5 rounds up
+                                         RescaleCase{-5, 1.0, 0.5, -3},  // -2.5 rounds away
                                          RescaleCase{4, -1.0, 2.0, 4})); // no negative scaling
 
 TEST(StyleValue, ListRescalesItsDimensionsOnly) {

@@ -87,15 +87,13 @@ INSTANTIATE_TEST_SUITE_P(
         TokenCase{u"\"a\\\"b\\\\c\"", Token_T_STRING, "\"a\"b\\c\""},
         TokenCase{u"\"\\t\\n\\r\"", Token_T_STRING, "\"\t\n\r\""},
         TokenCase{u"\"\\u00e9\\u20AC\"", Token_T_STRING, "\"\xC3\xA9\xE2\x82\xAC\""},
-        TokenCase{u"\"\u00e9 // not a comment\"", Token_T_STRING,
-                  "\"\xC3\xA9 // not a comment\""},
+        TokenCase{u"\"\u00e9 // not a comment\"", Token_T_STRING, "\"\xC3\xA9 // not a comment\""},
         // anything else goes on as the character itself
         TokenCase{u":", ':', ""}, TokenCase{u"!", '!', ""}, TokenCase{u"/", '/', ""},
         TokenCase{u"\u4e2d", Token_UNDEFINED, ""}));
 
 TEST(StyleSheetLexer, SkipsCommentsAndCountsLinesAndColumns) {
-    const std::vector<LexerToken> tokens =
-        scan(u"// line\n  /* a\n b */ end\t;\n\"x\\\"\" @");
+    const std::vector<LexerToken> tokens = scan(u"// line\n  /* a\n b */ end\t;\n\"x\\\"\" @");
     ASSERT_EQ(tokens.size(), 5u);
     EXPECT_EQ(tokens[0].kind, Token_T_END);
     EXPECT_EQ(tokens[0].begin, (SourcePosition{3, 7}));
@@ -126,26 +124,35 @@ struct ErrorCase {
 
 const ErrorCase error_cases[] = {
     {"EmptyText", u"", {"1:1: syntax error, unexpected $end, expecting T_CLASS or T_ID"}},
-    {"UndefinedObject", u"class Widget;\n  color: @ink;\nend class;",
+    {"UndefinedObject",
+     u"class Widget;\n  color: @ink;\nend class;",
      {"2:10: Undefined object: \"ink\""}},
     {"ObjectDefinedTwice", u"a = 1;\na = 2;", {"2:1: Object \"a\" already defined"}},
     {"PenNeedsAColour", u"p = pen(5);", {"1:5: Invalid arguments for function \"pen\"."}},
-    {"PenWidthNotNegative", u"p = pen(#000000, -1);",
+    {"PenWidthNotNegative",
+     u"p = pen(#000000, -1);",
      {"1:5: Invalid arguments for function \"pen\"."}},
-    {"BrushNeedsAColour", u"b = solid_brush(\"red\");",
+    {"BrushNeedsAColour",
+     u"b = solid_brush(\"red\");",
      {"1:5: Invalid arguments for function \"solid_brush\"."}},
-    {"FontNeedsPixelsOrPoints", u"f = font(\"Sans\", 12);\ng = font(\"Sans\", 12em);",
+    {"FontNeedsPixelsOrPoints",
+     u"f = font(\"Sans\", 12);\ng = font(\"Sans\", 12em);",
      {"1:5: Invalid arguments for function \"font\".",
       "2:5: Invalid arguments for function \"font\"."}},
-    {"RgbComponentsInRange", u"c = rgb(1, 256, 3);",
+    {"RgbComponentsInRange",
+     u"c = rgb(1, 256, 3);",
      {"1:5: Invalid arguments for function \"rgb\"."}},
-    {"ErrorsDoNotCascade", u"a = pen(1);\nb = frame(single_border(#000000, #ffffff), @a);\n",
+    {"ErrorsDoNotCascade",
+     u"a = pen(1);\nb = frame(single_border(#000000, #ffffff), @a);\n",
      {"1:5: Invalid arguments for function \"pen\"."}},
-    {"ParseGoesOnAfterSemanticErrors", u"a = @x;\nb = @y;",
+    {"ParseGoesOnAfterSemanticErrors",
+     u"a = @x;\nb = @y;",
      {"1:5: Undefined object: \"x\"", "2:5: Undefined object: \"y\""}},
-    {"UnknownClass", u"class Gadget inherit Nothing; color: #000000; end class;",
+    {"UnknownClass",
+     u"class Gadget inherit Nothing; color: #000000; end class;",
      {"1:7: Undefined class: \"Gadget\"", "1:22: Undefined class: \"Nothing\""}},
-    {"FrameIsNoPropertyName", u"class Widget;\n  frame: no_border();\nend class;",
+    {"FrameIsNoPropertyName",
+     u"class Widget;\n  frame: no_border();\nend class;",
      {"2:3: syntax error, unexpected T_FRAME"}},
     {"SubclassesAfterProperties",
      u"class Widget; subclass a; end subclass; color: #000000; end class;",
@@ -155,12 +162,13 @@ const ErrorCase error_cases[] = {
      u"end subclass; end class;",
      {"1:57: syntax error, unexpected '+', expecting T_END or T_FONT or T_ID or T_PEN"}},
     {"StrayCharacter", u"a = 1 !", {"1:7: syntax error, unexpected invalid token, expecting ';'"}},
-    {"ShortColourIsALexerFailure", u"c = #123;", {"1:5: Error", "1:5: syntax error, unexpected $end"}},
+    {"ShortColourIsALexerFailure",
+     u"c = #123;",
+     {"1:5: Error", "1:5: syntax error, unexpected $end"}},
     {"ListsNestedTooDeeply",
      u"a = [[[[[[[[[[[[[[[[[1]]]]]]]]]]]]]]]]];\nb = 1;",
      {"1:21: Lists nested too deeply.", "1:21: syntax error, unexpected $end"}},
-    {"IntegerOutOfRange", u"a = 2147483648;\nb = -2147483648;",
-     {"1:5: Number out of range."}},
+    {"IntegerOutOfRange", u"a = 2147483648;\nb = -2147483648;", {"1:5: Number out of range."}},
 };
 
 class StyleSheetErrors : public testing::TestWithParam<ErrorCase> {};
@@ -177,20 +185,20 @@ INSTANTIATE_TEST_SUITE_P(Sheets, StyleSheetErrors, testing::ValuesIn(error_cases
 
 TEST(StyleSheetParser, KeepsTheTokenNumbersAndTheSymbolOrder) {
     using token = yy::parser::token;
-    const int numbers[] = {token::T_BOOLEAN,       token::T_CASE,          token::T_CLASS,
-                           token::T_COLOR,         token::T_DIMENSION,     token::T_DOUBLE_BORDER,
-                           token::T_END,           token::T_FONT,          token::T_FRAME,
-                           token::T_ID,            token::T_INHERIT,       token::T_INTEGER,
-                           token::T_NO_BORDER,     token::T_PARENT,        token::T_PEN,
-                           token::T_RGB,           token::T_SINGLE_BORDER, token::T_SOLID_BRUSH,
-                           token::T_STRING,        token::T_SUBCLASS};
+    const int numbers[] = {token::T_BOOLEAN,   token::T_CASE,          token::T_CLASS,
+                           token::T_COLOR,     token::T_DIMENSION,     token::T_DOUBLE_BORDER,
+                           token::T_END,       token::T_FONT,          token::T_FRAME,
+                           token::T_ID,        token::T_INHERIT,       token::T_INTEGER,
+                           token::T_NO_BORDER, token::T_PARENT,        token::T_PEN,
+                           token::T_RGB,       token::T_SINGLE_BORDER, token::T_SOLID_BRUSH,
+                           token::T_STRING,    token::T_SUBCLASS};
     for (int i = 0; i < 20; ++i)
         EXPECT_EQ(numbers[i], 258 + i);
     using kind = yy::parser::symbol_kind;
     EXPECT_EQ(kind::S_entries, kind::S_style_sheet + 1);
     EXPECT_EQ(kind::S_any_id - kind::S_style_sheet, 33);
     EXPECT_EQ(yy::parser::symbol_name(kind::S_more_nonempty_value_list_items),
-                 "more_nonempty_value_list_items");
+              "more_nonempty_value_list_items");
     EXPECT_EQ(yy::parser::symbol_name(kind::S_case_end), "case_end");
     EXPECT_EQ(kind::S_case_end, kind::S_switch + 1);
 }

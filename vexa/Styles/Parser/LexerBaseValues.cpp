@@ -94,8 +94,7 @@ int LexerBase::parse_integer(std::u16string_view a_text, bool& a_out_of_range) {
     return value < INT_MIN ? INT_MIN : value > INT_MAX ? INT_MAX : int(value);
 }
 
-Vexa::StyleDimension LexerBase::parse_dimension(std::u16string_view a_text,
-                                                bool& a_out_of_range) {
+Vexa::StyleDimension LexerBase::parse_dimension(std::u16string_view a_text, bool& a_out_of_range) {
     std::size_t at = 0;
     const long long amount = read_digits(a_text, at);
     a_out_of_range = amount > INT_MAX;

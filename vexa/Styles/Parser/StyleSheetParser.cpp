@@ -163,7 +163,8 @@ StyleSheetParser::p_evaluate(Function a_function,
         return make_style_value<StyleValue_Border>(Border(DoubleBorder(
             args[0]->to_color(), args[1]->to_color(), args[2]->to_color(), args[3]->to_color())));
     case Function_FONT: {
-        if (type_of(args, 0) != StyleValueType_STRING || type_of(args, 1) != StyleValueType_DIMENSION)
+        if (type_of(args, 0) != StyleValueType_STRING ||
+            type_of(args, 1) != StyleValueType_DIMENSION)
             return nullptr;
         const StyleDimension& size = args[1]->to_dimension();
         if ((size.unit != StyleDimensionUnit_PIXEL && size.unit != StyleDimensionUnit_POINT) ||
@@ -230,8 +231,7 @@ Vexa::StyleClassId StyleSheetParser::p_find_class(const yy::location& a_location
                                                   const Orvo::WString& a_name) {
     const Vexa::StyleClass* style_class = m_registry.find_class(a_name);
     if (!style_class) {
-        report(position_of(a_location),
-               Orvo::format_message(u"Undefined class: \"@1\"", {a_name}));
+        report(position_of(a_location), Orvo::format_message(u"Undefined class: \"@1\"", {a_name}));
         return 0;
     }
     return style_class->id;
@@ -279,7 +279,7 @@ void StyleSheetParser::end_case() {
 }
 
 void StyleSheetParser::add_switch(const yy::location& a_location, const Orvo::WString& a_name,
-                                   bool a_value) {
+                                  bool a_value) {
     if (!m_in_known_class)
         return;
     const Vexa::StyleSwitchDescription* description = m_registry.find_switch(a_name);
@@ -301,8 +301,7 @@ void StyleSheetParser::property(const yy::location& a_location, const Orvo::WStr
 
 // `parent` goes to every registration of the name; another value to those of its type, or, for a
 // string, to the enumerated registrations that know it. Anything else is dropped.
-bool StyleSheetParser::p_property(const Orvo::WString& a_name,
-                                  const Vexa::StyleValueRef& a_value) {
+bool StyleSheetParser::p_property(const Orvo::WString& a_name, const Vexa::StyleValueRef& a_value) {
     const Vexa::StylePropertyDescription& description = *m_registry.find_property(a_name);
     const Vexa::StyleValueType type = a_value->get_type();
     bool taken = false;
