@@ -5,7 +5,7 @@
 
 namespace Vexa {
 
-StyleRegistry* StyleRegistry::s_instance = nullptr;
+std::unique_ptr<StyleRegistry> StyleRegistry::s_instance;
 
 StyleRegistry::~StyleRegistry() = default;
 
@@ -16,13 +16,12 @@ std::vector<StyleRegistry::Catalogue>& StyleRegistry::p_catalogues() {
 
 StyleRegistry& StyleRegistry::get() {
     if (!s_instance) {
-        // Deliberately never deleted: managers may be reached from widgets until the process ends.
         auto registry = std::make_unique<StyleRegistry>();
         add_toolkit_styles(*registry);
         for (Catalogue catalogue : p_catalogues())
             catalogue(*registry);
         registry->initialize();
-        s_instance = registry.release();
+        s_instance = std::move(registry);
     }
     return *s_instance;
 }

@@ -72,7 +72,8 @@ private:
     Orvo::Map<Orvo::WString, StylePropertyDescription> m_property_descriptions;
     Orvo::Map<Orvo::WString, StyleSwitchDescription> m_switch_descriptions;
 
-    static StyleRegistry* s_instance;
+    // Lives until the process ends (or the plug-in module is unloaded); sheets refer to it.
+    static std::unique_ptr<StyleRegistry> s_instance;
     static std::vector<Catalogue>& p_catalogues();
 };
 
