@@ -89,6 +89,9 @@ std::string describe(const StyleValue& a_value) {
                       unsigned(a_value.to_pen().get_color().get_argb()),
                       a_value.to_pen().get_width());
         return text;
+    case StyleValueType_FONT:
+        std::snprintf(text, sizeof text, "font(%gpx)", a_value.to_font().get_pixel_size());
+        return text;
     case StyleValueType_BRUSH:
         std::snprintf(text, sizeof text, "brush(#%08X)",
                       unsigned(a_value.to_brush().get_color().get_argb()));

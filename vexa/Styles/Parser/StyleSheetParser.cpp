@@ -170,8 +170,7 @@ StyleSheetParser::p_evaluate(Function a_function,
         if ((size.unit != StyleDimensionUnit_PIXEL && size.unit != StyleDimensionUnit_POINT) ||
             size.amount < 1 || size.amount > max_font_size)
             return nullptr;
-        return make_style_value<StyleValue_Font>(
-            GdiPlus_Font(args[0]->to_string().view(), size.amount, size.unit));
+        return std::make_shared<StyleValue_Font>(args[0]->to_string(), size.amount, size.unit);
     }
     case Function_FRAME:
         if (type_of(args, 0) != StyleValueType_BORDER || type_of(args, 1) != StyleValueType_BRUSH)
