@@ -154,8 +154,12 @@ const ResolutionCase resolution_cases[] = {
      u"",
      {},
      {{"Widget.size", "[1px[1] 2px[1] 3px[1] [4px[1] [] 5px[1]]]"}}},
-    {"FontPropertyDespiteTheKeyword", u"class Button; font: font(\"DejaVu Sans\", 9pt); end class;",
-     u"Button", u"", {}, {{"Button.font", "font(12px)"}}},
+    {"FontPropertyDespiteTheKeyword",
+     u"class Button; font: font(\"DejaVu Sans\", 9pt); end class;",
+     u"Button",
+     u"",
+     {},
+     {{"Button.font", "font(12px)"}}},
     {"EmptyClassBlock", u"class Widget;\nend class;", u"Widget", u"", {}, {}},
 };
 
