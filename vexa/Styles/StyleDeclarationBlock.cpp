@@ -7,7 +7,8 @@ namespace Vexa {
 
 void StyleDeclarationBlock::add_property(StyleManager* a_manager, int a_index,
                                          StyleValueRef a_value) {
-    ORVO_ASSERT(a_manager);
+    StyleManager* const manager = a_manager;
+    ORVO_ASSERT(manager);
     StyleDeclarationBlockEntry entry;
     entry.kind = StyleDeclarationBlockEntryKind_PROPERTY;
     entry.manager = a_manager;

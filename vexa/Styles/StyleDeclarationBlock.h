@@ -28,7 +28,7 @@ struct StyleDeclarationBlockEntry {
 
 class StyleDeclarationBlock {
 public:
-    // Fails `a_manager` for a null manager.
+    // Fails `manager` for a null manager.
     void add_property(StyleManager* a_manager, int a_index, StyleValueRef a_value);
     StyleDeclarationBlock& add_block();
     const std::vector<StyleDeclarationBlockEntry>& get_entries() const noexcept {

@@ -159,7 +159,7 @@ const ResolutionCase resolution_cases[] = {
      u"Button",
      u"",
      {},
-     {{"Button.font", "font(12px)"}}},
+     {{"Button.font", "font(DejaVu Sans,9,2)"}}},
     {"EmptyClassBlock", u"class Widget;\nend class;", u"Widget", u"", {}, {}},
 };
 

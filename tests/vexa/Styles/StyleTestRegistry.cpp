@@ -89,9 +89,14 @@ std::string describe(const StyleValue& a_value) {
                       unsigned(a_value.to_pen().get_color().get_argb()),
                       a_value.to_pen().get_width());
         return text;
-    case StyleValueType_FONT:
-        std::snprintf(text, sizeof text, "font(%gpx)", a_value.to_font().get_pixel_size());
+    case StyleValueType_FONT: {
+        // Described without looking the font up: the font system stays out of these tests.
+        const auto& font = static_cast<const StyleValue_Font&>(a_value);
+        std::snprintf(text, sizeof text, "font(%s,%g,%d)",
+                      Orvo::to_utf8(font.get_family().view()).c_str(), font.get_size(),
+                      font.get_unit());
         return text;
+    }
     case StyleValueType_BRUSH:
         std::snprintf(text, sizeof text, "brush(#%08X)",
                       unsigned(a_value.to_brush().get_color().get_argb()));
