@@ -3,7 +3,16 @@
 #include "chorus/TheEffect.h"
 #include "tonekit/vst/VstEntry.h"
 
+#if TOLVAN_PLUGIN_GUI
+#include "chorus/gui/ChorusStyles.h"
+#endif
+
 extern "C" __attribute__((visibility("default"))) Vst::AEffect*
 VSTPluginMain(Vst::HostCallback a_host) {
+#if TOLVAN_PLUGIN_GUI
+    return Tonekit::create_vst_effect<tolvanchorus::TheEffect>(
+        a_host, &tolvanchorus::load_style_sheet_at_start);
+#else
     return Tonekit::create_vst_effect<tolvanchorus::TheEffect>(a_host);
+#endif
 }

@@ -7,6 +7,7 @@ packages=(
   g++ cmake ninja-build pkg-config clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libx11-dev libcairo2-dev libfontconfig-dev libsndfile1-dev
+  bison re2c
   xvfb xauth xdotool fonts-dejavu-core
 )
 

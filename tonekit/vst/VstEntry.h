@@ -9,8 +9,10 @@
 namespace Tonekit {
 
 // Null when the host answers the version query with 0 or when any step fails; nothing escapes.
+// a_start_up runs right after the device's initialisation (the editor's style sheet).
 template <class DeviceType>
-Vst::AEffect* create_vst_effect(Vst::HostCallback a_host) noexcept {
+Vst::AEffect* create_vst_effect(Vst::HostCallback a_host,
+                                void (*a_start_up)(Device&) = nullptr) noexcept {
     try {
         if (!a_host || a_host(nullptr, Vst::audioMasterVersion, 0, 0, nullptr, 0.0f) == 0)
             return nullptr;
@@ -23,6 +25,8 @@ Vst::AEffect* create_vst_effect(Vst::HostCallback a_host) noexcept {
         acquired = true;
         auto device = std::make_unique<DeviceType>();
         device->initialize();
+        if (a_start_up)
+            a_start_up(*device);
         auto* adapter = new VstHost(a_host, std::move(device));
         return adapter->getAeffect();
     } catch (...) {

@@ -69,6 +69,7 @@ void Application::p_initialize() {
 }
 
 void Application::p_finalize() {
+    m_style_sheet.reset();
     m_part.reset();
     for (QuitApplicationLoop* quit_loop : m_quit_loops)
         delete quit_loop;

@@ -15,6 +15,8 @@
 
 namespace Vexa {
 
+class StyleSheet;
+
 class Application {
 public:
     // What the toolkit attaches: it serves one event (or timer) at a time for the loop.
@@ -52,6 +54,20 @@ public:
     void loop(QuitApplicationLoop* a_quit_loop);
     std::size_t get_quit_loop_count() const noexcept { return m_quit_loops.size(); }
 
+    // The sheet that widgets are styled from; null until one is loaded.
+    const std::shared_ptr<const StyleSheet>& get_style_sheet() const noexcept {
+        return m_style_sheet;
+    }
+    void set_style_sheet(std::shared_ptr<const StyleSheet> a_sheet) {
+        m_style_sheet = std::move(a_sheet);
+    }
+    // [ui-thread] Reads the file (its lines joined with line feeds) or takes the text, parses it
+    // and makes the result the current sheet, also when it had errors; then fails "Couldn't load
+    // stylesheet." if there were any. Defined by the style library (vexa_styles), so that only
+    // code linking it calls them.
+    void load_style_sheet(const Orvo::WString& a_path);
+    void load_style_sheet_text(std::u16string_view a_text);
+
 private:
     Application() = default;
     ~Application();
@@ -64,6 +80,7 @@ private:
     Orvo::WString m_module_file_name;
     std::unique_ptr<Part> m_part;
     std::vector<QuitApplicationLoop*> m_quit_loops;
+    std::shared_ptr<const StyleSheet> m_style_sheet;
 
     static std::mutex s_lock;
     static unsigned s_reference_count;
