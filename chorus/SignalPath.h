@@ -19,14 +19,21 @@
 #include "chorus/Voice.h"
 #include "chorus/kernels/PanningLawKernels.h"
 #include "chorus/kernels/TransformationKernels.h"
+#include "chorus/kernels/VoicePass.h"
 
 #include <array>
 
 namespace tolvanchorus {
 
 namespace detail {
-// What the block loop prepares for each sounding voice; private to SignalPath.cpp.
+// Where the block loop transforms a voice's delay and depth; private to SignalPath.cpp.
 struct VoiceRead;
+// The last gains of one panning law of one voice, with the inputs they came from.
+struct PanningCache {
+    PanningLawFunction law = nullptr;
+    Block pan{};
+    BlockPair gains{};
+};
 } // namespace detail
 
 class SignalPath {
@@ -112,9 +119,16 @@ private:
     void p_process_eight_buffers(const float* a_left_in, const float* a_right_in, float* a_left_out,
                                  float* a_right_out, unsigned int a_frames) noexcept;
     void p_stage(const float* a_left_in, const float* a_right_in, unsigned int a_frames) noexcept;
-    // Transformed delay and depth, input and output gains of one voice.
-    void p_prepare(const Voice& a_voice, detail::VoiceRead& a_read) const noexcept;
-    void p_mix(float* a_left_out, float* a_right_out, unsigned int a_frames) const noexcept;
+    // What the read pass needs of voice a_index: transformed delay and depth (into a_scratch when
+    // a transformation is chosen), input and output gains.
+    void p_prepare(unsigned int a_index, detail::VoiceRead& a_scratch,
+                   kernels::VoiceRead& a_read) noexcept;
+    // Drops the cached gains of a side whose stereo block changed since they were computed.
+    void p_forget_stale_gains() noexcept;
+    kernels::ReadPass p_read_pass(const DelayBank& a_bank, const kernels::VoiceRead* a_reads,
+                                  unsigned int a_count) noexcept;
+    void p_mix(const kernels::PassKernels& a_kernels, float* a_left_out, float* a_right_out,
+               unsigned int a_frames) const noexcept;
     // Both limit pairs, for a longest delay of a_maximum frames.
     void p_set_limits(unsigned int a_maximum) noexcept;
 
@@ -151,6 +165,10 @@ private:
     BlockPair m_wet_sum{};
 
     std::array<Voice, voice_count> m_voices;
+    // Input and output law of voice j at 2j and 2j + 1.
+    std::array<detail::PanningCache, 2 * voice_count> m_panning_caches{};
+    // The input and output stereo blocks the cached gains were computed with.
+    std::array<Block, 2> m_gains_stereo{};
 };
 
 } // namespace tolvanchorus
