@@ -7,14 +7,7 @@
 
 namespace tolvanchorus {
 
-// Where a voice's transformed delay and depth go for one control block.
-struct detail::VoiceRead {
-    Block transformed_delay;
-    Block transformed_depth;
-};
-
 namespace {
-using detail::VoiceRead;
 namespace k = kernels::sse;
 namespace Simd = Orvo::Simd;
 using Simd::Float4;
@@ -48,14 +41,13 @@ bool same_bits(const Block& a_first, const Block& a_second) noexcept {
 // A law's gains are a function of its law, its pan block and the stereo block alone, and voices
 // mostly stand still: the law runs again only when the law or a bit of the pan block changed, or
 // the stereo block did (p_forget_stale_gains clears the law then).
-const float* panning_gains(detail::PanningCache& a_cache, PanningLawFunction a_law,
-                           const Block& a_pan, const Block& a_stereo) noexcept {
+void refresh_gains(detail::PanningCache& a_cache, PanningLawFunction a_law, const Block& a_pan,
+                   const Block& a_stereo) noexcept {
     if (a_law != a_cache.law || !same_bits(a_pan, a_cache.pan)) {
         a_cache.law = a_law;
         a_cache.pan = a_pan;
         a_law(a_pan.data(), a_stereo.data(), a_cache.gains.data());
     }
-    return a_cache.gains.data();
 }
 
 void fill(Block& a_block, float a_value) noexcept {
@@ -156,11 +148,18 @@ void SignalPath::set_processing_function(ProcessingFunction a_function) noexcept
 void SignalPath::set_delay_transformation(TransformationFunction a_function) noexcept {
     m_delay_transformation = a_function;
     m_delay_step = a_function != nullptr ? &transformed : &untransformed;
+    p_choose_transform();
 }
 
 void SignalPath::set_depth_transformation(TransformationFunction a_function) noexcept {
     m_depth_transformation = a_function;
     m_depth_step = a_function != nullptr ? &transformed : &untransformed;
+    p_choose_transform();
+}
+
+void SignalPath::p_choose_transform() noexcept {
+    const bool any = m_delay_transformation != nullptr || m_depth_transformation != nullptr;
+    m_transform_reads = any ? &SignalPath::p_transform_reads : &SignalPath::p_transform_nothing;
 }
 
 Voice& SignalPath::voice(unsigned int a_index) {
@@ -213,23 +212,59 @@ void SignalPath::p_mix(const kernels::PassKernels& a_kernels, float* a_left_out,
     }
 }
 
-void SignalPath::p_prepare(unsigned int a_index, VoiceRead& a_scratch,
-                           kernels::VoiceRead& a_read) noexcept {
-    const Voice& voice = m_voices[a_index];
-    a_read.line = a_index;
-    a_read.delay =
-        m_delay_step(m_delay_transformation, voice.delay_block().data(), m_delay_offset.data(),
-                     m_delay_scale.data(), a_scratch.transformed_delay.data());
-    a_read.depth =
-        m_depth_step(m_depth_transformation, voice.depth_block().data(), m_depth_offset.data(),
-                     m_depth_scale.data(), a_scratch.transformed_depth.data());
-    a_read.modulation = voice.pitch_modulation_block().data();
-    a_read.output_gain = voice.output_gain_block().data();
-    a_read.input_gains = panning_gains(m_panning_caches[2 * a_index], voice.input_panning_law(),
-                                       voice.input_pan_block(), m_input_stereo);
-    a_read.output_gains =
-        panning_gains(m_panning_caches[2 * a_index + 1], voice.output_panning_law(),
-                      voice.output_pan_block(), m_output_stereo);
+void SignalPath::p_rebuild_reads(unsigned int a_sounding) noexcept {
+    m_reads_sounding = a_sounding;
+    m_reads_delay_transformation = m_delay_transformation;
+    m_reads_depth_transformation = m_depth_transformation;
+    m_read_count = 0;
+    for (unsigned int j = 0; j < voice_count; ++j) {
+        if (!((a_sounding >> j) & 1u))
+            continue;
+        const Voice& voice = m_voices[j];
+        kernels::VoiceRead& read = m_reads[m_read_count++];
+        read.line = j;
+        read.delay =
+            m_delay_transformation ? m_transformed[j].delay.data() : voice.delay_block().data();
+        read.depth =
+            m_depth_transformation ? m_transformed[j].depth.data() : voice.depth_block().data();
+        read.modulation = voice.pitch_modulation_block().data();
+        read.output_gain = voice.output_gain_block().data();
+        read.input_gain = voice.input_gain_block().data();
+        read.input_gains = m_panning_caches[2 * j].gains.data();
+        read.output_gains = m_panning_caches[2 * j + 1].gains.data();
+        m_read_sources[m_read_count - 1] = {&voice, &m_panning_caches[2 * j],
+                                            &m_panning_caches[2 * j + 1], &m_transformed[j]};
+    }
+}
+
+void SignalPath::p_update_reads() noexcept {
+    unsigned int sounding = 0;
+    for (unsigned int j = 0; j < voice_count; ++j)
+        sounding |= unsigned(m_voices[j].effective_enabled()) << j;
+    if (sounding != m_reads_sounding || m_delay_transformation != m_reads_delay_transformation ||
+        m_depth_transformation != m_reads_depth_transformation) [[unlikely]]
+        p_rebuild_reads(sounding);
+    (this->*m_transform_reads)();
+    p_forget_stale_gains();
+    for (unsigned int r = 0; r < m_read_count; ++r) {
+        const detail::ReadSource& source = m_read_sources[r];
+        refresh_gains(*source.input, source.voice->input_panning_law(),
+                      source.voice->input_pan_block(), m_input_stereo);
+        refresh_gains(*source.output, source.voice->output_panning_law(),
+                      source.voice->output_pan_block(), m_output_stereo);
+    }
+}
+
+void SignalPath::p_transform_nothing() noexcept {}
+
+void SignalPath::p_transform_reads() noexcept {
+    for (unsigned int r = 0; r < m_read_count; ++r) {
+        const detail::ReadSource& source = m_read_sources[r];
+        m_delay_step(m_delay_transformation, source.voice->delay_block().data(),
+                     m_delay_offset.data(), m_delay_scale.data(), source.transformed->delay.data());
+        m_depth_step(m_depth_transformation, source.voice->depth_block().data(),
+                     m_depth_offset.data(), m_depth_scale.data(), source.transformed->depth.data());
+    }
 }
 
 void SignalPath::p_forget_stale_gains() noexcept {
@@ -243,13 +278,11 @@ void SignalPath::p_forget_stale_gains() noexcept {
     }
 }
 
-kernels::ReadPass SignalPath::p_read_pass(const DelayBank& a_bank,
-                                          const kernels::VoiceRead* a_reads,
-                                          unsigned int a_count) noexcept {
+kernels::ReadPass SignalPath::p_read_pass(const DelayBank& a_bank) noexcept {
     const DelayLimits& limits = this->limits(m_interpolation);
-    return {a_bank.line(0),    a_bank.length(),   a_bank.mask(), a_bank.positions(),
-            limits.minimum[0], limits.maximum[0], a_reads,       a_count,
-            m_wet_sum.data()};
+    return {a_bank.line(0),     a_bank.length(),   a_bank.mask(),
+            a_bank.positions(), limits.minimum[0], limits.maximum[0],
+            m_reads.data(),     m_read_count,      m_wet_sum.data()};
 }
 
 void SignalPath::p_process_two_buffers(const float* a_left_in, const float* a_right_in,
@@ -257,20 +290,11 @@ void SignalPath::p_process_two_buffers(const float* a_left_in, const float* a_ri
                                        unsigned int a_frames) noexcept {
     const kernels::PassKernels& pass = kernels::pass_kernels();
     p_stage(a_left_in, a_right_in, a_frames);
-    p_forget_stale_gains();
     m_two_line_bank.write(0, m_staging.left(), a_frames);
     m_two_line_bank.write(1, m_staging.right(), a_frames);
+    p_update_reads();
 
-    VoiceRead scratch[voice_count];
-    kernels::VoiceRead reads[voice_count];
-    unsigned int count = 0;
-    for (unsigned int j = 0; j < voice_count; ++j)
-        if (m_voices[j].effective_enabled()) {
-            p_prepare(j, scratch[count], reads[count]);
-            ++count;
-        }
-
-    const kernels::ReadPass read_pass = p_read_pass(m_two_line_bank, reads, count);
+    const kernels::ReadPass read_pass = p_read_pass(m_two_line_bank);
     if (m_interpolation == InterpolationAlgorithm_LINEAR)
         pass.shared_linear(read_pass);
     else
@@ -284,32 +308,24 @@ void SignalPath::p_process_eight_buffers(const float* a_left_in, const float* a_
                                          unsigned int a_frames) noexcept {
     const kernels::PassKernels& pass = kernels::pass_kernels();
     p_stage(a_left_in, a_right_in, a_frames);
-    p_forget_stale_gains();
+
+    p_update_reads();
 
     // All sounding voices write their lines before any is read. A voice reads only its own line,
     // so this gives what writing and reading voice by voice would.
-    VoiceRead scratch[voice_count];
-    kernels::VoiceRead reads[voice_count];
-    unsigned int count = 0;
-    for (unsigned int j = 0; j < voice_count; ++j) {
-        const Voice& voice = m_voices[j];
-        if (!voice.effective_enabled())
-            continue;
-        kernels::VoiceRead& read = reads[count];
-        p_prepare(j, scratch[count], read);
-        ++count;
-        // Straight into the line when the block is one run of it.
-        const float* const gain = voice.input_gain_block().data();
-        if (float* const run = m_eight_line_bank.whole_block(j, a_frames)) {
-            pass.voice_input(m_staging.data(), read.input_gains, gain, run);
-        } else {
+    const kernels::ReadPass read_pass = p_read_pass(m_eight_line_bank);
+    // Straight into the lines when the block is one run of them.
+    if (float* const run = m_eight_line_bank.whole_block(0, a_frames)) {
+        pass.voice_inputs(read_pass, m_staging.data(), run);
+    } else {
+        for (unsigned int r = 0; r < m_read_count; ++r) {
+            const kernels::VoiceRead& read = m_reads[r];
             Block input;
-            pass.voice_input(m_staging.data(), read.input_gains, gain, input.data());
-            m_eight_line_bank.write(j, input.data(), a_frames);
+            pass.voice_input(m_staging.data(), read.input_gains, read.input_gain, input.data());
+            m_eight_line_bank.write(read.line, input.data(), a_frames);
         }
     }
 
-    const kernels::ReadPass read_pass = p_read_pass(m_eight_line_bank, reads, count);
     if (m_interpolation == InterpolationAlgorithm_LINEAR)
         pass.own_linear(read_pass);
     else

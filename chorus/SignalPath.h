@@ -26,13 +26,23 @@
 namespace tolvanchorus {
 
 namespace detail {
-// Where the block loop transforms a voice's delay and depth; private to SignalPath.cpp.
-struct VoiceRead;
+// Where the block loop puts a voice's transformed delay and depth.
+struct TransformedBlocks {
+    Block delay{};
+    Block depth{};
+};
 // The last gains of one panning law of one voice, with the inputs they came from.
 struct PanningCache {
     PanningLawFunction law = nullptr;
     Block pan{};
     BlockPair gains{};
+};
+// Where the per-block set-up of one read finds its voice and its caches.
+struct ReadSource {
+    const Voice* voice = nullptr;
+    PanningCache* input = nullptr;
+    PanningCache* output = nullptr;
+    TransformedBlocks* transformed = nullptr;
 };
 } // namespace detail
 
@@ -119,14 +129,18 @@ private:
     void p_process_eight_buffers(const float* a_left_in, const float* a_right_in, float* a_left_out,
                                  float* a_right_out, unsigned int a_frames) noexcept;
     void p_stage(const float* a_left_in, const float* a_right_in, unsigned int a_frames) noexcept;
-    // What the read pass needs of voice a_index: transformed delay and depth (into a_scratch when
-    // a transformation is chosen), input and output gains.
-    void p_prepare(unsigned int a_index, detail::VoiceRead& a_scratch,
-                   kernels::VoiceRead& a_read) noexcept;
+    // The sounding voices' reads for this control block. What they point to is kept from block to
+    // block and rebuilt only when the set of sounding voices or a transformation choice changed;
+    // the transformations and the panning gains are brought up to date every block.
+    void p_update_reads() noexcept;
+    // Out of line: the rare rebuild would otherwise burden every block's set-up.
+    [[gnu::noinline]] void p_rebuild_reads(unsigned int a_sounding) noexcept;
+    void p_transform_nothing() noexcept;
+    void p_transform_reads() noexcept;
+    void p_choose_transform() noexcept;
     // Drops the cached gains of a side whose stereo block changed since they were computed.
     void p_forget_stale_gains() noexcept;
-    kernels::ReadPass p_read_pass(const DelayBank& a_bank, const kernels::VoiceRead* a_reads,
-                                  unsigned int a_count) noexcept;
+    kernels::ReadPass p_read_pass(const DelayBank& a_bank) noexcept;
     void p_mix(const kernels::PassKernels& a_kernels, float* a_left_out, float* a_right_out,
                unsigned int a_frames) const noexcept;
     // Both limit pairs, for a longest delay of a_maximum frames.
@@ -167,6 +181,15 @@ private:
     std::array<Voice, voice_count> m_voices;
     // Input and output law of voice j at 2j and 2j + 1.
     std::array<detail::PanningCache, 2 * voice_count> m_panning_caches{};
+    std::array<detail::TransformedBlocks, voice_count> m_transformed{};
+    std::array<kernels::VoiceRead, voice_count> m_reads{};
+    std::array<detail::ReadSource, voice_count> m_read_sources{};
+    unsigned int m_read_count = 0;
+    // What m_reads were built for; no voice set has all bits, so the first block builds them.
+    unsigned int m_reads_sounding = ~0u;
+    TransformationFunction m_reads_delay_transformation = nullptr;
+    TransformationFunction m_reads_depth_transformation = nullptr;
+    void (SignalPath::*m_transform_reads)() noexcept = &SignalPath::p_transform_nothing;
     // The input and output stereo blocks the cached gains were computed with.
     std::array<Block, 2> m_gains_stereo{};
 };

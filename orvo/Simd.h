@@ -110,6 +110,9 @@ ORVO_SIMD_INLINE Float4 greater(Float4 a_left, Float4 a_right) noexcept {
 ORVO_SIMD_INLINE Float4 greater_equal(Float4 a_left, Float4 a_right) noexcept {
     return _mm_cmpge_ps(a_left, a_right);
 }
+ORVO_SIMD_INLINE Float4 equal_to(Float4 a_left, Float4 a_right) noexcept {
+    return _mm_cmpeq_ps(a_left, a_right);
+}
 ORVO_SIMD_INLINE Float4 mask_and(Float4 a_left, Float4 a_right) noexcept {
     return _mm_and_ps(a_left, a_right);
 }

@@ -28,6 +28,8 @@ struct VoiceRead {
     const float* input_gains;
     const float* output_gains;
     const float* output_gain;
+    // Read by the eight-buffer mode only.
+    const float* input_gain;
     unsigned int line;
 };
 
@@ -57,6 +59,9 @@ struct PassKernels {
     // aligned.
     void (*voice_input)(const float* a_staging, const float* a_gains, const float* a_gain,
                         float* a_result) noexcept;
+    // Every read's voice input written to its own line, for a control block that is one run of
+    // the lines: a_run is where it starts in line 0, line j's is j line lengths further.
+    void (*voice_inputs)(const ReadPass& a_pass, const float* a_staging, float* a_run) noexcept;
     // out = (wet * wet_level + in * dry) * global_gain for both sides, into a block pair.
     void (*mix)(const float* a_wet_sum, const float* a_staging, const float* a_wet_level,
                 const float* a_dry, const float* a_global_gain, float* a_result) noexcept;
@@ -173,6 +178,15 @@ void voice_input(const float* a_staging, const float* a_gains, const float* a_ga
 }
 
 template <typename V>
+void voice_inputs(const ReadPass& a_pass, const float* a_staging, float* a_run) noexcept {
+    for (unsigned int r = 0; r < a_pass.count; ++r) {
+        const VoiceRead& read = a_pass.reads[r];
+        voice_input<V>(a_staging, read.input_gains, read.input_gain,
+                       a_run + read.line * a_pass.line_length);
+    }
+}
+
+template <typename V>
 void mix(const float* a_wet_sum, const float* a_staging, const float* a_wet_level,
          const float* a_dry, const float* a_global_gain, float* a_result) noexcept {
     for (unsigned int g = 0; g < block_frames; g += width<V>) {
@@ -188,8 +202,13 @@ void mix(const float* a_wet_sum, const float* a_staging, const float* a_wet_leve
 
 template <typename V>
 constexpr PassKernels kernels_for() noexcept {
-    return {&read_own_lines<V, Linear>,   &read_own_lines<V, Cubic>, &read_shared_lines<V, Linear>,
-            &read_shared_lines<V, Cubic>, &voice_input<V>,           &mix<V>};
+    return {&read_own_lines<V, Linear>,
+            &read_own_lines<V, Cubic>,
+            &read_shared_lines<V, Linear>,
+            &read_shared_lines<V, Cubic>,
+            &voice_input<V>,
+            &voice_inputs<V>,
+            &mix<V>};
 }
 
 } // namespace pass

@@ -108,6 +108,12 @@ INSTANTIATE_TEST_SUITE_P(States, SimdPathTest,
                          testing::Values(Case{"still", 1.0f, 1.0f}, Case{"still", 0.0f, 0.0f},
                                          Case{"lfo", 1.0f, 1.0f}, Case{"lfo", 1.0f, 0.0f},
                                          Case{"lfo", 0.0f, 1.0f}, Case{"lfo_xy", 0.0f, 0.0f},
-                                         Case{"lfo_xy", 1.0f, 1.0f}));
+                                         Case{"lfo_xy", 1.0f, 1.0f}),
+                         [](const testing::TestParamInfo<Case>& a_info) {
+                             const Case& c = a_info.param;
+                             return std::string(c.state) +
+                                    (c.processing_mode > 0.5f ? "_eight_lines" : "_two_lines") +
+                                    (c.interpolation > 0.5f ? "_cubic" : "_linear");
+                         });
 
 } // namespace

@@ -29,32 +29,43 @@ bool wide_forms() noexcept {
     return Orvo::Simd::level() == Orvo::Simd::Level_AVX2 && avx2::group_waveforms[0];
 }
 
-// Whether the first a_frames factors are equal: they then give one and the same increment.
-bool p_steady(const float* a_factor, unsigned a_frames) noexcept {
-    for (unsigned i = 1; i < a_frames && i < block_size; ++i)
-        if (!(a_factor[i] == a_factor[0]))
-            return false;
-    return true;
+// Whether the 16 factors are equal: they then give one and the same increment.
+bool p_steady(const float* a_factor) noexcept {
+    namespace Simd = Orvo::Simd;
+    const Float4 first = Simd::set1(a_factor[0]);
+    Float4 equal = Simd::less_equal(first, first);
+    for (unsigned i = 0; i < block_size; i += 4)
+        equal = Simd::mask_and(equal, Simd::equal_to(Simd::load(a_factor + i), first));
+    return Simd::all(Simd::bits_of(equal));
+}
+
+// ph[i] = the running phase; the phase then advances by the sample's increment and wraps. With
+// Steady the increment is the first sample's for all: one product instead of one per sample, and
+// the same sums.
+template <bool Steady>
+double p_accumulate(double a_phase, const float* a_factor, double a_base_increment,
+                    unsigned a_frames, float* a_phases) noexcept {
+    const double steady_increment = double(a_factor[0]) * a_base_increment;
+    for (unsigned i = 0; i < a_frames; ++i) {
+        a_phases[i] = float(a_phase);
+        a_phase += Steady ? steady_increment : double(a_factor[i]) * a_base_increment;
+        if (a_phase >= 1.0)
+            a_phase -= 1.0;
+        if (!(a_phase >= 0.0 && a_phase < 1.0))
+            a_phase = p_rewrap(a_phase);
+    }
+    return a_phase;
 }
 
 } // namespace
 
 void accumulate_phase(double& a_phase, const float* a_factor, double a_base_increment,
                       unsigned a_frames, float* a_phases) noexcept {
-    // A factor that holds still over the chunk (the usual case) needs one product, not one per
-    // sample; the sum is the same.
-    const bool steady = p_steady(a_factor, a_frames);
-    const double steady_increment = double(a_factor[0]) * a_base_increment;
-    double phase = a_phase;
-    for (unsigned i = 0; i < a_frames && i < block_size; ++i) {
-        a_phases[i] = float(phase);
-        phase += steady ? steady_increment : double(a_factor[i]) * a_base_increment;
-        if (phase >= 1.0)
-            phase -= 1.0;
-        if (!(phase >= 0.0 && phase < 1.0))
-            phase = p_rewrap(phase);
-    }
-    a_phase = phase;
+    const unsigned frames = a_frames < block_size ? a_frames : block_size;
+    // A factor that holds still over the chunk is the usual case.
+    a_phase = p_steady(a_factor)
+                  ? p_accumulate<true>(a_phase, a_factor, a_base_increment, frames, a_phases)
+                  : p_accumulate<false>(a_phase, a_factor, a_base_increment, frames, a_phases);
 }
 
 void offset_phases(const float* a_phases, const float* a_offsets, float* a_out) noexcept {
