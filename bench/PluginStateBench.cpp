@@ -7,6 +7,7 @@
 // The machine may be shared: compare minima of repetitions, e.g.
 //   plugin_state_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
+#include "BenchHost.h"
 #include "chorus/TheEffect.h"
 #include "tonekit/Modulation/ModulationManager.h"
 #include "tonekit/vst/VstEntry.h"
@@ -23,6 +24,9 @@
 
 namespace {
 
+using BenchHost::host;
+using BenchHost::private_data_folder;
+
 constexpr float sample_rate = 48000.0f;
 
 struct State {
@@ -30,19 +34,6 @@ struct State {
     unsigned modulators;
 };
 constexpr State states[] = {{"still", 0}, {"lfo", 1}, {"lfo_xy", 2}};
-
-Vst::IntPtr host(Vst::AEffect*, Vst::Int32 a_opcode, Vst::Int32, Vst::IntPtr, void*, float) {
-    return a_opcode == Vst::audioMasterVersion ? 2400 : 0;
-}
-
-// Keeps the user's own settings and presets out of the measurement.
-void private_data_folder() {
-    static const std::string folder = [] {
-        char pattern[] = "/tmp/tolvan-bench-XXXXXX";
-        return std::string(mkdtemp(pattern));
-    }();
-    setenv("XDG_DATA_HOME", folder.c_str(), 1);
-}
 
 std::vector<char> chunk_of(const State& a_state) {
     std::ifstream file(std::string(TOLVAN_BENCH_DATA) + "/" + a_state.name + ".chunk",

@@ -6,7 +6,8 @@
 // Everything the parameters write lives here: per-frame blocks (one value per frame of the control
 // block, filled before each process call), the voices, and the kernels each choice selects. The
 // choices are stored as function pointers when they are committed, so the block loop branches only
-// on the interpolation and on each voice's effective-enabled flag.
+// on the interpolation and on whether the set of sounding voices changed. The vector work runs at
+// the width the processor allows (kernels/VoicePass.h).
 //
 // Thread contract: construction and on_sample_rate_changed allocate and run on the user-interface
 // thread while processing is stopped (the device's processing lock); everything else is

@@ -126,13 +126,25 @@ struct Cubic {
 
 constexpr unsigned int most_voices = 8;
 
+// The taps and fractions of every read, before any interpolation.
+struct Located {
+    PositionBlock taps[most_voices];
+    Block fractions[most_voices];
+};
+
+template <typename V>
+void locate_all(const ReadPass& a_pass, Located& a_located) noexcept {
+    for (unsigned int r = 0; r < a_pass.count; ++r)
+        locate<V>(a_pass, a_pass.reads[r], a_located.taps[r].data(), a_located.fractions[r].data());
+}
+
 // Each voice's own line at its taps.
 template <typename V, class Interpolation>
 void read_own_lines(const ReadPass& a_pass) noexcept {
-    PositionBlock taps[most_voices];
-    Block fractions[most_voices];
-    for (unsigned int r = 0; r < a_pass.count; ++r)
-        locate<V>(a_pass, a_pass.reads[r], taps[r].data(), fractions[r].data());
+    Located located;
+    locate_all<V>(a_pass, located);
+    const PositionBlock* const taps = located.taps;
+    const Block* const fractions = located.fractions;
     for (unsigned int r = 0; r < a_pass.count; ++r) {
         const VoiceRead& read = a_pass.reads[r];
         const float* const line = a_pass.lines + read.line * a_pass.line_length;
@@ -147,10 +159,10 @@ void read_own_lines(const ReadPass& a_pass) noexcept {
 // v = readL gL + readR gR.
 template <typename V, class Interpolation>
 void read_shared_lines(const ReadPass& a_pass) noexcept {
-    PositionBlock taps[most_voices];
-    Block fractions[most_voices];
-    for (unsigned int r = 0; r < a_pass.count; ++r)
-        locate<V>(a_pass, a_pass.reads[r], taps[r].data(), fractions[r].data());
+    Located located;
+    locate_all<V>(a_pass, located);
+    const PositionBlock* const taps = located.taps;
+    const Block* const fractions = located.fractions;
     const float* const left_line = a_pass.lines;
     const float* const right_line = a_pass.lines + a_pass.line_length;
     for (unsigned int r = 0; r < a_pass.count; ++r) {
