@@ -109,7 +109,7 @@ void offset_phases(const float* a_phases, const float* a_offsets, float* a_out) 
 
 // In waveform_order.
 template <unsigned W>
-inline constexpr Waveform waveforms[] = {
+inline constexpr Waveform waveforms[6] = {
     shape<Simd::Vector<W>, Pulse>,
     shape<Simd::Vector<W>, Saw>,
     shape<Simd::Vector<W>, SineLowPrecision>,
@@ -118,7 +118,7 @@ inline constexpr Waveform waveforms[] = {
     shape<Simd::Vector<W>, Triangle>,
 };
 template <unsigned W>
-inline constexpr GroupWaveform group_waveforms[] = {
+inline constexpr GroupWaveform group_waveforms[6] = {
     group_shape<Simd::Vector<W>, Pulse>,
     group_shape<Simd::Vector<W>, Saw>,
     group_shape<Simd::Vector<W>, SineLowPrecision>,

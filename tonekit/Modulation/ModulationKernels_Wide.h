@@ -163,7 +163,7 @@ struct BetweenParameterAndRange {
 
 // Indexed by ModificationType - 1; Around is Above with a centred signal.
 template <unsigned W>
-inline constexpr Placement placements[] = {
+inline constexpr Placement placements[16] = {
     place<Simd::Vector<W>, Above>,
     place<Simd::Vector<W>, AboveClipTop>,
     place<Simd::Vector<W>, AboveRestrictTop>,
@@ -303,7 +303,7 @@ void finish_exponential_exact(const float* a_normalized, const float* a_start, c
 }
 
 template <unsigned W, typename Bound>
-inline constexpr Finishing mappings[] = {
+inline constexpr Finishing mappings[4] = {
     finish_identity<Simd::Vector<W>, Bound>,
     finish_linear<Simd::Vector<W>, Bound>,
     finish_exponential_approximate<Simd::Vector<W>, Bound>,
@@ -312,7 +312,7 @@ inline constexpr Finishing mappings[] = {
 
 // [bounding][mapping], the indices of ModulationKernels_Shared.h.
 template <unsigned W>
-inline constexpr const Finishing* finishings[] = {
+inline constexpr const Finishing* finishings[7] = {
     mappings<W, Keep>,    mappings<W, ClampTop>,   mappings<W, ClampBottom>, mappings<W, ClampBoth>,
     mappings<W, WrapTop>, mappings<W, WrapBottom>, mappings<W, WrapBoth>,
 };
