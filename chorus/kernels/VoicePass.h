@@ -132,8 +132,9 @@ struct Located {
     Block fractions[most_voices];
 };
 
+// Inline, so that the constants of the read pass stay in registers across it.
 template <typename V>
-void locate_all(const ReadPass& a_pass, Located& a_located) noexcept {
+[[gnu::always_inline]] inline void locate_all(const ReadPass& a_pass, Located& a_located) noexcept {
     for (unsigned int r = 0; r < a_pass.count; ++r)
         locate<V>(a_pass, a_pass.reads[r], a_located.taps[r].data(), a_located.fractions[r].data());
 }
