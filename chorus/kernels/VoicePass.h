@@ -74,7 +74,6 @@ namespace sse {
 extern const PassKernels pass_kernels_4;
 }
 namespace avx2 {
-// Null members on a build without AVX2 forms.
 extern const PassKernels pass_kernels_8;
 } // namespace avx2
 

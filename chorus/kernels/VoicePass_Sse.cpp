@@ -9,7 +9,7 @@ namespace tolvanchorus::kernels {
 const PassKernels sse::pass_kernels_4 = pass::kernels_for<Orvo::Simd::Float4>();
 
 const PassKernels& pass_kernels() noexcept {
-    if (Orvo::Simd::level() == Orvo::Simd::Level_AVX2 && avx2::pass_kernels_8.own_linear)
+    if (Orvo::Simd::level() == Orvo::Simd::Level_AVX2)
         return avx2::pass_kernels_8;
     return sse::pass_kernels_4;
 }

@@ -26,7 +26,7 @@ double p_rewrap(double a_phase) noexcept {
 }
 
 bool wide_forms() noexcept {
-    return Orvo::Simd::level() == Orvo::Simd::Level_AVX2 && avx2::group_waveforms[0];
+    return Orvo::Simd::level() == Orvo::Simd::Level_AVX2;
 }
 
 // Whether the 16 factors are equal: they then give one and the same increment.

@@ -22,7 +22,7 @@ namespace Simd = Orvo::Simd;
 using Simd::Float4;
 
 bool wide_forms() noexcept {
-    return Simd::level() == Simd::Level_AVX2 && avx2::placements[0];
+    return Simd::level() == Simd::Level_AVX2;
 }
 
 } // namespace

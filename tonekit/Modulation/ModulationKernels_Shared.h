@@ -20,7 +20,7 @@ int finishing_bounding(const FinishingChoice& a_choice) noexcept;
 int finishing_mapping(const FinishingChoice& a_choice) noexcept;
 
 // The eight-lane forms (ModulationKernels_Avx2.cpp, compiled for AVX2), laid out like the
-// four-lane tables; null members on a build without them.
+// four-lane tables.
 namespace avx2 {
 extern const Placement placements[16];
 extern const Finishing* const finishings[7];
