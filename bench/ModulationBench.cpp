@@ -5,6 +5,7 @@
 // and four output pans. All run the whole device per 512-frame host block, so the difference is
 // the modulation's cost. x_realtime is seconds of audio per CPU second.
 
+#include "BenchHost.h"
 #include "chorus/TheEffect.h"
 #include "orvo/Core/FourCc.h"
 #include "tonekit/Devices/DeviceProgram.h"
@@ -27,16 +28,10 @@
 
 namespace {
 
+using BenchHost::private_data_folder;
+
 constexpr float sample_rate = 48000.0f;
 constexpr unsigned block = 512;
-
-void private_data_folder() {
-    static const std::string folder = [] {
-        char pattern[] = "/tmp/tolvan-bench-XXXXXX";
-        return std::string(mkdtemp(pattern));
-    }();
-    setenv("XDG_DATA_HOME", folder.c_str(), 1);
-}
 
 Tonekit::Parameter* find(tolvanchorus::TheEffect& a_effect, const std::string& a_id) {
     const char id[5] = {a_id[0], a_id[1], a_id[2], a_id[3], 0};

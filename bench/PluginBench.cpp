@@ -4,6 +4,7 @@
 // "entry_overhead" has every voice off, so what it measures is the framework around the signal
 // path plus the dry mix. x_realtime is seconds of audio processed per second of CPU time.
 
+#include "BenchHost.h"
 #include "chorus/TheEffect.h"
 #include "orvo/Core/FourCc.h"
 #include "tonekit/Devices/DeviceProgram.h"
@@ -20,20 +21,10 @@
 
 namespace {
 
+using BenchHost::host;
+using BenchHost::private_data_folder;
+
 constexpr float sample_rate = 48000.0f;
-
-Vst::IntPtr host(Vst::AEffect*, Vst::Int32 a_opcode, Vst::Int32, Vst::IntPtr, void*, float) {
-    return a_opcode == Vst::audioMasterVersion ? 2400 : 0;
-}
-
-// Keeps the user's own settings and presets out of the measurement.
-void private_data_folder() {
-    static const std::string folder = [] {
-        char pattern[] = "/tmp/tolvan-bench-XXXXXX";
-        return std::string(mkdtemp(pattern));
-    }();
-    setenv("XDG_DATA_HOME", folder.c_str(), 1);
-}
 
 struct Instance {
     explicit Instance(unsigned a_voices, bool a_cubic, bool a_eight_buffers) {
@@ -70,7 +61,8 @@ void run(benchmark::State& a_state, Instance& a_instance, unsigned a_block) {
     float* inputs[2] = {left.data(), right.data()};
     float* outputs[2] = {out_left.data(), out_right.data()};
     for (auto _ : a_state) {
-        a_instance.effect->processReplacing(a_instance.effect, inputs, outputs, Vst::Int32(a_block));
+        a_instance.effect->processReplacing(a_instance.effect, inputs, outputs,
+                                            Vst::Int32(a_block));
         benchmark::DoNotOptimize(out_left.data());
         benchmark::ClobberMemory();
     }

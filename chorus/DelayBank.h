@@ -36,12 +36,19 @@ public:
 
     // [audio-thread] line[position[k]] = a_block[k] for k < a_frames (at most 16).
     void write(unsigned int a_line, const float* a_block, unsigned int a_frames) noexcept {
-        // The lanes are consecutive: a whole block that does not wrap is one contiguous copy.
-        const std::uint32_t first = m_positions.lanes[0];
-        if (a_frames >= block_frames && first <= m_mask - (block_frames - 1))
-            std::copy_n(a_block, block_frames, line(a_line) + first);
+        if (float* const run = whole_block(a_line, a_frames))
+            std::copy_n(a_block, block_frames, run);
         else
             p_write_lanes(a_line, a_block, a_frames);
+    }
+    // [audio-thread] Where a whole block of a_frames = 16 frames goes when it does not wrap (the
+    // lanes are consecutive, so it is one run of the line), for a writer that needs no copy; null
+    // otherwise. Not aligned.
+    float* whole_block(unsigned int a_line, unsigned int a_frames) noexcept {
+        const std::uint32_t first = m_positions.lanes[0];
+        if (a_frames >= block_frames && first <= m_mask - (block_frames - 1))
+            return line(a_line) + first;
+        return nullptr;
     }
     // [audio-thread] Moves the positions past a_frames (at most 16) written frames.
     void advance(unsigned int a_frames) noexcept;

@@ -1,28 +1,14 @@
 #include "chorus/SignalPath.h"
 
-#include "chorus/kernels/GroupKernels.h"
+#include "chorus/kernels/VoicePass.h"
 #include "orvo/Core/Assert.h"
 
 #include <algorithm>
 
 namespace tolvanchorus {
 
-// What the read pass needs of one sounding voice, prepared by the kernels its choices select.
-struct detail::VoiceRead {
-    const Voice* voice;
-    unsigned int line;
-    const float* delay;
-    const float* depth;
-    Block transformed_delay;
-    Block transformed_depth;
-    BlockPair input_gains;
-    BlockPair output_gains;
-};
-
 namespace {
-using detail::VoiceRead;
 namespace k = kernels::sse;
-namespace groups = kernels::sse::groups;
 namespace Simd = Orvo::Simd;
 using Simd::Float4;
 using Simd::Int4;
@@ -43,90 +29,24 @@ const float* transformed(TransformationFunction a_kernel, const float* a_block,
     return a_scratch;
 }
 
-struct Linear {
-    static Float4 read(const float* a_line, const std::uint32_t* a_tap, std::uint32_t a_mask,
-                       Float4 a_fraction) noexcept {
-        return groups::interpolate_linear(a_line, a_tap, a_mask, a_fraction);
-    }
-};
-
-struct Cubic {
-    static Float4 read(const float* a_line, const std::uint32_t* a_tap, std::uint32_t a_mask,
-                       Float4 a_fraction) noexcept {
-        return groups::interpolate_cubic(a_line, a_tap, a_mask, a_fraction);
-    }
-};
-
-// Read positions and taps of one voice.
-void locate(const DelayBank& a_bank, const DelayLimits& a_limits, const VoiceRead& a_read,
-            PositionBlock& a_tap, Block& a_fraction) noexcept {
-    const Int4 mask = Simd::set1(a_bank.mask());
-    const Float4 low = Simd::load(a_limits.minimum);
-    const Float4 high = Simd::load(a_limits.maximum);
-    const float* const modulation = a_read.voice->pitch_modulation_block().data();
-    for (unsigned int g = 0; g < block_frames; g += 4) {
-        const groups::ReadPosition position =
-            groups::read_position(Simd::load(a_read.delay + g), Simd::load(a_read.depth + g),
-                                  Simd::load(modulation + g), low, high);
-        Simd::store(a_tap.data() + g,
-                    groups::tap_index(Simd::load(a_bank.positions() + g), position.index, mask));
-        Simd::store(a_fraction.data() + g, position.fraction);
-    }
+// Whether two blocks hold the same bits in every lane.
+bool same_bits(const Block& a_first, const Block& a_second) noexcept {
+    Int4 equal = Simd::set1(~0u);
+    for (unsigned int g = 0; g < block_frames; g += 4)
+        equal = Simd::bit_and(equal, Simd::equal(Simd::bits_of(Simd::load(a_first.data() + g)),
+                                                 Simd::bits_of(Simd::load(a_second.data() + g))));
+    return Simd::all(equal);
 }
 
-void accumulate(Float4 a_voice, const VoiceRead& a_read, unsigned int a_group,
-                BlockPair& a_wet) noexcept {
-    groups::accumulate(a_voice, Simd::load(a_read.voice->output_gain_block().data() + a_group),
-                       Simd::load(a_read.output_gains.left() + a_group),
-                       Simd::load(a_read.output_gains.right() + a_group), a_wet.left() + a_group,
-                       a_wet.right() + a_group);
-}
-
-// The read pass of the eight-buffer mode: each voice's own line at its taps, then output gain and
-// pan into the wet sum. It calls nothing, so constants stay in registers from voice to voice, and
-// the read positions of all voices come first: the interpolations then depend on nothing computed
-// just before them, which leaves the processor many of them to overlap.
-template <class Interpolation>
-void read_own_lines(const DelayBank& a_bank, const DelayLimits& a_limits, const VoiceRead* a_reads,
-                    unsigned int a_count, BlockPair& a_wet) noexcept {
-    PositionBlock taps[SignalPath::voice_count];
-    Block fractions[SignalPath::voice_count];
-    for (unsigned int r = 0; r < a_count; ++r)
-        locate(a_bank, a_limits, a_reads[r], taps[r], fractions[r]);
-    const std::uint32_t mask = a_bank.mask();
-    for (unsigned int r = 0; r < a_count; ++r) {
-        const float* const line = a_bank.line(a_reads[r].line);
-        const float* const fraction = fractions[r].data();
-        for (unsigned int g = 0; g < block_frames; g += 4)
-            accumulate(
-                Interpolation::read(line, taps[r].data() + g, mask, Simd::load(fraction + g)),
-                a_reads[r], g, a_wet);
-    }
-}
-
-// The same for the two-buffer mode: both shared lines at each voice's taps, input pan applied to
-// what is read (v = readL gL + readR gR), the input gain unused.
-template <class Interpolation>
-void read_shared_lines(const DelayBank& a_bank, const DelayLimits& a_limits,
-                       const VoiceRead* a_reads, unsigned int a_count, BlockPair& a_wet) noexcept {
-    PositionBlock taps[SignalPath::voice_count];
-    Block fractions[SignalPath::voice_count];
-    for (unsigned int r = 0; r < a_count; ++r)
-        locate(a_bank, a_limits, a_reads[r], taps[r], fractions[r]);
-    const std::uint32_t mask = a_bank.mask();
-    const float* const left_line = a_bank.line(0);
-    const float* const right_line = a_bank.line(1);
-    for (unsigned int r = 0; r < a_count; ++r) {
-        const VoiceRead& read = a_reads[r];
-        const float* const fraction = fractions[r].data();
-        for (unsigned int g = 0; g < block_frames; g += 4) {
-            const Float4 f = Simd::load(fraction + g);
-            const Float4 left = Interpolation::read(left_line, taps[r].data() + g, mask, f);
-            const Float4 right = Interpolation::read(right_line, taps[r].data() + g, mask, f);
-            accumulate(groups::pan_sum(left, right, Simd::load(read.input_gains.left() + g),
-                                       Simd::load(read.input_gains.right() + g)),
-                       read, g, a_wet);
-        }
+// A law's gains are a function of its law, its pan block and the stereo block alone, and voices
+// mostly stand still: the law runs again only when the law or a bit of the pan block changed, or
+// the stereo block did (p_forget_stale_gains clears the law then).
+void refresh_gains(detail::PanningCache& a_cache, PanningLawFunction a_law, const Block& a_pan,
+                   const Block& a_stereo) noexcept {
+    if (a_law != a_cache.law || !same_bits(a_pan, a_cache.pan)) {
+        a_cache.law = a_law;
+        a_cache.pan = a_pan;
+        a_law(a_pan.data(), a_stereo.data(), a_cache.gains.data());
     }
 }
 
@@ -228,11 +148,18 @@ void SignalPath::set_processing_function(ProcessingFunction a_function) noexcept
 void SignalPath::set_delay_transformation(TransformationFunction a_function) noexcept {
     m_delay_transformation = a_function;
     m_delay_step = a_function != nullptr ? &transformed : &untransformed;
+    p_choose_transform();
 }
 
 void SignalPath::set_depth_transformation(TransformationFunction a_function) noexcept {
     m_depth_transformation = a_function;
     m_depth_step = a_function != nullptr ? &transformed : &untransformed;
+    p_choose_transform();
+}
+
+void SignalPath::p_choose_transform() noexcept {
+    const bool any = m_delay_transformation != nullptr || m_depth_transformation != nullptr;
+    m_transform_reads = any ? &SignalPath::p_transform_reads : &SignalPath::p_transform_nothing;
 }
 
 Voice& SignalPath::voice(unsigned int a_index) {
@@ -271,97 +198,140 @@ void SignalPath::p_stage(const float* a_left_in, const float* a_right_in,
     std::fill_n(m_wet_sum.lanes, 2 * block_frames, 0.0f);
 }
 
-void SignalPath::p_mix(float* a_left_out, float* a_right_out,
+void SignalPath::p_mix(const kernels::PassKernels& a_kernels, float* a_left_out, float* a_right_out,
                        unsigned int a_frames) const noexcept {
-    Block left;
-    Block right;
-    for (unsigned int g = 0; g < block_frames; g += 4) {
-        const Float4 wet = Simd::load(m_wet.data() + g);
-        const Float4 dry = Simd::load(m_dry.data() + g);
-        const Float4 gain = Simd::load(m_global_gain.data() + g);
-        Simd::store(left.data() + g, groups::mix(Simd::load(m_wet_sum.left() + g),
-                                                 Simd::load(m_staging.left() + g), wet, dry, gain));
-        Simd::store(right.data() + g,
-                    groups::mix(Simd::load(m_wet_sum.right() + g),
-                                Simd::load(m_staging.right() + g), wet, dry, gain));
-    }
+    BlockPair out;
+    a_kernels.mix(m_wet_sum.data(), m_staging.data(), m_wet.data(), m_dry.data(),
+                  m_global_gain.data(), out.data());
     if (a_frames == block_frames) {
-        std::copy_n(left.lanes, block_frames, a_left_out);
-        std::copy_n(right.lanes, block_frames, a_right_out);
+        std::copy_n(out.left(), block_frames, a_left_out);
+        std::copy_n(out.right(), block_frames, a_right_out);
     } else {
-        std::copy_n(left.lanes, a_frames, a_left_out);
-        std::copy_n(right.lanes, a_frames, a_right_out);
+        std::copy_n(out.left(), a_frames, a_left_out);
+        std::copy_n(out.right(), a_frames, a_right_out);
     }
 }
 
-void SignalPath::p_prepare(const Voice& a_voice, VoiceRead& a_read) const noexcept {
-    a_read.voice = &a_voice;
-    a_read.delay =
-        m_delay_step(m_delay_transformation, a_voice.delay_block().data(), m_delay_offset.data(),
-                     m_delay_scale.data(), a_read.transformed_delay.data());
-    a_read.depth =
-        m_depth_step(m_depth_transformation, a_voice.depth_block().data(), m_depth_offset.data(),
-                     m_depth_scale.data(), a_read.transformed_depth.data());
-    a_voice.input_panning_law()(a_voice.input_pan_block().data(), m_input_stereo.data(),
-                                a_read.input_gains.data());
-    a_voice.output_panning_law()(a_voice.output_pan_block().data(), m_output_stereo.data(),
-                                 a_read.output_gains.data());
+void SignalPath::p_rebuild_reads(unsigned int a_sounding) noexcept {
+    m_reads_sounding = a_sounding;
+    m_reads_delay_transformation = m_delay_transformation;
+    m_reads_depth_transformation = m_depth_transformation;
+    m_read_count = 0;
+    for (unsigned int j = 0; j < voice_count; ++j) {
+        if (!((a_sounding >> j) & 1u))
+            continue;
+        const Voice& voice = m_voices[j];
+        kernels::VoiceRead& read = m_reads[m_read_count++];
+        read.line = j;
+        read.delay =
+            m_delay_transformation ? m_transformed[j].delay.data() : voice.delay_block().data();
+        read.depth =
+            m_depth_transformation ? m_transformed[j].depth.data() : voice.depth_block().data();
+        read.modulation = voice.pitch_modulation_block().data();
+        read.output_gain = voice.output_gain_block().data();
+        read.input_gain = voice.input_gain_block().data();
+        read.input_gains = m_panning_caches[2 * j].gains.data();
+        read.output_gains = m_panning_caches[2 * j + 1].gains.data();
+        m_read_sources[m_read_count - 1] = {&voice, &m_panning_caches[2 * j],
+                                            &m_panning_caches[2 * j + 1], &m_transformed[j]};
+    }
+}
+
+void SignalPath::p_update_reads() noexcept {
+    unsigned int sounding = 0;
+    for (unsigned int j = 0; j < voice_count; ++j)
+        sounding |= unsigned(m_voices[j].effective_enabled()) << j;
+    if (sounding != m_reads_sounding || m_delay_transformation != m_reads_delay_transformation ||
+        m_depth_transformation != m_reads_depth_transformation) [[unlikely]]
+        p_rebuild_reads(sounding);
+    (this->*m_transform_reads)();
+    p_forget_stale_gains();
+    for (unsigned int r = 0; r < m_read_count; ++r) {
+        const detail::ReadSource& source = m_read_sources[r];
+        refresh_gains(*source.input, source.voice->input_panning_law(),
+                      source.voice->input_pan_block(), m_input_stereo);
+        refresh_gains(*source.output, source.voice->output_panning_law(),
+                      source.voice->output_pan_block(), m_output_stereo);
+    }
+}
+
+void SignalPath::p_transform_nothing() noexcept {}
+
+void SignalPath::p_transform_reads() noexcept {
+    for (unsigned int r = 0; r < m_read_count; ++r) {
+        const detail::ReadSource& source = m_read_sources[r];
+        m_delay_step(m_delay_transformation, source.voice->delay_block().data(),
+                     m_delay_offset.data(), m_delay_scale.data(), source.transformed->delay.data());
+        m_depth_step(m_depth_transformation, source.voice->depth_block().data(),
+                     m_depth_offset.data(), m_depth_scale.data(), source.transformed->depth.data());
+    }
+}
+
+void SignalPath::p_forget_stale_gains() noexcept {
+    for (unsigned int side = 0; side < 2; ++side) {
+        const Block& stereo = side == 0 ? m_input_stereo : m_output_stereo;
+        if (same_bits(stereo, m_gains_stereo[side]))
+            continue;
+        m_gains_stereo[side] = stereo;
+        for (unsigned int j = 0; j < voice_count; ++j)
+            m_panning_caches[2 * j + side].law = nullptr;
+    }
+}
+
+kernels::ReadPass SignalPath::p_read_pass(const DelayBank& a_bank) noexcept {
+    const DelayLimits& limits = this->limits(m_interpolation);
+    return {a_bank.line(0),     a_bank.length(),   a_bank.mask(),
+            a_bank.positions(), limits.minimum[0], limits.maximum[0],
+            m_reads.data(),     m_read_count,      m_wet_sum.data()};
 }
 
 void SignalPath::p_process_two_buffers(const float* a_left_in, const float* a_right_in,
                                        float* a_left_out, float* a_right_out,
                                        unsigned int a_frames) noexcept {
+    const kernels::PassKernels& pass = kernels::pass_kernels();
     p_stage(a_left_in, a_right_in, a_frames);
     m_two_line_bank.write(0, m_staging.left(), a_frames);
     m_two_line_bank.write(1, m_staging.right(), a_frames);
+    p_update_reads();
 
-    VoiceRead reads[voice_count];
-    unsigned int count = 0;
-    for (const Voice& voice : m_voices)
-        if (voice.effective_enabled())
-            p_prepare(voice, reads[count++]);
-
+    const kernels::ReadPass read_pass = p_read_pass(m_two_line_bank);
     if (m_interpolation == InterpolationAlgorithm_LINEAR)
-        read_shared_lines<Linear>(m_two_line_bank, m_linear_limits, reads, count, m_wet_sum);
+        pass.shared_linear(read_pass);
     else
-        read_shared_lines<Cubic>(m_two_line_bank, m_cubic_limits, reads, count, m_wet_sum);
+        pass.shared_cubic(read_pass);
     m_two_line_bank.advance(a_frames);
-    p_mix(a_left_out, a_right_out, a_frames);
+    p_mix(pass, a_left_out, a_right_out, a_frames);
 }
 
 void SignalPath::p_process_eight_buffers(const float* a_left_in, const float* a_right_in,
                                          float* a_left_out, float* a_right_out,
                                          unsigned int a_frames) noexcept {
+    const kernels::PassKernels& pass = kernels::pass_kernels();
     p_stage(a_left_in, a_right_in, a_frames);
+
+    p_update_reads();
 
     // All sounding voices write their lines before any is read. A voice reads only its own line,
     // so this gives what writing and reading voice by voice would.
-    VoiceRead reads[voice_count];
-    unsigned int count = 0;
-    for (unsigned int j = 0; j < voice_count; ++j) {
-        const Voice& voice = m_voices[j];
-        if (!voice.effective_enabled())
-            continue;
-        VoiceRead& read = reads[count++];
-        p_prepare(voice, read);
-        read.line = j;
-        Block input;
-        for (unsigned int g = 0; g < block_frames; g += 4)
-            Simd::store(input.data() + g,
-                        groups::pan_sum_scaled(Simd::load(m_staging.left() + g),
-                                               Simd::load(m_staging.right() + g),
-                                               Simd::load(read.input_gains.left() + g),
-                                               Simd::load(read.input_gains.right() + g),
-                                               Simd::load(voice.input_gain_block().data() + g)));
-        m_eight_line_bank.write(j, input.data(), a_frames);
+    const kernels::ReadPass read_pass = p_read_pass(m_eight_line_bank);
+    // Straight into the lines when the block is one run of them.
+    if (float* const run = m_eight_line_bank.whole_block(0, a_frames)) {
+        pass.voice_inputs(read_pass, m_staging.data(), run);
+    } else {
+        for (unsigned int r = 0; r < m_read_count; ++r) {
+            const kernels::VoiceRead& read = m_reads[r];
+            Block input;
+            pass.voice_input(m_staging.data(), read.input_gains, read.input_gain, input.data());
+            m_eight_line_bank.write(read.line, input.data(), a_frames);
+        }
     }
 
     if (m_interpolation == InterpolationAlgorithm_LINEAR)
-        read_own_lines<Linear>(m_eight_line_bank, m_linear_limits, reads, count, m_wet_sum);
+        pass.own_linear(read_pass);
     else
-        read_own_lines<Cubic>(m_eight_line_bank, m_cubic_limits, reads, count, m_wet_sum);
+        pass.own_cubic(read_pass);
     m_eight_line_bank.advance(a_frames);
-    p_mix(a_left_out, a_right_out, a_frames);
+    p_mix(pass, a_left_out, a_right_out, a_frames);
 }
 
 } // namespace tolvanchorus

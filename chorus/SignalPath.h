@@ -6,7 +6,8 @@
 // Everything the parameters write lives here: per-frame blocks (one value per frame of the control
 // block, filled before each process call), the voices, and the kernels each choice selects. The
 // choices are stored as function pointers when they are committed, so the block loop branches only
-// on the interpolation and on each voice's effective-enabled flag.
+// on the interpolation and on whether the set of sounding voices changed. The vector work runs at
+// the width the processor allows (kernels/VoicePass.h).
 //
 // Thread contract: construction and on_sample_rate_changed allocate and run on the user-interface
 // thread while processing is stopped (the device's processing lock); everything else is
@@ -19,14 +20,31 @@
 #include "chorus/Voice.h"
 #include "chorus/kernels/PanningLawKernels.h"
 #include "chorus/kernels/TransformationKernels.h"
+#include "chorus/kernels/VoicePass.h"
 
 #include <array>
 
 namespace tolvanchorus {
 
 namespace detail {
-// What the block loop prepares for each sounding voice; private to SignalPath.cpp.
-struct VoiceRead;
+// Where the block loop puts a voice's transformed delay and depth.
+struct TransformedBlocks {
+    Block delay{};
+    Block depth{};
+};
+// The last gains of one panning law of one voice, with the inputs they came from.
+struct PanningCache {
+    PanningLawFunction law = nullptr;
+    Block pan{};
+    BlockPair gains{};
+};
+// Where the per-block set-up of one read finds its voice and its caches.
+struct ReadSource {
+    const Voice* voice = nullptr;
+    PanningCache* input = nullptr;
+    PanningCache* output = nullptr;
+    TransformedBlocks* transformed = nullptr;
+};
 } // namespace detail
 
 class SignalPath {
@@ -112,9 +130,20 @@ private:
     void p_process_eight_buffers(const float* a_left_in, const float* a_right_in, float* a_left_out,
                                  float* a_right_out, unsigned int a_frames) noexcept;
     void p_stage(const float* a_left_in, const float* a_right_in, unsigned int a_frames) noexcept;
-    // Transformed delay and depth, input and output gains of one voice.
-    void p_prepare(const Voice& a_voice, detail::VoiceRead& a_read) const noexcept;
-    void p_mix(float* a_left_out, float* a_right_out, unsigned int a_frames) const noexcept;
+    // The sounding voices' reads for this control block. What they point to is kept from block to
+    // block and rebuilt only when the set of sounding voices or a transformation choice changed;
+    // the transformations and the panning gains are brought up to date every block.
+    void p_update_reads() noexcept;
+    // Out of line: the rare rebuild would otherwise burden every block's set-up.
+    [[gnu::noinline]] void p_rebuild_reads(unsigned int a_sounding) noexcept;
+    void p_transform_nothing() noexcept;
+    void p_transform_reads() noexcept;
+    void p_choose_transform() noexcept;
+    // Drops the cached gains of a side whose stereo block changed since they were computed.
+    void p_forget_stale_gains() noexcept;
+    kernels::ReadPass p_read_pass(const DelayBank& a_bank) noexcept;
+    void p_mix(const kernels::PassKernels& a_kernels, float* a_left_out, float* a_right_out,
+               unsigned int a_frames) const noexcept;
     // Both limit pairs, for a longest delay of a_maximum frames.
     void p_set_limits(unsigned int a_maximum) noexcept;
 
@@ -151,6 +180,19 @@ private:
     BlockPair m_wet_sum{};
 
     std::array<Voice, voice_count> m_voices;
+    // Input and output law of voice j at 2j and 2j + 1.
+    std::array<detail::PanningCache, 2 * voice_count> m_panning_caches{};
+    std::array<detail::TransformedBlocks, voice_count> m_transformed{};
+    std::array<kernels::VoiceRead, voice_count> m_reads{};
+    std::array<detail::ReadSource, voice_count> m_read_sources{};
+    unsigned int m_read_count = 0;
+    // What m_reads were built for; no voice set has all bits, so the first block builds them.
+    unsigned int m_reads_sounding = ~0u;
+    TransformationFunction m_reads_delay_transformation = nullptr;
+    TransformationFunction m_reads_depth_transformation = nullptr;
+    void (SignalPath::*m_transform_reads)() noexcept = &SignalPath::p_transform_nothing;
+    // The input and output stereo blocks the cached gains were computed with.
+    std::array<Block, 2> m_gains_stereo{};
 };
 
 } // namespace tolvanchorus

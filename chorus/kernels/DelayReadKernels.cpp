@@ -83,7 +83,7 @@ void read_position(const float* a_delay, const float* a_depth, const float* a_mo
     const Float4 low = load(a_limits.minimum);
     const Float4 high = load(a_limits.maximum);
     for (unsigned int k = 0; k < block_frames; k += 4) {
-        const groups::ReadPosition position = groups::read_position(
+        const auto position = groups::read_position(
             load(a_delay + k), load(a_depth + k), load(a_modulation + k), low, high);
         store(a_index + k, position.index);
         store(a_fraction + k, position.fraction);

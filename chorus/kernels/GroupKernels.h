@@ -24,25 +24,30 @@ namespace tolvanchorus::kernels::sse::groups {
 using Orvo::Simd::Float4;
 using Orvo::Simd::Int4;
 
+// The arithmetic steps below are templates over the vector type: the AVX2 pass runs them on eight
+// lanes (orvo/Simd256.h), with the same operations per lane.
+template <typename V>
 struct ReadPosition {
-    Int4 index;
-    Float4 fraction;
+    decltype(Orvo::Simd::truncate(V{})) index;
+    V fraction;
 };
 
-inline ReadPosition read_position(Float4 a_delay, Float4 a_depth, Float4 a_modulation, Float4 a_low,
-                                  Float4 a_high) noexcept {
+template <typename V>
+inline ReadPosition<V> read_position(V a_delay, V a_depth, V a_modulation, V a_low,
+                                     V a_high) noexcept {
     using namespace Orvo::Simd;
     // a = min(max(D, lo), hi); b = min(max(D + W, lo), hi); p = b + (a - b) * m
-    const Float4 a = min(max(a_delay, a_low), a_high);
-    const Float4 b = min(max(add(a_delay, a_depth), a_low), a_high);
-    const Float4 p = add(b, mul(sub(a, b), a_modulation));
+    const V a = min(max(a_delay, a_low), a_high);
+    const V b = min(max(add(a_delay, a_depth), a_low), a_high);
+    const V p = add(b, mul(sub(a, b), a_modulation));
     // i = trunc(p); f = p - i
-    const Int4 i = truncate(p);
+    const auto i = truncate(p);
     return {i, sub(p, to_float(i))};
 }
 
 // c = (P - i) & mask
-inline Int4 tap_index(Int4 a_positions, Int4 a_index, Int4 a_mask) noexcept {
+template <typename I>
+inline I tap_index(I a_positions, I a_index, I a_mask) noexcept {
     using namespace Orvo::Simd;
     return bit_and(sub(a_positions, a_index), a_mask);
 }
@@ -58,23 +63,24 @@ inline bool one_run(const std::uint32_t* a_tap) noexcept {
 }
 
 // y = s(c) + (s(c-1) - s(c)) * f
-inline Float4 linear(Float4 a_y0, Float4 a_y1, Float4 a_fraction) noexcept {
+template <typename V>
+inline V linear(V a_y0, V a_y1, V a_fraction) noexcept {
     using namespace Orvo::Simd;
     return add(a_y0, mul(sub(a_y1, a_y0), a_fraction));
 }
 
 // Four-point Catmull-Rom over y-1 = s(c+1), y0 = s(c), y1 = s(c-1), y2 = s(c-2).
-inline Float4 catmull_rom(Float4 a_y_1, Float4 a_y0, Float4 a_y1, Float4 a_y2,
-                          Float4 a_fraction) noexcept {
+template <typename V>
+inline V catmull_rom(V a_y_1, V a_y0, V a_y1, V a_y2, V a_fraction) noexcept {
     using namespace Orvo::Simd;
-    const Float4 half = set1(0.5f);
+    const V half = set1_as<V>(0.5f);
     // c1 = 0.5 (y1 - y-1)
-    const Float4 c1 = mul(half, sub(a_y1, a_y_1));
+    const V c1 = mul(half, sub(a_y1, a_y_1));
     // c2 = y-1 + 2 y1 - 0.5 (5 y0 + y2)
-    const Float4 c2 =
-        sub(add(a_y_1, mul(set1(2.0f), a_y1)), mul(half, add(mul(set1(5.0f), a_y0), a_y2)));
+    const V c2 = sub(add(a_y_1, mul(set1_as<V>(2.0f), a_y1)),
+                     mul(half, add(mul(set1_as<V>(5.0f), a_y0), a_y2)));
     // c3 = 0.5 (3 (y0 - y1) - y-1 + y2)
-    const Float4 c3 = mul(half, add(sub(mul(set1(3.0f), sub(a_y0, a_y1)), a_y_1), a_y2));
+    const V c3 = mul(half, add(sub(mul(set1_as<V>(3.0f), sub(a_y0, a_y1)), a_y_1), a_y2));
     // y = ((c3 f + c2) f + c1) f + y0
     return add(mul(add(mul(add(mul(c3, a_fraction), c2), a_fraction), c1), a_fraction), a_y0);
 }
@@ -154,31 +160,32 @@ inline Float4 interpolate_cubic(const float* a_line, const std::uint32_t* a_tap,
 }
 
 // v = left * gL + right * gR
-inline Float4 pan_sum(Float4 a_left, Float4 a_right, Float4 a_gain_left,
-                      Float4 a_gain_right) noexcept {
+template <typename V>
+inline V pan_sum(V a_left, V a_right, V a_gain_left, V a_gain_right) noexcept {
     using namespace Orvo::Simd;
     return add(mul(a_left, a_gain_left), mul(a_right, a_gain_right));
 }
 
 // v = (left * gL + right * gR) * gain
-inline Float4 pan_sum_scaled(Float4 a_left, Float4 a_right, Float4 a_gain_left, Float4 a_gain_right,
-                             Float4 a_gain) noexcept {
+template <typename V>
+inline V pan_sum_scaled(V a_left, V a_right, V a_gain_left, V a_gain_right, V a_gain) noexcept {
     using namespace Orvo::Simd;
     return mul(add(mul(a_left, a_gain_left), mul(a_right, a_gain_right)), a_gain);
 }
 
 // wetL += v * gain * gL; wetR += v * gain * gR
-inline void accumulate(Float4 a_voice, Float4 a_gain, Float4 a_gain_left, Float4 a_gain_right,
-                       float* a_wet_left, float* a_wet_right) noexcept {
+template <typename V>
+inline void accumulate(V a_voice, V a_gain, V a_gain_left, V a_gain_right, float* a_wet_left,
+                       float* a_wet_right) noexcept {
     using namespace Orvo::Simd;
-    const Float4 v = mul(a_voice, a_gain);
-    store(a_wet_left, add(load(a_wet_left), mul(v, a_gain_left)));
-    store(a_wet_right, add(load(a_wet_right), mul(v, a_gain_right)));
+    const V v = mul(a_voice, a_gain);
+    store(a_wet_left, add(load_as<V>(a_wet_left), mul(v, a_gain_left)));
+    store(a_wet_right, add(load_as<V>(a_wet_right), mul(v, a_gain_right)));
 }
 
 // out = (wet * wet_level + in * dry) * global_gain
-inline Float4 mix(Float4 a_wet, Float4 a_input, Float4 a_wet_level, Float4 a_dry,
-                  Float4 a_global_gain) noexcept {
+template <typename V>
+inline V mix(V a_wet, V a_input, V a_wet_level, V a_dry, V a_global_gain) noexcept {
     using namespace Orvo::Simd;
     return mul(add(mul(a_wet, a_wet_level), mul(a_input, a_dry)), a_global_gain);
 }

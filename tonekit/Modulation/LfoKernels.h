@@ -40,6 +40,11 @@ void shift_phases_scalar(const float* a_phases, float a_offset, float* a_out) no
 using Waveform = void (*)(const float* a_q, const float* a_pwm, float* a_out) noexcept;
 // Null for a value that is not one of the six.
 Waveform waveform(LfoModulatorWaveform a_waveform) noexcept;
+// The signal of one phase group: waveform(frac(a_phases[i] + a_offset[i])), or
+// waveform(a_phases[i]) for a null a_offset; offset_phases and the waveform in one pass.
+using GroupWaveform = void (*)(const float* a_phases, const float* a_offset, const float* a_pwm,
+                               float* a_out) noexcept;
+GroupWaveform group_waveform(LfoModulatorWaveform a_waveform) noexcept;
 Waveform waveform_scalar(LfoModulatorWaveform a_waveform) noexcept;
 bool is_discontinuous(LfoModulatorWaveform a_waveform) noexcept;
 

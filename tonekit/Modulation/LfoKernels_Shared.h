@@ -27,4 +27,11 @@ Entry pick_waveform(const Entry (&a_table)[N], LfoModulatorWaveform a_waveform) 
     return nullptr;
 }
 
+// The eight-lane forms (LfoKernels_Avx2.cpp, compiled for AVX2), in waveform_order.
+namespace avx2 {
+extern const Waveform waveforms[6];
+extern const GroupWaveform group_waveforms[6];
+void offset_phases(const float* a_phases, const float* a_offsets, float* a_out) noexcept;
+} // namespace avx2
+
 } // namespace Tonekit::LfoKernels

@@ -145,13 +145,13 @@ void LfoModulator::p_lanes_changed() {
 }
 
 void LfoModulator::p_waveform_changed() {
-    LfoKernels::Waveform kernel = LfoKernels::waveform(m_waveform_value);
+    LfoKernels::GroupWaveform kernel = LfoKernels::group_waveform(m_waveform_value);
     if (!kernel) {
         // Only the offered waveforms can be chosen; this keeps a pointer even so.
         m_waveform_value = LfoModulatorWaveform_SINE_LOW_PRECISION;
-        kernel = LfoKernels::waveform(m_waveform_value);
+        kernel = LfoKernels::group_waveform(m_waveform_value);
     }
-    m_waveform_kernel = kernel;
+    m_group_kernel = kernel;
     m_discontinuous = LfoKernels::is_discontinuous(m_waveform_value);
 }
 
@@ -182,21 +182,15 @@ void LfoModulator::entries_changed() {
 void LfoModulator::p_write_raw(unsigned a_frames, bool) noexcept {
     alignas(16) float running[block_size] = {};
     alignas(16) float shifted[block_size];
-    alignas(16) float grouped[block_size];
     const auto groups = unsigned(std::min<std::size_t>(m_group_offsets.size(), get_record_count()));
     const auto lanes = unsigned(m_phases.size());
     for (unsigned lane = 0; lane < lanes; ++lane) {
         LfoKernels::accumulate_phase(m_phases[lane], m_frequency_factor_lanes, m_increments[lane],
                                      a_frames, running);
         LfoKernels::offset_phases(running, m_phase_lanes, shifted);
-        for (unsigned group = 0; group < groups; ++group) {
-            const float* q = shifted;
-            if (const float* offset = m_group_offsets[group]) {
-                LfoKernels::offset_phases(shifted, offset, grouped);
-                q = grouped;
-            }
-            m_waveform_kernel(q, m_pwm_lanes, p_record(group, lane).m_own_raw);
-        }
+        for (unsigned group = 0; group < groups; ++group)
+            m_group_kernel(shifted, m_group_offsets[group], m_pwm_lanes,
+                           p_record(group, lane).m_own_raw);
     }
 }
 

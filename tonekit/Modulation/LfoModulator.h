@@ -115,7 +115,7 @@ private:
     alignas(16) float m_pwm_lanes[block_size] = {};
     int m_retrigger_key_value = -1;
     LfoModulatorWaveform m_waveform_value = LfoModulatorWaveform_SINE_LOW_PRECISION;
-    LfoKernels::Waveform m_waveform_kernel;
+    LfoKernels::GroupWaveform m_group_kernel;
 
     LfoSynchronizationLogic m_sync;
     // Written by the synchronization logic, one per lane.

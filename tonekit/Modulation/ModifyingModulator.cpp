@@ -8,7 +8,6 @@
 #include "tonekit/Parameters/CommittableCallback.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace Tonekit {
 
@@ -115,20 +114,32 @@ void ModifyingModulator::p_smooth(LaneRecord& a_record, unsigned a_frames) noexc
     }
     const bool slew = m_smoothing_value == SmoothingLogic_ON ||
                       (m_smoothing_value == SmoothingLogic_IF_NECESSARY && m_discontinuous);
+    // Unless something smooths it, the entries read the raw signal where it is.
+    const float* signal = a_record.m_raw;
     if (slew) {
         ModulationKernels::slew_limit(a_record.m_raw, m_smoothness_lanes, a_record.m_last_output,
                                       a_record.m_output, a_frames);
         // A restart met by slew limiting needs no crossfade of its own.
         a_record.m_crossfading = false;
+        signal = a_record.m_output;
     } else if (m_smoothing_value == SmoothingLogic_IF_NECESSARY && a_record.m_crossfading) {
         a_record.m_crossfading =
             ModulationKernels::crossfade(a_record.m_raw, m_smoothness_lanes, a_record.m_held,
                                          a_record.m_weight, a_record.m_output, a_frames);
-    } else {
-        std::memcpy(a_record.m_output, a_record.m_raw, sizeof a_record.m_output);
+        signal = a_record.m_output;
     }
-    a_record.m_last_output = a_record.m_output[a_frames - 1];
-    ModulationKernels::signal_forms(a_record.m_output, a_record.m_forms);
+    a_record.m_signal = signal;
+    a_record.m_last_output = signal[a_frames - 1];
+    a_record.m_forms_current = false;
+}
+
+const float* ModifyingModulator::p_derived_form(LaneRecord& a_record,
+                                                ModulationKernels::SignalForm a_form) noexcept {
+    if (!a_record.m_forms_current) {
+        ModulationKernels::signal_forms(a_record.m_signal, a_record.m_forms);
+        a_record.m_forms_current = true;
+    }
+    return a_record.m_forms[a_form];
 }
 
 void ModifyingModulator::process(unsigned a_frames, bool a_start) noexcept {

@@ -39,7 +39,11 @@ public:
         bool m_crossfading = false;
         // No output yet: the first chunk starts where the signal is instead of gliding from 0.
         bool m_fresh = true;
+        // The derived forms of this chunk's signal are in m_forms.
+        bool m_forms_current = false;
         const float* m_raw = nullptr;
+        // This chunk's output: the raw signal itself when nothing smoothed it, else m_output.
+        const float* m_signal = nullptr;
         alignas(16) float m_own_raw[block_size] = {};
         alignas(16) float m_output[block_size] = {};
         alignas(16) float m_forms[ModulationKernels::SignalForm_COUNT][block_size] = {};
@@ -60,6 +64,15 @@ public:
         return m_records[a_record][a_lane];
     }
     unsigned get_record_count() const noexcept { return unsigned(m_records.size()); }
+    // [audio-thread, after this chunk's smoothing] One form of a record's output. The upward
+    // form is the output itself; the others are derived when an entry first asks for them.
+    const float* get_signal_form(unsigned a_record, unsigned a_lane,
+                                 ModulationKernels::SignalForm a_form) noexcept {
+        LaneRecord& record = m_records[a_record][a_lane];
+        if (a_form == ModulationKernels::SignalForm_UPWARD)
+            return record.m_signal;
+        return p_derived_form(record, a_form);
+    }
     const float* get_amount_lanes() const noexcept { return m_amount_lanes; }
     SmoothingLogic get_smoothing() const noexcept { return m_smoothing_value; }
 
@@ -92,6 +105,8 @@ protected:
 
 private:
     void p_smooth(LaneRecord& a_record, unsigned a_frames) noexcept;
+    const float* p_derived_form(LaneRecord& a_record,
+                                ModulationKernels::SignalForm a_form) noexcept;
     void p_reconfigure_entries();
 
     std::vector<std::vector<LaneRecord>> m_records;

@@ -120,14 +120,13 @@ void ModifyingModulatorEntry::place(unsigned a_lane) const noexcept {
     const LaneBuffers& buffers = m_lanes[a_lane];
     if (!buffers.m_output || !buffers.m_input)
         return;
-    const ModifyingModulator* modulator = p_modulator();
+    ModifyingModulator* modulator = p_modulator();
     if (!m_enabled_value || !modulator->is_enabled() || !m_placement) {
         pass_through(a_lane);
         return;
     }
-    const ModifyingModulator::LaneRecord& record = modulator->get_record(m_record, a_lane);
     m_placement(buffers.m_input, m_range_lanes, modulator->get_amount_lanes(),
-                record.m_forms[m_form], buffers.m_output);
+                modulator->get_signal_form(m_record, a_lane, m_form), buffers.m_output);
 }
 
 } // namespace Tonekit

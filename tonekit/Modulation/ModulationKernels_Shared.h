@@ -19,4 +19,12 @@ bool crossfade_weights(const float* a_step, float& a_weight, float* a_weights,
 int finishing_bounding(const FinishingChoice& a_choice) noexcept;
 int finishing_mapping(const FinishingChoice& a_choice) noexcept;
 
+// The eight-lane forms (ModulationKernels_Avx2.cpp, compiled for AVX2), laid out like the
+// four-lane tables.
+namespace avx2 {
+extern const Placement placements[16];
+extern const Finishing* const finishings[7];
+void signal_forms(const float* a_output, float (*a_forms)[block_size]) noexcept;
+} // namespace avx2
+
 } // namespace Tonekit::ModulationKernels
