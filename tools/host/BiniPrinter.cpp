@@ -132,10 +132,15 @@ std::string BiniPrinter::value_text(const BiniRecord& a_record) {
     if (type == BiniRecord::type_string) {
         return string_text(payload + 4, count);
     }
-    std::string text = "(" + std::to_string(count) + ")";
+    // Appended piece by piece: g++ 12 at -O3 warns, wrongly, of overlapping copies in the
+    // temporaries that chained operator+ builds.
+    std::string text = "(";
+    text += std::to_string(count);
+    text += ')';
     const unsigned size = BiniRecord::element_size(type);
     for (std::size_t i = 0; i < count && i < shown_elements; ++i) {
-        text += ' ' + element_text(type, payload + 4 + i * size);
+        text += ' ';
+        text += element_text(type, payload + 4 + i * size);
     }
     if (count > shown_elements) {
         text += " ... (" + std::to_string(count - shown_elements) + " more)";
