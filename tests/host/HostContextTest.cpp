@@ -69,14 +69,3 @@ TEST(HostContext, RecordsEditsWithinItsBound) {
     EXPECT_EQ(host.edits().size(), HostContext::max_recorded);
     EXPECT_EQ(host.automate_count(), HostContext::max_recorded + 11);
 }
-
-TEST(HostContext, OnlyOneIsActiveAndAGoneHostStillAnswers) {
-    {
-        HostContext host;
-        EXPECT_THROW(HostContext second, std::logic_error);
-    }
-    EXPECT_EQ(call(Vst::audioMasterVersion), 2400);
-    EXPECT_EQ(call(Vst::audioMasterGetTime), 0);
-    HostContext again;
-    EXPECT_EQ(call(Vst::audioMasterGetBlockSize), 512);
-}

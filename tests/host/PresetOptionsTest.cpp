@@ -140,43 +140,6 @@ TEST_F(PresetOptionsTest, SavedPresetIsTheChunkWithoutItsStateAndPrintsAsATree) 
                            "    Modu null\n");
 }
 
-TEST_F(PresetOptionsTest, LoadedPresetSetsTheProgramAndKeepsTheInstanceSettings) {
-    save_half_gain("half.preset", "half.chunk");
-    expect_gain(render({}), 0.25f);
-
-    // An instance whose setting differs from the default, as a host project would restore it.
-    BiniDocument project = BiniDocument::parse(read_bytes(path("half.chunk")), "chunk");
-    BiniRecord& setting = const_cast<BiniRecord&>(
-        at(at(*at(at(project.m_root, "Stat"), "InSe").find(1), "TsIn"), "Valu"));
-    const float three_quarters = 0.75f;
-    std::memcpy(setting.m_payload.data(), &three_quarters, 4);
-    BiniRecord& gain = const_cast<BiniRecord&>(
-        at(at(*at(at(project.m_root, "Prog"), "Para").find(1), "Gain"), "Valu"));
-    const float eighth = 0.125f;
-    std::memcpy(gain.m_payload.data(), &eighth, 4);
-    write_bytes(path("project.chunk"), project.serialize());
-    expect_gain(render({"--load-chunk", path("project.chunk")}), 0.125f);
-
-    expect_gain(render({"--load-chunk", path("project.chunk"), "--load-preset", path("half.preset"),
-                        "--save-chunk", path("after.chunk")}),
-                0.5f);
-    const BiniDocument after = BiniDocument::parse(read_bytes(path("after.chunk")), "after");
-    EXPECT_EQ(parameter_value(after, "Gain"), "0.5");
-    EXPECT_EQ(setting_value(after), "0.75");
-    char* absolute = realpath(path("half.preset").c_str(), nullptr);
-    ASSERT_NE(absolute, nullptr);
-    EXPECT_EQ(BiniPrinter::value_text(at(at(after.m_root, "Stat"), "PrPa")),
-              "\"" + std::string(absolute) + "\"");
-    std::free(absolute);
-}
-
-TEST_F(PresetOptionsTest, ChunkRoundTripsThroughTheAdapter) {
-    save_half_gain("half.preset", "half.chunk");
-    expect_gain(render({"--load-chunk", path("half.chunk"), "--save-chunk", path("again.chunk")}),
-                0.5f);
-    EXPECT_EQ(read_bytes(path("again.chunk")), read_bytes(path("half.chunk")));
-}
-
 TEST_F(PresetOptionsTest, ForeignOrDamagedChunkLeavesTheCleanStateSilently) {
     save_half_gain("half.preset", "half.chunk");
     render({"--save-chunk", path("default.chunk")});

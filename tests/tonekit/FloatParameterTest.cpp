@@ -43,19 +43,6 @@ std::u16string value_text(Tonekit::Parameter& a_parameter) {
 
 } // namespace
 
-TEST(FloatParameter, AReversedIntervalNormalizesItsStartToZero) {
-    ParameterBench bench;
-    FloatParameter* p = add_float(bench, "Rev ", Tonekit::Unit_NONE, 50.0f, 0.0f, 50.0f);
-    bench.initialize();
-    EXPECT_EQ(p->m_minimum, 0.0f);
-    EXPECT_EQ(p->m_maximum, 50.0f);
-    EXPECT_EQ(p->normalize_number(50.0f), 0.0f);
-    EXPECT_EQ(p->normalize_number(0.0f), 1.0f);
-    EXPECT_EQ(p->get_normalized_value(), 0.0f);
-    p->set_normalized_value(0.25f);
-    EXPECT_FLOAT_EQ(p->get_value(), 37.5f);
-}
-
 TEST(FloatParameter, ExponentialIntervalPutsTheGeometricMeanInTheMiddleAtBothPrecisions) {
     for (unsigned precision : {0u, 1u}) {
         ParameterBench bench;
@@ -141,38 +128,6 @@ TEST(FloatParameter, LoadingClampsToTheIntervalAndRefusesNaN) {
     }
 }
 
-TEST(FloatParameter, CommitFillsTheBoundLanesOfItsVectorSize) {
-    ParameterBench bench;
-    alignas(16) float lanes[16] = {};
-    alignas(16) float single[2] = {-1.0f, -1.0f};
-    alignas(16) float normalized[16] = {};
-    alignas(16) float unused[16] = {};
-    FloatParameter* wide = add_milliseconds(bench, "Wide", 50.0f, 10.0f);
-    wide->bind_lanes(lanes, 16);
-    FloatParameter* narrow = add_milliseconds(bench, "Narr", 50.0f, 20.0f);
-    narrow->bind_lanes(single, 1);
-    FloatParameter* by_position = add_milliseconds(bench, "Norm", 50.0f, 25.0f);
-    by_position->m_smoothing_normalized = true;
-    by_position->bind_lanes(unused, 16);
-    by_position->bind_normalized_lanes(normalized);
-    bench.initialize();
-    bench.m_collection.commit_all();
-    for (float lane : lanes)
-        EXPECT_EQ(lane, wide->get_internal_value());
-    EXPECT_EQ(single[0], narrow->get_internal_value());
-    EXPECT_EQ(single[1], -1.0f) << "a single-lane parameter writes one lane";
-    for (float lane : normalized)
-        EXPECT_EQ(lane, 0.5f);
-    EXPECT_EQ(unused[0], 0.0f) << "smoothed in normalized form: the internal lanes stay";
-
-    EXPECT_EQ(failure_message([&] { wide->bind_lanes(lanes, 4); }),
-              u"a_vector_size == 1 || a_vector_size == lane_count");
-    wide->bind_internal_lanes(lanes);
-    EXPECT_FALSE(wide->m_persistent);
-    EXPECT_FALSE(wide->m_host_visible);
-    EXPECT_EQ(wide->m_vector_size, 16u);
-}
-
 TEST(FloatParameter, MillisecondsAreReconvertedWhenTheSampleRateChanges) {
     ParameterBench bench;
     alignas(16) float lanes[16] = {};
@@ -187,51 +142,4 @@ TEST(FloatParameter, MillisecondsAreReconvertedWhenTheSampleRateChanges) {
     bench.m_device.setSampleRate(96000.0f);
     EXPECT_FLOAT_EQ(lanes[0], 1200.0f);
     EXPECT_EQ(gain->get_internal_value(), 0.5f);
-}
-
-TEST(FloatParameter, ModulationConstantsFollowTheScale) {
-    ParameterBench bench;
-    bench.m_device.setSampleRate(48000.0f);
-    FloatParameter* plain = add_float(bench, "Plai", Tonekit::Unit_NONE, 0.0f, 1.0f, 0.0f);
-    FloatParameter* ms = add_milliseconds(bench, "Msec", 50.0f, 0.0f);
-    FloatParameter* db = add_float(bench, "Gain", Tonekit::Unit_DECIBELS, -20.0f, 20.0f, 0.0f,
-                                   false, Tonekit::ConversionType_DECIBELS_TO_AMPLITUDE_RATIO);
-    bench.initialize();
-    EXPECT_EQ(plain->m_modulation_mapping, Tonekit::ModulationMapping_IDENTITY);
-    EXPECT_TRUE(std::isfinite(plain->m_block.m_exponent_scale[0]));
-    EXPECT_EQ(ms->m_modulation_mapping, Tonekit::ModulationMapping_LINEAR);
-    EXPECT_EQ(ms->m_block.m_internal_start[2], 0.0f);
-    EXPECT_FLOAT_EQ(ms->m_block.m_internal_span[2], 2400.0f);
-    EXPECT_EQ(ms->m_block.m_exponent_scale[1], 1.0f);
-    EXPECT_EQ(db->m_modulation_mapping, Tonekit::ModulationMapping_EXPONENTIAL);
-    EXPECT_NEAR(db->m_block.m_exponent_scale[3], std::log2(100.0f), 1e-4f);
-    EXPECT_NEAR(db->m_internal_ratio, 100.0f, 1e-3f);
-    EXPECT_EQ(ms->m_internal_ratio, 0.0f) << "no ratio from a start of 0";
-}
-
-TEST(FloatParameter, SwitchingVariationKeepsTheNormalizedValue) {
-    ParameterBench bench;
-    alignas(16) float lanes[16] = {};
-    auto* dry = bench.add(new FloatParameter, "Dry ");
-    using V = FloatParameterVariation;
-    V::create(dry, 1, u"Without inversion", Tonekit::Unit_NONE, 0.0f, 1.0f, 0.5f, false,
-              Tonekit::ConversionType_IDENTITY, V::Polarity_POSITIVE_UNIPOLAR, true);
-    V* inverted =
-        V::create(dry, 2, u"With inversion", Tonekit::Unit_NONE, 0.0f, -1.0f, -0.5f, false,
-                  Tonekit::ConversionType_IDENTITY, V::Polarity_NEGATIVE_UNIPOLAR, false);
-    dry->bind_lanes(lanes, 16);
-    // The queueing is under test here, not the glide that would follow it.
-    dry->m_smoothing_enabled = false;
-    bench.initialize();
-    RecordingEditor editor;
-    dry->attach_editor(&editor);
-    dry->set_normalized_value(0.75f);
-    dry->change_variation(inverted);
-    EXPECT_EQ(dry->get_current_variation(), inverted);
-    EXPECT_EQ(dry->get_normalized_value(), 0.75f);
-    EXPECT_EQ(dry->get_value(), -0.75f);
-    EXPECT_EQ(editor.m_variation_changes, 1);
-    bench.run_commit_pass();
-    EXPECT_EQ(lanes[7], -0.75f) << "the change is queued like an editor's";
-    dry->detach_editor(&editor);
 }

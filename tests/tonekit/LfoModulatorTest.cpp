@@ -60,31 +60,6 @@ protected:
     TonekitTest::LfoTestDevice device{folder.path()};
 };
 
-TEST_F(Lfo, OneWholeSecondPlusOneOverOneTakesTwoSeconds) {
-    LfoModulator* lfo = plain_lfo(saw);
-    cycle(lfo, 1, 1, 1);
-    device.settle();
-    device.render(4001);
-    const auto& saw_out = device.m_depth_frames;
-    for (unsigned n = 0; n < saw_out.size(); n += 97)
-        EXPECT_NEAR(saw_out[n], (n % 2000) / 2000.0f, 1e-5f) << n;
-    EXPECT_NEAR(saw_out[1999], 0.9995f, 1e-5f) << "just below 1";
-    EXPECT_NEAR(saw_out[2000], 0.0f, 1e-5f) << "then 0";
-    EXPECT_NEAR(saw_out[4000], 0.0f, 1e-5f);
-}
-
-TEST_F(Lfo, ADottedQuarterAt120BeatsPerMinuteLasts750Milliseconds) {
-    LfoModulator* lfo = plain_lfo(saw);
-    cycle(lfo, 0, 1, 4, tempo, 2);
-    device.settle();
-    device.render(1500, 100, 120.0);
-    EXPECT_DOUBLE_EQ(lfo->get_synchronization().get_cycle_length(), 0.375);
-    EXPECT_NEAR(device.m_depth_frames[375], 0.5f, 1e-5f);
-    EXPECT_NEAR(device.m_depth_frames[749], 749.0f / 750.0f, 1e-5f);
-    EXPECT_NEAR(device.m_depth_frames[750], 0.0f, 1e-5f);
-    EXPECT_NEAR(device.m_depth_frames[1125], 0.5f, 1e-5f);
-}
-
 TEST_F(Lfo, WaveformsFollowTheirFormulasAndPulseWidthReachesBothEnds) {
     LfoModulator* lfo = plain_lfo(pulse);
     set_typed(lfo->get_pwm(), 0.0f);
@@ -173,15 +148,6 @@ TEST_F(Lfo, AGroupOffsetOfOneHalfShiftsTheSineByHalfACycle) {
     EXPECT_EQ(third->m_record, 0u);
 }
 
-TEST_F(Lfo, TheGlobalPhaseShiftsEveryGroup) {
-    LfoModulator* lfo = plain_lfo(saw);
-    set_typed(lfo->get_phase(), 0.25f);
-    device.settle();
-    device.render(1000);
-    EXPECT_NEAR(device.m_depth_frames[0], 0.25f, 1e-6f);
-    EXPECT_NEAR(device.m_depth_frames[800], 0.05f, 1e-5f);
-}
-
 TEST_F(Lfo, InTempoModeTheCycleFollowsATempoChangeFromTheNextHostBlock) {
     LfoModulator* lfo = plain_lfo(saw);
     cycle(lfo, 0, 1, 1, tempo); // one whole note: 2 s at 120, 4 s at 60
@@ -230,23 +196,6 @@ TEST_F(Lfo, FollowsTheSongPositionAndFadesWhenItJumps) {
     EXPECT_NEAR(lfo->get_lane_phase(0), 0.45, 1e-9);
 }
 
-TEST_F(Lfo, ARestartKeepsAnLfoLockedToTheSongInPlace) {
-    LfoModulator* lfo = plain_lfo(saw);
-    cycle(lfo, 0, 1, 4, song_position);
-    device.settle();
-    device.m_host.m_playing = true;
-    device.m_host.m_position = 0.4;
-    device.render(100, 100, 60.0);
-    EXPECT_NEAR(device.m_depth_frames[0], 0.4f, 1e-6f) << "the first block after adding it";
-    // A structural change while playing restarts the stage.
-    aim(device.modulation(), lfo, device.m_width);
-    device.m_host.m_position = 0.5;
-    device.clear_frames();
-    device.render(100, 100, 60.0);
-    EXPECT_NEAR(device.m_depth_frames[0], 0.5f, 1e-6f);
-    EXPECT_NEAR(lfo->get_lane_phase(0), 0.6, 1e-9);
-}
-
 TEST_F(Lfo, SongPositionAcrossTheWrapIsNoJump) {
     LfoModulator* lfo = plain_lfo(sine_lp, smoothing_if_necessary);
     cycle(lfo, 0, 1, 4, song_position);
@@ -261,18 +210,6 @@ TEST_F(Lfo, SongPositionAcrossTheWrapIsNoJump) {
     device.clear_frames();
     device.render(16, 16, 60.0);
     EXPECT_NEAR(device.m_depth_frames[1], sine_lp_of(0.996), 1e-5f) << "followed without a fade";
-}
-
-TEST_F(Lfo, StageRestartsZeroEveryPhaseAndCutAFadeShort) {
-    LfoModulator* lfo = plain_lfo(sine_lp, smoothing_if_necessary);
-    device.render(300);
-    lfo->trigger_received(); // starts a fade from the value at 0.3
-    device.modulation().request_restart();
-    device.clear_frames();
-    device.render(100);
-    EXPECT_NEAR(lfo->get_lane_phase(0), 0.1, 1e-12);
-    EXPECT_NEAR(device.m_depth_frames[0], sine_lp_of(0.0), 1e-6f) << "no fade after a restart";
-    EXPECT_NEAR(device.m_depth_frames[1], sine_lp_of(0.001), 1e-6f);
 }
 
 // Definition 1 takes any key on any channel; the others keep their single keys (13 to 19).

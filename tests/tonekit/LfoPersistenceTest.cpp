@@ -57,69 +57,6 @@ protected:
     TonekitTest::LfoTestDevice device{folder.path()};
 };
 
-TEST_F(LfoPresets, SaveAndLoadReproduceTheLfoItsEntriesAndTheirGroups) {
-    LfoModulator* lfo = device.add_lfo();
-    set_typed(lfo->get_frequency_factor(), 2.0f);
-    set_typed(lfo->get_phase(), 0.25f);
-    set_typed(lfo->get_pwm(), 0.3f);
-    set_typed(lfo->find_parameter(Orvo::four_cc("Amnt")), 0.7f);
-    set_typed(lfo->find_parameter(Orvo::four_cc("SmAm")), 20.0f);
-    static_cast<P_Boolean*>(lfo->find_parameter(Orvo::four_cc("Invr")))->set_value(true);
-    choose(lfo, ModifyingModulator::id_smoothing, 3);
-    choose(lfo, LfoModulator::id_waveform, 6);
-    choose(lfo, LfoModulator::id_modifier, 5);
-    choose(lfo, LfoModulator::id_synchronization_type, 2);
-    lfo->get_whole()->set_value(2);
-    lfo->get_numerator()->set_value(3);
-    lfo->get_denominator()->set_value(8);
-    lfo->get_retrigger_key_parameter()->set_value(3);
-
-    ModulatorEntry* first = aim(device.modulation(), lfo, device.m_depth);
-    choose(first, ModifyingModulatorEntry::id_location, 5);
-    static_cast<P_Boolean*>(first->find_parameter(Orvo::four_cc("Inve")))->set_value(true);
-    set_typed(first->find_parameter(LfoModulatorEntry::id_phase), 0.75f); // opens no group
-    ModulatorEntry* second = aim(device.modulation(), lfo, device.m_width);
-    static_cast<P_Boolean*>(second->find_parameter(3))->set_value(true);
-    set_typed(second->find_parameter(LfoModulatorEntry::id_phase), 0.5f);
-    ModulatorEntry* third = aim(device.modulation(), lfo, device.m_time);
-    static_cast<P_Boolean*>(third->find_parameter(3))->set_value(true);
-    set_typed(third->find_parameter(LfoModulatorEntry::id_phase), 0.125f);
-    device.settle();
-    ASSERT_EQ(lfo->get_phase_group_count(), 3u);
-
-    device.render(600, 64, 140.0);
-    const std::vector<float> depth = device.m_depth_frames;
-    const std::vector<float> width = device.m_width_frames;
-    const auto lfo_texts = texts_of(lfo->get_parameters());
-    std::vector<std::remove_const_t<decltype(lfo_texts)>> entry_texts;
-    for (unsigned e = 0; e < 3; ++e)
-        entry_texts.push_back(texts_of(lfo->get_entry(e)->get_parameters()));
-    const double cycle = lfo->get_synchronization().get_cycle_length();
-
-    Orvo::BiniNode stored;
-    device.modulation().save(stored);
-    device.modulation().clear();
-    device.modulation().load(stored);
-
-    ASSERT_EQ(device.modulation().get_modulator_count(), 1u);
-    auto* loaded = static_cast<LfoModulator*>(device.modulation().get_modulator(0));
-    EXPECT_EQ(texts_of(loaded->get_parameters()), lfo_texts);
-    ASSERT_EQ(loaded->get_entry_count(), 3u);
-    for (unsigned e = 0; e < 3; ++e)
-        EXPECT_EQ(texts_of(loaded->get_entry(e)->get_parameters()), entry_texts[e]) << e;
-    EXPECT_EQ(loaded->get_retrigger_key(), 3);
-    EXPECT_DOUBLE_EQ(loaded->get_synchronization().get_cycle_length(), cycle);
-    EXPECT_EQ(loaded->get_phase_group_count(), 3u);
-    for (unsigned e = 0; e < 3; ++e)
-        EXPECT_EQ(static_cast<LfoModulatorEntry*>(loaded->get_entry(e))->m_record, e);
-
-    // The same signals from the same start.
-    device.clear_frames();
-    device.render(600, 64, 140.0);
-    EXPECT_EQ(device.m_depth_frames, depth);
-    EXPECT_EQ(device.m_width_frames, width);
-}
-
 TEST_F(LfoPresets, TheFirstLayoutsFrequencyBaseBecomesACycleInSeconds) {
     const struct {
         std::uint32_t m_base;

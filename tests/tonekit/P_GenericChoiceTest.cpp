@@ -98,37 +98,3 @@ TEST(P_GenericChoice, LoadingTranslatesIdsAndRefusesUnknownOnes) {
     EXPECT_EQ(choice->get_current_id(), 1u);
     EXPECT_TRUE(report.is_empty());
 }
-
-TEST(P_TypedChoice, CommitWritesTheOptionsValueAndTheDefaultFollowsTheValue) {
-    ParameterBench bench;
-    auto* shape = bench.add(new Tonekit::P_TypedChoice<Shape>, "Shpe");
-    shape->begin_options();
-    shape->append_option(1, u"Sine", Shape::Sine);
-    shape->append_option(2, u"Square", Shape::Square);
-    shape->append_option(3, u"Saw", Shape::Saw);
-    shape->end_options();
-    shape->set_default_value(Shape::Saw);
-    Shape target = Shape::Sine;
-    shape->set_target(&target);
-
-    using Kernel = float (*)(float);
-    auto* kernel = bench.add(new Tonekit::P_TypedChoice<Kernel>, "Kern");
-    kernel->begin_options();
-    kernel->append_option(1, u"Negate", [](float a_x) { return -a_x; });
-    kernel->append_option(2, u"Double", [](float a_x) { return 2 * a_x; });
-    kernel->end_options();
-    kernel->set_default_option(2);
-    Kernel processing = nullptr;
-    kernel->set_target(&processing);
-    bench.initialize();
-    bench.m_collection.commit_all();
-
-    EXPECT_EQ(shape->get_current_id(), 3u);
-    EXPECT_EQ(target, Shape::Saw);
-    ASSERT_NE(processing, nullptr);
-    EXPECT_EQ(processing(3.0f), 6.0f);
-    shape->set_option(2);
-    bench.run_commit_pass();
-    EXPECT_EQ(target, Shape::Square);
-    EXPECT_EQ(shape->get_value(), Shape::Square);
-}

@@ -65,32 +65,6 @@ constexpr std::uint32_t u = P_MusicalTrigger::family_user;
 
 } // namespace
 
-TEST_F(P_MusicalTriggerTest, ResetConnectsTheDefaultTriggers) {
-    P_MusicalTrigger& received = *m_device->m_received;
-    EXPECT_EQ(connected(received), std::vector<Tonekit::MusicalTrigger*>{
-                                       &predefined(MusicalTriggerManager::id_note_on)});
-    received.connect(predefined(MusicalTriggerManager::id_bar));
-    received.add_default_trigger(Orvo::four_cc("Gone")); // not in this catalogue: passed over
-    received.reset();
-    EXPECT_EQ(connected(received), std::vector<Tonekit::MusicalTrigger*>{
-                                       &predefined(MusicalTriggerManager::id_note_on)});
-    EXPECT_TRUE(connected(*m_device->m_single).empty());
-}
-
-TEST_F(P_MusicalTriggerTest, SingleTriggerParameterSwapsItsTrigger) {
-    P_MusicalTrigger& single = *m_device->m_single;
-    single.connect(predefined(MusicalTriggerManager::id_bar));
-    single.connect(predefined(MusicalTriggerManager::id_beat));
-    EXPECT_EQ(connected(single),
-              std::vector<Tonekit::MusicalTrigger*>{&predefined(MusicalTriggerManager::id_beat)});
-    Orvo::WString text;
-    single.get_value_text(text);
-    EXPECT_EQ(text, u"Beat");
-    single.disconnect_all();
-    single.get_value_text(text);
-    EXPECT_EQ(text, u"None");
-}
-
 TEST_F(P_MusicalTriggerTest, SavesCountAndTriggersInsideValuAndLoadsThemBack) {
     P_MusicalTrigger& received = *m_device->m_received;
     MusicalTriggerManager& manager = m_device->triggers();
@@ -119,26 +93,6 @@ TEST_F(P_MusicalTriggerTest, SavesCountAndTriggersInsideValuAndLoadsThemBack) {
     EXPECT_TRUE(m_device->get_program()->get_collection().load(root, 1, report));
     EXPECT_TRUE(report.is_empty());
     EXPECT_EQ(connected(received), before);
-}
-
-TEST_F(P_MusicalTriggerTest, UnknownTriggerEndsTheListKeepingTheOnesBefore) {
-    P_MusicalTrigger& received = *m_device->m_received;
-    Orvo::BiniNode value;
-    store(value, 4,
-          {{p, MusicalTriggerManager::id_beat},
-           {p, MusicalTriggerManager::id_bar},
-           {p, Orvo::four_cc("Futr")},
-           {p, MusicalTriggerManager::id_transport_start}});
-    EXPECT_TRUE(received.do_load(value));
-    EXPECT_EQ(connected(received),
-              (std::vector<Tonekit::MusicalTrigger*>{&predefined(MusicalTriggerManager::id_beat),
-                                                     &predefined(MusicalTriggerManager::id_bar)}));
-
-    Orvo::BiniNode missing_user;
-    store(missing_user, 2, {{p, MusicalTriggerManager::id_note_on}, {u, 0}});
-    EXPECT_TRUE(received.do_load(missing_user));
-    EXPECT_EQ(connected(received), std::vector<Tonekit::MusicalTrigger*>{
-                                       &predefined(MusicalTriggerManager::id_note_on)});
 }
 
 TEST_F(P_MusicalTriggerTest, BadDataThrowsItsMessageAndLeavesTheConnections) {

@@ -75,40 +75,6 @@ TEST_F(SmootherAt48k, AFullSpanOfFiftyTakesOneHundredFiftyBlocksAndLandsExactly)
     EXPECT_EQ(device.active_smoothers(), 0u);
 }
 
-TEST_F(SmootherAt48k, LaneZeroDecidesWhenASixteenLaneRampIsDone) {
-    FloatParameter* line = device.parameter(GlideDevice::Kind_LINEAR_N);
-    const float* lanes = device.block(GlideDevice::Kind_LINEAR_N).m_lanes;
-    Tonekit::ParameterSmoother& smoother = *line->m_smoother;
-    // 0.1 is five frames of 50 / 2400 away: the first block reaches it in lane 4.
-    line->set_normalized_value(0.1f / 50.0f);
-    block();
-    EXPECT_EQ(lanes[15], 0.1f);
-    EXPECT_EQ(smoother.m_current_value, 0.1f);
-    EXPECT_LT(lanes[0], 0.1f);
-    EXPECT_TRUE(smoother.m_enlisted) << "lanes 0 to 3 still hold the ramp";
-    block();
-    EXPECT_FALSE(smoother.m_enlisted);
-    for (int i = 0; i < 16; ++i)
-        EXPECT_EQ(lanes[i], 0.1f) << i;
-}
-
-TEST_F(SmootherAt48k, SingleLaneKindsMoveOncePerBlockByTheFrameCount) {
-    FloatParameter* one = device.parameter(GlideDevice::Kind_LINEAR_1);
-    float& lane = device.block(GlideDevice::Kind_LINEAR_1).m_lanes[0];
-    const float untouched = device.block(GlideDevice::Kind_LINEAR_1).m_lanes[1];
-    one->set_normalized_value(1.0f);
-    block();
-    EXPECT_NEAR(lane, 16.0f * 50.0f / 2400.0f, 1e-6f);
-    host.run(device, 5);
-    EXPECT_NEAR(lane, 21.0f * 50.0f / 2400.0f, 1e-5f) << "a partial block moves by its frames";
-    host.run(device, 11);
-    EXPECT_NEAR(lane, 32.0f * 50.0f / 2400.0f, 1e-5f);
-    EXPECT_EQ(device.block(GlideDevice::Kind_LINEAR_1).m_lanes[1], untouched);
-    const int more = blocks_until_idle(*one->m_smoother);
-    EXPECT_EQ(more, 149) << "single lanes stop as soon as the value arrives";
-    EXPECT_EQ(lane, 50.0f);
-}
-
 TEST_F(SmootherAt48k, GeometricKindsMultiplyByAFixedFactorPerFrame) {
     FloatParameter* frequency = device.parameter(GlideDevice::Kind_EXPONENTIAL_N);
     const float* lanes = device.block(GlideDevice::Kind_EXPONENTIAL_N).m_lanes;
@@ -137,29 +103,4 @@ TEST_F(SmootherAt48k, GeometricKindsMultiplyByAFixedFactorPerFrame) {
     EXPECT_NEAR(top / lane, std::pow(factor, 16), 1e-4);
     ASSERT_GT(blocks_until_idle(*gain->m_smoother), 0);
     EXPECT_EQ(lane, gain->get_internal_value());
-}
-
-TEST_F(SmootherAt48k, NormalizedFormGlidesTheNormalizedLanes) {
-    FloatParameter* p = device.parameter(GlideDevice::Kind_NORMALIZED);
-    const LaneBlock& block_of_p = device.block(GlideDevice::Kind_NORMALIZED);
-    const float internal_before = block_of_p.m_lanes[0];
-    p->set_normalized_value(0.5f);
-    block();
-    for (int i = 0; i < 16; ++i)
-        EXPECT_NEAR(block_of_p.m_normalized[i], float(i + 1) / 2400.0f, 1e-7f);
-    EXPECT_EQ(block_of_p.m_lanes[0], internal_before) << "the internal lanes are not its own";
-    EXPECT_GT(blocks_until_idle(*p->m_smoother), 70);
-    EXPECT_EQ(block_of_p.m_normalized[0], 0.5f);
-}
-
-TEST_F(SmootherAt48k, AnEmptyHostBlockInsideAControlBlockMovesNothing) {
-    FloatParameter* line = device.parameter(GlideDevice::Kind_LINEAR_N);
-    line->set_normalized_value(1.0f);
-    host.run(device, 7);
-    const float value = line->m_smoother->m_current_value;
-    host.run(device, 0);
-    host.run(device, 0);
-    EXPECT_EQ(line->m_smoother->m_current_value, value);
-    host.run(device, 9);
-    EXPECT_NEAR(line->m_smoother->m_current_value, 1.0f / 3.0f, 1e-6f);
 }

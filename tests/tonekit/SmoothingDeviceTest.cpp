@@ -106,38 +106,6 @@ TEST_F(SmoothingDevice, NoneRemovesEverySmootherAndAllBringsThemBack) {
     EXPECT_NEAR(line_lanes()[0], 50.0f / 2400.0f, 1e-6f) << "glides again, from 0";
 }
 
-TEST_F(SmoothingDevice, TheSmoothnessSettingsSetTheRateAtEverySampleRate) {
-    Tonekit::FloatParameter* smoothness = device.settings().m_smoothness;
-    // Exponential 1..10000 ms: the middle is 100 ms.
-    smoothness->set_normalized_value(0.5f);
-    EXPECT_FLOAT_EQ(device.m_smoothing_step, 1000.0f / (100.0f * 48000.0f));
-    line()->set_normalized_value(1.0f);
-    blocks(1);
-    EXPECT_NEAR(line_lanes()[15], 16.0f * 50.0f / 4800.0f, 1e-6f);
-
-    // The rate is re-converted with the sample rate and the smoothers follow at once.
-    device.setSampleRate(96000.0f);
-    EXPECT_FLOAT_EQ(device.m_smoothing_step, 1000.0f / (100.0f * 96000.0f));
-    EXPECT_TRUE(all_lanes_are(50.0f)) << "a rate change commits everything";
-    line()->set_normalized_value(0.0f);
-    blocks(1);
-    EXPECT_NEAR(line_lanes()[15], 50.0f - 16.0f * 50.0f / 9600.0f, 1e-5f);
-}
-
-TEST_F(SmoothingDevice, ResetFinishesEveryGlide) {
-    for (FloatParameter* p : device.m_parameters)
-        p->set_normalized_value(1.0f);
-    blocks(2);
-    ASSERT_EQ(device.active_smoothers(), 5u);
-    device.reset();
-    EXPECT_EQ(device.active_smoothers(), 0u);
-    EXPECT_TRUE(all_lanes_are(50.0f));
-    const LaneBlock& exponential = device.block(GlideDevice::Kind_EXPONENTIAL_N);
-    EXPECT_EQ(exponential.m_lanes[0],
-              device.parameter(GlideDevice::Kind_EXPONENTIAL_N)->get_internal_value());
-    EXPECT_EQ(device.block(GlideDevice::Kind_NORMALIZED).m_normalized[3], 1.0f);
-}
-
 TEST_F(SmoothingDevice, ALoadedValueIsTheStartOfTheNextGlide) {
     line()->set_normalized_value(1.0f);
     blocks(200);

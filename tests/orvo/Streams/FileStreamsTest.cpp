@@ -35,28 +35,6 @@ TEST(FileStreams, WriteThenReadBackWithPeekAndSkip) {
     EXPECT_EQ(input.get_consumed_bytes(), 10u);
 }
 
-TEST(FileStreams, SkipNeverPassesTheEndOfTheFile) {
-    TemporaryDirectory folder;
-    folder.write("short", "abcde");
-    FileInputStream input(folder.wide("short"));
-    EXPECT_EQ(input.try_skip(3), 3u);
-    EXPECT_EQ(input.try_skip(100), 2u);
-    EXPECT_EQ(input.try_skip(1), 0u);
-    EXPECT_THROW(FileInputStream(folder.wide("short")).skip(6), OperationFailedException);
-}
-
-TEST(FileStreams, OutputTruncatesAndReopeningClosesTheOldFile) {
-    TemporaryDirectory folder;
-    folder.write("a", "old content");
-    FileOutputStream output(folder.wide("a"));
-    output.write_all(3, "new");
-    output.open(folder.wide("b"));
-    output.write_all(1, "b");
-    output.close();
-    EXPECT_EQ(folder.read("a"), "new");
-    EXPECT_EQ(folder.read("b"), "b");
-}
-
 TEST(FileStreams, WritingToAFullDeviceIsReported) {
     struct stat status;
     if (stat("/dev/full", &status) != 0)

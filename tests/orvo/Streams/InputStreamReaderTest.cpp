@@ -63,14 +63,6 @@ TEST(InputStreamReader, DetectsTheByteOrderMark) {
     }
 }
 
-TEST(InputStreamReader, TextWithoutAMarkYieldsNoLines) {
-    EXPECT_TRUE(narrow_lines("a\nb\n").empty());
-    EXPECT_TRUE(wide_lines("a\nb\n").empty());
-    // Encodings that are recognised but not read give no lines either.
-    EXPECT_TRUE(narrow_lines(std::string("\xFE\xFF\x00\x61", 4)).empty());
-    EXPECT_TRUE(wide_lines(std::string("\x00\x00\xFE\xFF\x00\x00\x00\x61", 8)).empty());
-}
-
 TEST(InputStreamReader, SplitsAtLfCrAndCrLf) {
     EXPECT_EQ(narrow_lines("\xEF\xBB\xBF"
                            "a\r\nb\rc\n"),
@@ -85,20 +77,6 @@ TEST(InputStreamReader, SplitsAtLfCrAndCrLf) {
                            "\r\r\n"),
               (Lines{"", ""}));
     EXPECT_EQ(narrow_lines("\xEF\xBB\xBF"), Lines{});
-}
-
-TEST(InputStreamReader, ConvertsBetweenUtf8AndUtf16) {
-    // "é€" then CR LF then "x", as UTF-8 and as UTF-16LE.
-    const std::string utf8 = "\xEF\xBB\xBF\xC3\xA9\xE2\x82\xAC\r\nx";
-    const std::string utf16("\xFF\xFE\xE9\x00\xAC\x20\r\x00\n\x00x\x00", 12);
-    const WideLines wide{u"\u00e9\u20ac", u"x"};
-    const Lines narrow{"\xC3\xA9\xE2\x82\xAC", "x"};
-    EXPECT_EQ(wide_lines(utf8), wide);
-    EXPECT_EQ(wide_lines(utf16), wide);
-    EXPECT_EQ(narrow_lines(utf8), narrow);
-    EXPECT_EQ(narrow_lines(utf16), narrow);
-    // A trailing odd byte is not a code unit.
-    EXPECT_EQ(wide_lines(utf16 + "y"), wide);
 }
 
 TEST(InputStreamReader, MalformedLinesThrow) {

@@ -44,22 +44,6 @@ TEST(InputStream, ReadPastTheEndGivesWhatIsThereAndCountsIt) {
     EXPECT_EQ(std::string(buffer, 2), "ef");
 }
 
-TEST(InputStream, PeekDoesNotConsumeAndSkipDoes) {
-    const char data[] = "abcdef";
-    MemoryInputStream input(data, 6);
-    char buffer[4] = {};
-    EXPECT_EQ(input.try_peek(3, buffer), 3u);
-    EXPECT_EQ(std::string(buffer, 3), "abc");
-    EXPECT_EQ(input.get_consumed_bytes(), 0u);
-    input.skip(2);
-    EXPECT_EQ(input.get_consumed_bytes(), 2u);
-    input.read(1, buffer);
-    EXPECT_EQ(buffer[0], 'c');
-    EXPECT_EQ(input.try_skip(10), 3u);
-    EXPECT_EQ(input.get_consumed_bytes(), 6u);
-    EXPECT_THROW(input.skip(1), OperationFailedException);
-}
-
 TEST(MemoryOutputStream, AcceptsWhatFitsAndWriteAllRefusesTheRest) {
     unsigned char block[5] = {};
     MemoryOutputStream output(block, 5);
@@ -71,24 +55,6 @@ TEST(MemoryOutputStream, AcceptsWhatFitsAndWriteAllRefusesTheRest) {
     EXPECT_THROW(output.write_all(1, "x"), OperationFailedException);
     EXPECT_NO_THROW(output.write_all(0, nullptr));
     EXPECT_THROW(output.try_write(1, nullptr), Exception);
-}
-
-TEST(ExpandingOutputStream, ExactlyOneChunkLeavesNoPartialChunk) {
-    EXPECT_THROW(ExpandingOutputStream(0), Exception);
-    ExpandingOutputStream output(4);
-    EXPECT_EQ(output.get_chunk_count(), 0u);
-    output.write_all(4, "abcd");
-    ASSERT_EQ(output.get_chunk_count(), 1u);
-    EXPECT_EQ(output.get_chunk_fill(0), 4u);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(output.get_chunk(0)), 4), "abcd");
-
-    output.write_all(1, "e");
-    ASSERT_EQ(output.get_chunk_count(), 2u);
-    EXPECT_EQ(output.get_chunk_fill(0), 4u);
-    EXPECT_EQ(output.get_chunk_fill(1), 1u);
-    EXPECT_EQ(output.get_chunk(1)[0], 'e');
-    EXPECT_EQ(output.get_size(), 5u);
-    EXPECT_THROW(output.get_chunk(2), Exception);
 }
 
 TEST(ExpandingOutputStream, WritesSpanningManyChunksCopyBackInOrder) {

@@ -50,15 +50,3 @@ TEST(ReplacingFileOutputStream, AbandonedStreamRemovesItsTemporaryFile) {
     { ReplacingFileOutputStream output(folder.wide("new.preset")); }
     EXPECT_FALSE(std::filesystem::exists(folder.path("new.preset")));
 }
-
-TEST(ReplacingFileOutputStream, ReplacedFileKeepsItsPermissions) {
-    TemporaryDirectory folder;
-    folder.write("a", "old");
-    ASSERT_EQ(chmod(folder.path("a").c_str(), 0640), 0);
-    ReplacingFileOutputStream output(folder.wide("a"));
-    output.commit();
-    struct stat status;
-    ASSERT_EQ(stat(folder.path("a").c_str(), &status), 0);
-    EXPECT_EQ(status.st_mode & 07777, 0640u);
-    EXPECT_EQ(folder.read("a"), "");
-}
