@@ -148,10 +148,3 @@ TEST(PresetTransfer, MismatchesAreRefusedBeforeAnythingIsSent) {
     EXPECT_NE(refusal(state, stateless).find("has no \"Stat\" section"), std::string::npos);
     EXPECT_THROW(PresetTransfer::preset_from_chunk(stateless), HostError);
 }
-
-TEST(PresetTransfer, PathsConvertOnlyFromWellFormedUtf8) {
-    EXPECT_EQ(PresetTransfer::utf8_to_utf16("a\xC3\xA9\xF0\x9F\x98\x80"),
-              std::u16string(u"a\u00E9\U0001F600"));
-    EXPECT_EQ(PresetTransfer::utf8_to_utf16("\xC0\xAF"), std::nullopt);     // overlong
-    EXPECT_EQ(PresetTransfer::utf8_to_utf16("\xED\xA0\x80"), std::nullopt); // surrogate
-}

@@ -22,7 +22,6 @@ namespace {
 constexpr float probe_blocks = 0.2f;
 constexpr float probe_tempo = 0.4f;
 constexpr float probe_ppq = 0.6f;
-constexpr float probe_events = 0.8f;
 
 std::string read_bytes(const std::string& a_path) {
     std::ifstream file(a_path, std::ios::binary);

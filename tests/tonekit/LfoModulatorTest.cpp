@@ -148,22 +148,6 @@ TEST_F(Lfo, AGroupOffsetOfOneHalfShiftsTheSineByHalfACycle) {
     EXPECT_EQ(third->m_record, 0u);
 }
 
-TEST_F(Lfo, InTempoModeTheCycleFollowsATempoChangeFromTheNextHostBlock) {
-    LfoModulator* lfo = plain_lfo(saw);
-    cycle(lfo, 0, 1, 1, tempo); // one whole note: 2 s at 120, 4 s at 60
-    device.settle();
-    device.block(100, 120.0);
-    EXPECT_NEAR(lfo->get_lane_phase(0), 100.0 / 2000.0, 1e-12);
-    device.block(100, 60.0);
-    EXPECT_NEAR(lfo->get_lane_phase(0), 100.0 / 2000.0 + 100.0 / 4000.0, 1e-12);
-    // In seconds mode the tempo is ignored.
-    lfo->get_synchronization_type()->set_option(seconds);
-    device.settle();
-    device.modulation().request_restart();
-    device.block(100, 240.0);
-    EXPECT_NEAR(lfo->get_lane_phase(0), 0.1, 1e-12);
-}
-
 TEST_F(Lfo, FollowsTheSongPositionAndFadesWhenItJumps) {
     LfoModulator* lfo = plain_lfo(sine_lp, smoothing_if_necessary);
     cycle(lfo, 0, 1, 4, song_position); // one cycle per quarter note; at 60 BPM 1000 frames
@@ -239,23 +223,6 @@ TEST_F(Lfo, ANoteRestartsTheLfosWhoseRetriggerKeyItMatchesWithinItsHostBlock) {
     device.block(16);
     EXPECT_NEAR(lfos[2]->get_lane_phase(0), 0.016, 1e-12);
     EXPECT_NEAR(lfos[3]->get_lane_phase(0), 0.380, 1e-12);
-}
-
-TEST_F(Lfo, TheRetriggerReasonRestartsLaneZeroWhenItsTriggerFires) {
-    LfoModulator* lfo = plain_lfo(sine_lp, smoothing_if_necessary);
-    lfo->get_retrigger_key_parameter()->set_value(P_RetriggerReason::none);
-    device.settle();
-    MusicalTriggerManager& triggers = *device.get_triggers();
-    triggers.connect(*triggers.find_predefined_trigger(MusicalTriggerManager::id_note_on),
-                     *lfo->get_retrigger_reason());
-    device.render(300, 100);
-    const float held = device.m_depth_frames.back();
-    device.clear_frames();
-    device.send_note_on(0, 60);
-    device.render(64, 64);
-    EXPECT_NEAR(lfo->get_lane_phase(0), 0.064, 1e-12);
-    EXPECT_FLOAT_EQ(device.m_depth_frames[0], held) << "faded in from the value it had";
-    EXPECT_NEAR(device.m_depth_frames[20], sine_lp_of(0.020), 1e-6f);
 }
 
 // 256 whole notes slowed 32 times at 120 BPM: an increment of 1.9e-9 per sample, far below what

@@ -187,29 +187,6 @@ public:
 
 } // namespace
 
-TEST_F(Routing, RestartsAndRetriggersReachTheModulators) {
-    CountingModulator model(&device, 2);
-    auto* counting = static_cast<CountingModulator*>(
-        device.modulation().add_same_kind(model, ProcessingStage_PRE_NOTE, 0));
-    device.modulation().add_modulator(TestModulator::type_code, ProcessingStage_POST_NOTE, 0);
-    device.run();
-    EXPECT_EQ(counting->m_restarts, 1) << "a structural change asks for a restart";
-    device.modulation().request_restart();
-    device.run();
-    device.run();
-    EXPECT_EQ(counting->m_restarts, 2);
-
-    device.modulation().retrigger_notes(1u << 2);
-    device.modulation().retrigger_notes(1u << 1);
-    EXPECT_EQ(counting->m_retriggers, 1);
-    counting->m_key = Modulator::retrigger_key_any;
-    device.modulation().retrigger_notes(1u << 5);
-    EXPECT_EQ(counting->m_retriggers, 2);
-    counting->m_key = Modulator::retrigger_key_none;
-    device.modulation().retrigger_notes(~0u);
-    EXPECT_EQ(counting->m_retriggers, 2);
-}
-
 namespace {
 
 struct WalkRecorder : ParameterIteratorListener {

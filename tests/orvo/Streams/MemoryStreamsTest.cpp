@@ -56,20 +56,3 @@ TEST(MemoryOutputStream, AcceptsWhatFitsAndWriteAllRefusesTheRest) {
     EXPECT_NO_THROW(output.write_all(0, nullptr));
     EXPECT_THROW(output.try_write(1, nullptr), Exception);
 }
-
-TEST(ExpandingOutputStream, WritesSpanningManyChunksCopyBackInOrder) {
-    ExpandingOutputStream output(3);
-    std::string expected;
-    for (int i = 0; i < 20; ++i) {
-        const std::string piece(std::size_t(i % 7), char('a' + i));
-        output.write_all(unsigned(piece.size()), piece.data());
-        expected += piece;
-    }
-    const auto bytes = bytes_of(output);
-    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), expected);
-    EXPECT_EQ(output.get_chunk_count(), (expected.size() + 2) / 3);
-    std::size_t total = 0;
-    for (std::size_t i = 0; i < output.get_chunk_count(); ++i)
-        total += output.get_chunk_fill(i);
-    EXPECT_EQ(total, expected.size());
-}
