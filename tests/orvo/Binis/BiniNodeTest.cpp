@@ -5,22 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <limits>
-#include <vector>
-
 using namespace Orvo;
-
-namespace {
-
-std::vector<std::uint32_t> child_ids(const BiniNode& a_node) {
-    std::vector<std::uint32_t> ids;
-    for (const auto& [id, child] : a_node.get_children())
-        ids.push_back(id);
-    return ids;
-}
-
-} // namespace
 
 TEST(BiniNode, MissingChildNamesNodeAndId) {
     BiniNode root;
