@@ -57,11 +57,6 @@ Bytes section_bytes(const BiniDocument& a_document, const char (&a_id)[5]) {
     return part.serialize();
 }
 
-std::string setting_value(const BiniDocument& a_document) {
-    const BiniRecord& list = *at(at(a_document.m_root, "Stat"), "InSe").find(1);
-    return BiniPrinter::value_text(at(at(list, "TsIn"), "Valu"));
-}
-
 class PresetOptionsTest : public ::testing::Test {
 protected:
     PresetOptionsTest() : m_input(noise(48000, 2, 2000, SF_FORMAT_WAV | SF_FORMAT_FLOAT)) {

@@ -1,5 +1,5 @@
 // The modulation kernels: the four-wide forms against their scalar twins, the placement formulas
-// against a double-precision reference, the bounds table, smoothing, and the finishing kernels'
+// against a double-precision reference, the bounds table, and the finishing kernels'
 // bounding and mapping.
 
 #include "tonekit/Modulation/ModulationKernels.h"
@@ -111,6 +111,30 @@ TEST(Placement, VectorAndScalarFormsAgreeOnRandomAndEdgeInputs) {
     }
 }
 
+TEST(Placement, FollowsEachModesFormula) {
+    std::mt19937 random(4102);
+    std::uniform_real_distribution<float> unit(0.0f, 1.0f);
+    std::uniform_real_distribution<float> centred(-0.5f, 0.5f);
+    for (unsigned t = 0; t < 16; ++t) {
+        for (int round = 0; round < 200; ++round) {
+            Block p, g, s, k, out;
+            for (unsigned i = 0; i < 16; ++i) {
+                p.m[i] = unit(random);
+                g.m[i] = unit(random);
+                s.m[i] = unit(random);
+                k.m[i] = i % 2 ? unit(random) : centred(random);
+            }
+            // The result may be written over the value it reads.
+            out = p;
+            Kernels::placement(type_at(t))(out.m, g.m, s.m, k.m, out.m);
+            for (unsigned i = 0; i < 16; ++i)
+                ASSERT_NEAR(out.m[i],
+                            reference_placement(type_at(t), p.m[i], g.m[i], s.m[i], k.m[i]), 1e-6)
+                    << "type " << t + 1;
+        }
+    }
+}
+
 namespace {
 
 struct FinishingCase {
@@ -182,4 +206,96 @@ TEST(Finishing, VectorAndScalarFormsAgreeForEveryChoice) {
                                 << a.m[i] << " vs " << b.m[i];
                     }
                 }
+}
+
+TEST(Finishing, ClampAndWrapOnlyTheOpenSides) {
+    using Kernels::OutOfRange_CLAMP, Kernels::OutOfRange_PASS, Kernels::OutOfRange_WRAP;
+    struct Row {
+        Kernels::OutOfRange m_out_of_range;
+        bool m_top_open, m_bottom_open;
+        float m_in, m_expected;
+    };
+    const Row rows[] = {
+        {OutOfRange_PASS, true, true, 1.5f, 1.5f},
+        {OutOfRange_PASS, true, true, -0.5f, -0.5f},
+        {OutOfRange_CLAMP, true, true, 1.5f, 1.0f},
+        {OutOfRange_CLAMP, true, true, -0.5f, 0.0f},
+        {OutOfRange_CLAMP, true, false, 1.5f, 1.0f},
+        {OutOfRange_CLAMP, true, false, -0.5f, -0.5f},
+        {OutOfRange_CLAMP, false, true, 1.5f, 1.5f},
+        {OutOfRange_CLAMP, false, true, -0.5f, 0.0f},
+        {OutOfRange_CLAMP, false, false, 1.5f, 1.5f},
+        {OutOfRange_CLAMP, true, true, 0.3f, 0.3f},
+        {OutOfRange_WRAP, true, true, 1.25f, 0.25f},
+        {OutOfRange_WRAP, true, true, -0.25f, 0.75f},
+        {OutOfRange_WRAP, true, true, -3.75f, 0.25f},
+        {OutOfRange_WRAP, true, true, 1.0f, 1.0f},
+        {OutOfRange_WRAP, true, true, 0.0f, 0.0f},
+        {OutOfRange_WRAP, true, false, 2.5f, 0.5f},
+        {OutOfRange_WRAP, true, false, -0.25f, -0.25f},
+        {OutOfRange_WRAP, false, true, -0.25f, 0.75f},
+        {OutOfRange_WRAP, false, true, 1.25f, 1.25f},
+        {OutOfRange_WRAP, false, false, 1.25f, 1.25f},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(bounded(row.m_out_of_range, row.m_top_open, row.m_bottom_open, row.m_in),
+                  row.m_expected)
+            << "range " << row.m_out_of_range << " top " << row.m_top_open << " bottom "
+            << row.m_bottom_open << " in " << row.m_in;
+}
+
+TEST(Finishing, BrokenValuesLandInsideWhereASideIsOpen) {
+    for (auto out_of_range : {Kernels::OutOfRange_CLAMP, Kernels::OutOfRange_WRAP})
+        for (unsigned sides = 1; sides < 4; ++sides)
+            for (float broken : {not_a_number, infinity, -infinity}) {
+                const float v = bounded(out_of_range, sides & 1, sides & 2, broken);
+                // An infinity towards a kept side is not this kernel's to bound.
+                if ((broken == infinity && !(sides & 1)) || (broken == -infinity && !(sides & 2)))
+                    continue;
+                EXPECT_TRUE(v >= 0.0f && v <= 1.0f) << "range " << out_of_range << " sides "
+                                                    << sides << " in " << broken << " out " << v;
+            }
+}
+
+TEST(Finishing, Mappings) {
+    using namespace Tonekit;
+    Block in, start, span, scale, out;
+    for (unsigned i = 0; i < 16; ++i)
+        in.m[i] = float(i) / 15.0f;
+    start.fill(20.0f);
+    span.fill(100.0f);
+    scale.fill(10.0f);
+    Kernels::FinishingChoice choice;
+    choice.m_top_open = true;
+    choice.m_bottom_open = true;
+    choice.m_mapping = ModulationMapping_LINEAR;
+    Kernels::finishing(choice)(in.m, start.m, span.m, scale.m, out.m);
+    for (unsigned i = 0; i < 16; ++i)
+        EXPECT_FLOAT_EQ(out.m[i], 20.0f + in.m[i] * 100.0f);
+
+    choice.m_mapping = ModulationMapping_EXPONENTIAL;
+    choice.m_precision = ExponentialPrecision_EXACT;
+    Kernels::finishing(choice)(in.m, start.m, span.m, scale.m, out.m);
+    for (unsigned i = 0; i < 16; ++i)
+        EXPECT_NEAR(out.m[i], 20.0 * std::exp2(double(in.m[i]) * 10.0), 1e-6 * out.m[i])
+            << "float exponent, float product";
+
+    // The approximate exponential keeps within its relative 1e-4 of the exact one.
+    std::mt19937 random(4105);
+    std::uniform_real_distribution<float> unit(-0.2f, 1.2f);
+    Block exact, approximate;
+    Kernels::FinishingChoice exact_choice = choice;
+    choice.m_precision = ExponentialPrecision_APPROXIMATE;
+    for (int round = 0; round < 500; ++round) {
+        for (float& v : in.m)
+            v = unit(random);
+        Kernels::finishing(exact_choice)(in.m, start.m, span.m, scale.m, exact.m);
+        Kernels::finishing(choice)(in.m, start.m, span.m, scale.m, approximate.m);
+        for (unsigned i = 0; i < 16; ++i) {
+            const float clamped = std::clamp(in.m[i], 0.0f, 1.0f);
+            ASSERT_NEAR(approximate.m[i], exact.m[i], 1e-4 * exact.m[i]) << in.m[i];
+            ASSERT_EQ(approximate.m[i], 20.0f * Tonekit::approximate_exp2(clamped * 10.0f))
+                << "the four-wide exponential is the scalar one";
+        }
+    }
 }

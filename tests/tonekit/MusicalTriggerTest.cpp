@@ -73,7 +73,6 @@ void store(Orvo::BiniNode& a_value, std::uint32_t a_count,
 }
 
 constexpr std::uint32_t p = P_MusicalTrigger::family_predefined;
-constexpr std::uint32_t u = P_MusicalTrigger::family_user;
 
 } // namespace
 
