@@ -73,24 +73,6 @@ std::vector<std::size_t> peaks(const Signal& a_signal) {
 
 } // namespace
 
-TEST(SignalPath, DelaysBeyondTheLinesReadAt110Milliseconds) {
-    for (const auto algorithm : {InterpolationAlgorithm_LINEAR, InterpolationAlgorithm_CUBIC}) {
-        SCOPED_TRACE(algorithm);
-        SignalPath path(48000.0);
-        path.set_interpolation(algorithm);
-        isolate_first_voice(path, 3000.0f);
-        fill(path.voice(0).depth_block(), 3000.0f); // 125 ms together
-        const Signal in = impulse(6000);
-        EXPECT_EQ(peaks(run(path, in, in).left), std::vector<std::size_t>{5280});
-
-        // The delay alone (m = 1) through an offset transformation, too.
-        fill(path.voice(0).pitch_modulation_block(), 1.0f);
-        path.set_delay_transformation(SignalPath::transformation_kernels()[0]);
-        fill(path.delay_offset_block(), 2400.0f); // 5400 frames
-        EXPECT_EQ(peaks(run(path, in, in).left), std::vector<std::size_t>{5280});
-    }
-}
-
 TEST(SignalPath, SampleRateChangeResizesClearsAndMasks) {
     SignalPath path(96000.0);
     EXPECT_EQ(path.eight_line_bank().length(), 16384u);
