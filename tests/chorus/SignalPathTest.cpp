@@ -23,12 +23,6 @@ Signal noise(std::size_t a_frames, unsigned int a_seed) {
     return signal;
 }
 
-Signal impulse(std::size_t a_frames) {
-    Signal signal(a_frames, 0.0f);
-    signal[0] = 1.0f;
-    return signal;
-}
-
 void fill(Block& a_block, float a_value) {
     for (float& lane : a_block.lanes)
         lane = a_value;

@@ -44,12 +44,6 @@ const BiniRecord& at(const BiniRecord& a_record, const char (&a_id)[5]) {
     return *child;
 }
 
-// The value text of a parameter's "Valu" in a chunk or preset.
-std::string parameter_value(const BiniDocument& a_document, const char (&a_id)[5]) {
-    const BiniRecord& list = *at(at(a_document.m_root, "Prog"), "Para").find(1);
-    return BiniPrinter::value_text(at(at(list, a_id), "Valu"));
-}
-
 // One section on its own, as bytes to compare.
 Bytes section_bytes(const BiniDocument& a_document, const char (&a_id)[5]) {
     BiniDocument part;

@@ -6,19 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 using namespace Orvo;
-
-namespace {
-
-std::vector<unsigned char> bytes_of(const ExpandingOutputStream& a_stream) {
-    std::vector<unsigned char> bytes(a_stream.get_size());
-    a_stream.copy_to(bytes.data());
-    return bytes;
-}
-
-} // namespace
 
 TEST(InputStream, ReadPastTheEndGivesWhatIsThereAndCountsIt) {
     const char data[] = "abcdef";
@@ -55,4 +44,22 @@ TEST(MemoryOutputStream, AcceptsWhatFitsAndWriteAllRefusesTheRest) {
     EXPECT_THROW(output.write_all(1, "x"), OperationFailedException);
     EXPECT_NO_THROW(output.write_all(0, nullptr));
     EXPECT_THROW(output.try_write(1, nullptr), Exception);
+}
+
+TEST(ExpandingOutputStream, ExactlyOneChunkLeavesNoPartialChunk) {
+    EXPECT_THROW(ExpandingOutputStream(0), Exception);
+    ExpandingOutputStream output(4);
+    EXPECT_EQ(output.get_chunk_count(), 0u);
+    output.write_all(4, "abcd");
+    ASSERT_EQ(output.get_chunk_count(), 1u);
+    EXPECT_EQ(output.get_chunk_fill(0), 4u);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(output.get_chunk(0)), 4), "abcd");
+
+    output.write_all(1, "e");
+    ASSERT_EQ(output.get_chunk_count(), 2u);
+    EXPECT_EQ(output.get_chunk_fill(0), 4u);
+    EXPECT_EQ(output.get_chunk_fill(1), 1u);
+    EXPECT_EQ(output.get_chunk(1)[0], 'e');
+    EXPECT_EQ(output.get_size(), 5u);
+    EXPECT_THROW(output.get_chunk(2), Exception);
 }
