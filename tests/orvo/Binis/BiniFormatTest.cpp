@@ -220,6 +220,19 @@ TEST(BiniFormat, RepeatedChildIdFailsTheAssertion) {
     EXPECT_NE(node.find_child(4), nullptr);
 }
 
+TEST(BiniFormat, LargeArraysCrossTheReadPieces) {
+    std::vector<std::uint64_t> values(70000);
+    for (std::size_t i = 0; i < values.size(); ++i)
+        values[i] = i * 0x9E3779B97F4A7C15ull;
+    BiniNode original;
+    original.set_value_uint64_array(values.data(), std::uint32_t(values.size()));
+    original.add_child(1)->set_value_string(WString(100000, u'x'));
+    BiniNode loaded;
+    load_bytes(loaded, save_bytes(original));
+    EXPECT_EQ(as_vector(loaded.get_value_uint64_array()), values);
+    EXPECT_EQ(loaded.get_child(1)->get_value_string(), WString(100000, u'x'));
+}
+
 TEST(BiniFormat, NestingIsBounded) {
     BiniNode node;
     EXPECT_NO_THROW(load_bytes(node, chain_of_depth(BiniNode::max_depth)));

@@ -26,6 +26,20 @@ TEST_F(ConnectionListTest, DisconnectAllCutsEveryLinkAndEmptiesTheList) {
     EXPECT_TRUE(log.empty());
 }
 
+TEST_F(ConnectionListTest, DestroyedListReleasesWithoutDisconnecting) {
+    Log log;
+    Receiver a("a", log);
+    Emitter emitter;
+    Connection* connection = connect(emitter, a);
+    {
+        ConnectionList held;
+        held.add(connection);
+    }
+    EXPECT_EQ(connection->get_reference_counter(), 1u);
+    emitter.fire(1);
+    EXPECT_EQ(log, (Log{"a1"}));
+}
+
 TEST_F(ConnectionListTest, BlockerSurvivesADisconnectInsideItsScope) {
     Log log;
     Receiver a("a", log);

@@ -176,6 +176,19 @@ TEST_F(TeardownTest, HeldConnectionsOutliveTheirSignalUntilTheHoldersLetGo) {
     released->decrease_reference_counter();
 }
 
+TEST_F(TeardownTest, ReleasingAtCountTwoLeavesTheConnectionLinkedAndLive) {
+    Log log;
+    Receiver receiver("r", log);
+    Emitter emitter;
+    Connection* connection = connect(emitter, receiver);
+    connection->increase_reference_counter();
+    connection->decrease_reference_counter();
+    EXPECT_EQ(connection->get_reference_counter(), 1u);
+    EXPECT_FALSE(connection->is_disconnected());
+    emitter.fire(1);
+    EXPECT_EQ(log, (Log{"r1"}));
+}
+
 // Neither the receiver nor its slot holds a reference: holders' pointers stay valid whichever
 // side goes first, and the last holder takes the connection down.
 TEST_F(TeardownTest, TrackableDestroyedWhileHeldKeepsTheHoldersValid) {
@@ -196,6 +209,39 @@ TEST_F(TeardownTest, TrackableDestroyedWhileHeldKeepsTheHoldersValid) {
     EXPECT_EQ(emitter.signal().get_connections().size(), 1u);
     connection->decrease_reference_counter();
     EXPECT_TRUE(emitter.signal().get_connections().empty());
+}
+
+TEST_F(TeardownTest, DisconnectByOneOfTwoHoldersWaitsForTheOther) {
+    Log log;
+    Receiver receiver("r", log);
+    Emitter emitter;
+    Connection* connection = connect(emitter, receiver);
+    connection->increase_reference_counter();
+    connection->increase_reference_counter();
+
+    connection->disconnect();
+    EXPECT_EQ(connection->get_block_counter(), 1u);
+    emitter.fire(1);
+    EXPECT_TRUE(log.empty());
+    connection->disconnect();
+    EXPECT_TRUE(emitter.signal().get_connections().empty());
+}
+
+TEST_F(TeardownTest, SlotSharedByTwoSignalsDiesWithItsLastConnection) {
+    Log log;
+    TrackedReceiver receiver("r", log);
+    auto first = std::make_unique<Emitter>();
+    Emitter second;
+    auto* slot = new CountedSlot<TrackedReceiver>(&receiver, &TrackedReceiver::on_event);
+    first->on_event()->connect(slot);
+    second.on_event()->connect(slot);
+    EXPECT_EQ(slot->get_reference_counter(), 2u);
+    EXPECT_EQ(receiver.get_connections().size(), 2u);
+
+    first.reset();
+    EXPECT_EQ(g_live_slots, 1);
+    second.fire(7);
+    EXPECT_EQ(log, (Log{"r7"}));
 }
 
 TEST_F(SignalFailureTest, FailedConnectLeavesNoLinkAndDeletesTheSlot) {

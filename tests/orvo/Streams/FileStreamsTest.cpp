@@ -86,3 +86,13 @@ TEST(ReplacingFileOutputStream, AbandonedStreamRemovesItsTemporaryFile) {
     { ReplacingFileOutputStream output(folder.wide("new.preset")); }
     EXPECT_FALSE(std::filesystem::exists(folder.path("new.preset")));
 }
+
+TEST(FileStreams, SkipNeverPassesTheEndOfTheFile) {
+    TemporaryDirectory folder;
+    folder.write("short", "abcde");
+    FileInputStream input(folder.wide("short"));
+    EXPECT_EQ(input.try_skip(3), 3u);
+    EXPECT_EQ(input.try_skip(100), 2u);
+    EXPECT_EQ(input.try_skip(1), 0u);
+    EXPECT_THROW(FileInputStream(folder.wide("short")).skip(6), OperationFailedException);
+}

@@ -84,3 +84,17 @@ TEST(InputStreamReader, MalformedLinesThrow) {
     EXPECT_THROW(narrow_lines(std::string("\xFF\xFE\x00\xD8", 4)), OperationFailedException);
     EXPECT_THROW(InputStreamReader(nullptr), Exception);
 }
+
+TEST(InputStreamReader, ConvertsBetweenUtf8AndUtf16) {
+    // "é€" then CR LF then "x", as UTF-8 and as UTF-16LE.
+    const std::string utf8 = "\xEF\xBB\xBF\xC3\xA9\xE2\x82\xAC\r\nx";
+    const std::string utf16("\xFF\xFE\xE9\x00\xAC\x20\r\x00\n\x00x\x00", 12);
+    const WideLines wide{u"\u00e9\u20ac", u"x"};
+    const Lines narrow{"\xC3\xA9\xE2\x82\xAC", "x"};
+    EXPECT_EQ(wide_lines(utf8), wide);
+    EXPECT_EQ(wide_lines(utf16), wide);
+    EXPECT_EQ(narrow_lines(utf8), narrow);
+    EXPECT_EQ(narrow_lines(utf16), narrow);
+    // A trailing odd byte is not a code unit.
+    EXPECT_EQ(wide_lines(utf16 + "y"), wide);
+}

@@ -63,3 +63,19 @@ TEST(ExpandingOutputStream, ExactlyOneChunkLeavesNoPartialChunk) {
     EXPECT_EQ(output.get_size(), 5u);
     EXPECT_THROW(output.get_chunk(2), Exception);
 }
+
+TEST(InputStream, PeekDoesNotConsumeAndSkipDoes) {
+    const char data[] = "abcdef";
+    MemoryInputStream input(data, 6);
+    char buffer[4] = {};
+    EXPECT_EQ(input.try_peek(3, buffer), 3u);
+    EXPECT_EQ(std::string(buffer, 3), "abc");
+    EXPECT_EQ(input.get_consumed_bytes(), 0u);
+    input.skip(2);
+    EXPECT_EQ(input.get_consumed_bytes(), 2u);
+    input.read(1, buffer);
+    EXPECT_EQ(buffer[0], 'c');
+    EXPECT_EQ(input.try_skip(10), 3u);
+    EXPECT_EQ(input.get_consumed_bytes(), 6u);
+    EXPECT_THROW(input.skip(1), OperationFailedException);
+}
