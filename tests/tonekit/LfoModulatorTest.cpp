@@ -1,9 +1,11 @@
 // The LFO through the device: cycle lengths in seconds and at the host's tempo, waveforms, phase
-// groups, song position, the restart rules and long-run phase accuracy. The test device runs at
-// 1000 Hz unless a test says otherwise, so frame n is n milliseconds.
+// groups, song position, the restart rules, long-run phase accuracy, and the first stored layout's
+// frequency base. The test device runs at 1000 Hz unless a test says otherwise, so frame n is n
+// milliseconds.
 
 #include "LfoTestDevice.h"
 
+#include "orvo/Binis/BiniNode.h"
 #include "tonekit/Devices/MusicalPredefinedTrigger.h"
 #include "tonekit/Devices/MusicalTriggerManager.h"
 #include "tonekit/Modulation/ModifyingModulator.h"
@@ -29,6 +31,20 @@ enum : std::uint32_t { smoothing_off = 1, smoothing_if_necessary = 2, smoothing_
 float sine_lp_of(double a_q) {
     const double x = 2.0 * a_q - 1.0;
     return float(0.5 + 2.0 * x * (std::fabs(x) - 1.0));
+}
+
+// A modulation node with one LFO of the first layout, its frequency base a_base (in the
+// parameter list, child 1 of "Para", like every stored parameter).
+void first_layout(Orvo::BiniNode& a_node, std::uint32_t a_base) {
+    Orvo::BiniNode* lfo = a_node.add_child(Orvo::four_cc("Modu"))->add_child(1);
+    lfo->add_child(Orvo::four_cc("PrSt"))->set_value_uint32(1);
+    lfo->add_child(Orvo::four_cc("Type"))->set_value_uint32(2);
+    Orvo::BiniNode* older = lfo->add_child(Orvo::four_cc("Para"))->add_child(1);
+    older->add_child(Orvo::four_cc("FrBa"))
+        ->add_child(Orvo::four_cc("Valu"))
+        ->set_value_uint32(a_base);
+    lfo->add_child(Orvo::four_cc("Entr"));
+    a_node.add_child(Orvo::four_cc("Assi"));
 }
 
 class Lfo : public ::testing::Test {
@@ -242,6 +258,37 @@ TEST_F(Lfo, AnHourOfTheSlowestCycleStaysLockedToTheSampleCount) {
     EXPECT_NEAR(lfo->get_lane_phase(0), expected, 1e-9);
     EXPECT_GT(expected, 0.05);
     EXPECT_NEAR(device.m_depth_lanes[15], float(expected - increment), 1e-7f);
+}
+
+TEST_F(Lfo, TheFirstLayoutsFrequencyBaseBecomesACycleInSeconds) {
+    const struct {
+        std::uint32_t m_base;
+        int m_numerator, m_denominator;
+    } cases[] = {{1, 1, 10}, {2, 1, 1}, {3, 10, 1}};
+    for (const auto& c : cases) {
+        Orvo::BiniNode stored;
+        first_layout(stored, c.m_base);
+        device.modulation().clear();
+        device.modulation().load(stored);
+        auto* lfo = static_cast<LfoModulator*>(device.modulation().get_modulator(0));
+        EXPECT_EQ(lfo->get_whole()->get_value(), 0);
+        EXPECT_EQ(lfo->get_numerator()->get_value(), c.m_numerator) << c.m_base;
+        EXPECT_EQ(lfo->get_denominator()->get_value(), c.m_denominator) << c.m_base;
+        EXPECT_EQ(lfo->get_modifier()->get_current_id(), 1u);
+        EXPECT_EQ(lfo->get_synchronization_type()->get_current_id(), 1u);
+    }
+
+    // Base 3 runs a 10-second cycle.
+    auto* lfo = static_cast<LfoModulator*>(device.modulation().get_modulator(0));
+    EXPECT_DOUBLE_EQ(lfo->get_synchronization().get_cycle_length(), 10.0);
+    aim(device.modulation(), lfo, device.m_depth);
+    choose(lfo, LfoModulator::id_waveform, 2);
+    choose(lfo, ModifyingModulator::id_smoothing, 1);
+    device.settle();
+    device.render(10001);
+    EXPECT_NEAR(device.m_depth_frames[5000], 0.5f, 1e-5f);
+    EXPECT_NEAR(device.m_depth_frames[9999], 0.9999f, 1e-5f);
+    EXPECT_NEAR(device.m_depth_frames[10000], 0.0f, 1e-5f);
 }
 
 } // namespace
