@@ -36,7 +36,7 @@ protected:
         return std::all_of(lanes, lanes + 16, [&](float a_lane) { return a_lane == a_value; });
     }
 
-    static constexpr std::uint32_t option_all = 1, option_gui = 2, option_host = 3, option_none = 4;
+    static constexpr std::uint32_t option_all = 1, option_gui = 2, option_none = 4;
     TemporaryFolder folder;
     GlideDevice device{folder.path()};
     HostBlocks host{1024};
