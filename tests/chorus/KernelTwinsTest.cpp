@@ -65,28 +65,6 @@ private:
 
 } // namespace
 
-TEST(KernelTwins, ReadPositionOfNonFiniteValues) {
-    // What both twins promise for values no parameter should produce: a NaN delay or depth reads
-    // at the minimum, a NaN modulation gives the "integer indefinite" index and a NaN fraction.
-    DelayLimits limits;
-    limits.set(1.0f, 100.0f);
-    for (const auto read_position : {sse::read_position, scalar::read_position}) {
-        Block delay{}, depth{}, modulation{}, fraction{};
-        IndexBlock index{};
-        delay[0] = not_a_number, depth[0] = 3.0f;
-        delay[1] = 2.0f, depth[1] = not_a_number;
-        delay[2] = infinity, depth[2] = 0.0f;
-        delay[3] = 2.0f, modulation[3] = not_a_number;
-        read_position(delay.data(), depth.data(), modulation.data(), limits, index.data(),
-                      fraction.data());
-        EXPECT_EQ(index.lanes[0], 1);
-        EXPECT_EQ(index.lanes[1], 1);
-        EXPECT_EQ(index.lanes[2], 100);
-        EXPECT_EQ(index.lanes[3], std::numeric_limits<std::int32_t>::min());
-        EXPECT_TRUE(std::isnan(fraction[3]));
-    }
-}
-
 TEST(KernelTwins, Interpolations) {
     Random random;
     constexpr std::uint32_t mask = 8191;

@@ -95,14 +95,7 @@ float largest_difference(const hosttest::Audio& a_input, const hosttest::Audio& 
                          const std::vector<float>& a_sweep) {
     Settings settings;
     Frame frame;
-    for (int v = 0; v < 2; ++v) {
-        settings.voices[v].enabled = true;
-        frame.voices[v].input_pan = frame.voices[v].output_pan = v == 0 ? -1.0f : 1.0f;
-    }
-    for (auto& voice : frame.voices) {
-        voice.delay = 15.0f * float(rate) / 1000.0f;
-        voice.depth = 5.0f * float(rate) / 1000.0f;
-    }
+    default_state(rate, settings, frame);
     ReferenceChorus model(rate);
     float largest = 0.0f;
     for (std::size_t n = 0; n < a_input.frames(); ++n) {

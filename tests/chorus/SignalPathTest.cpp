@@ -23,12 +23,6 @@ Signal noise(std::size_t a_frames, unsigned int a_seed) {
     return signal;
 }
 
-Signal impulse(std::size_t a_frames) {
-    Signal signal(a_frames, 0.0f);
-    signal[0] = 1.0f;
-    return signal;
-}
-
 void fill(Block& a_block, float a_value) {
     for (float& lane : a_block.lanes)
         lane = a_value;
@@ -73,63 +67,6 @@ std::vector<std::size_t> peaks(const Signal& a_signal) {
 
 } // namespace
 
-TEST(SignalPath, ZeroDelayReadsTheFrameWrittenInTheSameBlock) {
-    SignalPath path(48000.0);
-    isolate_first_voice(path, 0.0f);
-    const Signal left = noise(64, 1);
-    const Output out = run(path, left, noise(64, 2));
-    EXPECT_EQ(out.left, left);
-    EXPECT_EQ(peaks(out.right).size(), 0u);
-}
-
-TEST(SignalPath, CubicReadsAtLeastOneFrameBack) {
-    SignalPath path(48000.0);
-    path.set_interpolation(InterpolationAlgorithm_CUBIC);
-    isolate_first_voice(path, 0.25f);
-    const Signal left = noise(64, 3);
-    const Output out = run(path, left, left);
-    EXPECT_EQ(out.left[0], 0.0f);
-    for (std::size_t k = 1; k < left.size(); ++k)
-        ASSERT_EQ(out.left[k], left[k - 1]) << k;
-}
-
-TEST(SignalPath, DelaysBeyondTheLinesReadAt110Milliseconds) {
-    for (const auto algorithm : {InterpolationAlgorithm_LINEAR, InterpolationAlgorithm_CUBIC}) {
-        SCOPED_TRACE(algorithm);
-        SignalPath path(48000.0);
-        path.set_interpolation(algorithm);
-        isolate_first_voice(path, 3000.0f);
-        fill(path.voice(0).depth_block(), 3000.0f); // 125 ms together
-        const Signal in = impulse(6000);
-        EXPECT_EQ(peaks(run(path, in, in).left), std::vector<std::size_t>{5280});
-
-        // The delay alone (m = 1) through an offset transformation, too.
-        fill(path.voice(0).pitch_modulation_block(), 1.0f);
-        path.set_delay_transformation(SignalPath::transformation_kernels()[0]);
-        fill(path.delay_offset_block(), 2400.0f); // 5400 frames
-        EXPECT_EQ(peaks(run(path, in, in).left), std::vector<std::size_t>{5280});
-    }
-}
-
-TEST(SignalPath, PartialBlockTouchesOnlyItsFramesAndAdvancesByThem) {
-    for (const bool eight_buffers : {false, true}) {
-        SCOPED_TRACE(eight_buffers);
-        SignalPath path(48000.0);
-        path.set_processing_function(SignalPath::processing_functions()[eight_buffers]);
-        const DelayBank& active = eight_buffers ? path.eight_line_bank() : path.two_line_bank();
-        const DelayBank& idle = eight_buffers ? path.two_line_bank() : path.eight_line_bank();
-        const Signal left = noise(16, 6), right = noise(16, 7);
-        Signal out_left(16, 42.0f), out_right(16, 42.0f);
-        path.process(left.data(), right.data(), out_left.data(), out_right.data(), 5);
-        for (unsigned int k = 0; k < 16; ++k) {
-            EXPECT_EQ(out_left[k] == 42.0f, k >= 5) << k;
-            EXPECT_EQ(out_right[k] == 42.0f, k >= 5) << k;
-            EXPECT_EQ(active.positions()[k], 5 + k);
-            EXPECT_EQ(idle.positions()[k], k);
-        }
-    }
-}
-
 TEST(SignalPath, SampleRateChangeResizesClearsAndMasks) {
     SignalPath path(96000.0);
     EXPECT_EQ(path.eight_line_bank().length(), 16384u);
@@ -156,46 +93,6 @@ TEST(SignalPath, SampleRateChangeResizesClearsAndMasks) {
     for (const double rate : {0.0, -44100.0, std::numeric_limits<double>::quiet_NaN(), 2.0e6})
         EXPECT_THROW(path.on_sample_rate_changed(rate), Orvo::Exception) << rate;
     EXPECT_EQ(path.eight_line_bank().size(), 5280u);
-}
-
-TEST(SignalPath, SharedAndSwappedBuffersGiveTheSameOutput) {
-    // A busy configuration: all voices, cubic, moving read positions.
-    auto configure = [](SignalPath& a_path, bool a_eight_buffers) {
-        a_path.set_processing_function(SignalPath::processing_functions()[a_eight_buffers]);
-        a_path.set_interpolation(InterpolationAlgorithm_CUBIC);
-        for (unsigned int j = 0; j < SignalPath::voice_count; ++j) {
-            a_path.voice(j).set_enabled(true);
-            fill(a_path.voice(j).input_pan_block(), -0.8f + 0.2f * float(j));
-            for (unsigned int k = 0; k < block_frames; ++k)
-                a_path.voice(j).pitch_modulation_block()[k] = float(k) / 16.0f;
-        }
-        a_path.update_effective_enabled();
-    };
-    const Signal left = noise(1000, 11), right = noise(1000, 12);
-    for (const bool eight_buffers : {false, true}) {
-        SCOPED_TRACE(eight_buffers);
-        SignalPath separate(48000.0), shared(48000.0), swapped(48000.0);
-        configure(separate, eight_buffers);
-        configure(shared, eight_buffers);
-        configure(swapped, eight_buffers);
-        const Output expected = run(separate, left, right, 11);
-
-        Signal shared_left = left, shared_right = right;
-        Signal swapped_a = left, swapped_b = right;
-        for (std::size_t start = 0; start < left.size(); start += 11) {
-            const auto frames =
-                static_cast<unsigned int>(std::min<std::size_t>(11, left.size() - start));
-            shared.process(&shared_left[start], &shared_right[start], &shared_left[start],
-                           &shared_right[start], frames);
-            // Left output into the right input's buffer and the other way round.
-            swapped.process(&swapped_a[start], &swapped_b[start], &swapped_b[start],
-                            &swapped_a[start], frames);
-        }
-        EXPECT_EQ(shared_left, expected.left);
-        EXPECT_EQ(shared_right, expected.right);
-        EXPECT_EQ(swapped_b, expected.left);
-        EXPECT_EQ(swapped_a, expected.right);
-    }
 }
 
 TEST(SignalPath, NonFiniteReadPositionsStayInsideTheLines) {

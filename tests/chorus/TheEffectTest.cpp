@@ -46,21 +46,6 @@ protected:
 
 } // namespace
 
-TEST_F(Chorus, TheProgramHoldsTheParametersInBuildOrder) {
-    std::vector<std::string> expected = {"DlTr", "DlOf", "DlSc", "DpTr", "DpOf", "DpSc", "Dry ",
-                                         "GlGa", "InSt", "InAl", "OuSt", "PrMo", "Wet "};
-    for (int slot = 0; slot < 16; ++slot)
-        expected.push_back("As" + std::string(slot < 10 ? "0" : "") + std::to_string(slot));
-    for (const char* prefix :
-         {"Del", "Dep", "Ena", "IGa", "IPa", "IPL", "OGa", "OPa", "OPL", "PiM", "Sol"})
-        for (int voice = 1; voice <= 8; ++voice)
-            expected.push_back(prefix + std::to_string(voice));
-    std::vector<std::string> actual;
-    for (Tonekit::Parameter* p : effect.get_program()->get_collection().get_parameters())
-        actual.push_back(id_text(p->get_id()));
-    EXPECT_EQ(actual, expected);
-}
-
 TEST_F(Chorus, OnlyTheSlotsReachTheHostAndPitchModulationIsNeverStored) {
     Tonekit::DeviceProgram& program = *effect.get_program();
     ASSERT_EQ(program.host_count(), 16u);

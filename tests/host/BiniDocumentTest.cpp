@@ -73,17 +73,6 @@ BiniDocument chunk_document(const std::string& a_preamble, float a_gain, float a
 
 } // namespace
 
-TEST(BiniDocument, SavedTreesSerializeToTheirOwnBytes) {
-    const BiniDocument document = chunk_document("Test Device/Preset", 0.5f, 0.25f);
-    EXPECT_EQ(document.m_preamble, "Test Device/Preset");
-    const Bytes bytes = document.serialize();
-    EXPECT_EQ(BiniDocument::parse(bytes, "again").serialize(), bytes);
-    // The eighth header byte is not examined and is written as 00.
-    Bytes odd = bytes;
-    odd[18 + 7] = 0x5A;
-    EXPECT_EQ(BiniDocument::parse(odd, "odd").serialize(), bytes);
-}
-
 TEST(BiniDocument, DamagedFilesAreRefusedWithThePlaceOfTheDamage) {
     EXPECT_EQ(parse_error({'n', 'o', 'p', 'e'}),
               "preset x.preset: not a Bini file (no header in its first 4096 bytes)");
@@ -158,11 +147,4 @@ TEST(PresetTransfer, MismatchesAreRefusedBeforeAnythingIsSent) {
     stateless.m_root.remove(BiniRecord::four_cc("Stat"));
     EXPECT_NE(refusal(state, stateless).find("has no \"Stat\" section"), std::string::npos);
     EXPECT_THROW(PresetTransfer::preset_from_chunk(stateless), HostError);
-}
-
-TEST(PresetTransfer, PathsConvertOnlyFromWellFormedUtf8) {
-    EXPECT_EQ(PresetTransfer::utf8_to_utf16("a\xC3\xA9\xF0\x9F\x98\x80"),
-              std::u16string(u"a\u00E9\U0001F600"));
-    EXPECT_EQ(PresetTransfer::utf8_to_utf16("\xC0\xAF"), std::nullopt);     // overlong
-    EXPECT_EQ(PresetTransfer::utf8_to_utf16("\xED\xA0\x80"), std::nullopt); // surrogate
 }

@@ -50,33 +50,3 @@ TEST(HostContext, AnswersWhatPlugInsAsk) {
     EXPECT_EQ(call(Vst::audioMasterIdle), 0);
     EXPECT_EQ(call(9999), 0);
 }
-
-TEST(HostContext, RecordsEditsWithinItsBound) {
-    HostContext host;
-    EXPECT_EQ(call(Vst::audioMasterBeginEdit, 3), 0);
-    EXPECT_EQ(call(Vst::audioMasterAutomate, 3, 0, nullptr, 0.75f), 0);
-    EXPECT_EQ(call(Vst::audioMasterEndEdit, 3), 0);
-    ASSERT_EQ(host.edits().size(), 3u);
-    EXPECT_EQ(host.edits()[0].m_kind, HostContext::EditKind::begin_edit);
-    EXPECT_EQ(host.edits()[1].m_kind, HostContext::EditKind::automate);
-    EXPECT_EQ(host.edits()[1].m_index, 3);
-    EXPECT_EQ(host.edits()[1].m_value, 0.75f);
-    EXPECT_EQ(host.edits()[2].m_kind, HostContext::EditKind::end_edit);
-
-    for (std::size_t i = 0; i < HostContext::max_recorded + 10; ++i) {
-        call(Vst::audioMasterAutomate, 0, 0, nullptr, 0.5f);
-    }
-    EXPECT_EQ(host.edits().size(), HostContext::max_recorded);
-    EXPECT_EQ(host.automate_count(), HostContext::max_recorded + 11);
-}
-
-TEST(HostContext, OnlyOneIsActiveAndAGoneHostStillAnswers) {
-    {
-        HostContext host;
-        EXPECT_THROW(HostContext second, std::logic_error);
-    }
-    EXPECT_EQ(call(Vst::audioMasterVersion), 2400);
-    EXPECT_EQ(call(Vst::audioMasterGetTime), 0);
-    HostContext again;
-    EXPECT_EQ(call(Vst::audioMasterGetBlockSize), 512);
-}

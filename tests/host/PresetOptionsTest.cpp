@@ -44,22 +44,11 @@ const BiniRecord& at(const BiniRecord& a_record, const char (&a_id)[5]) {
     return *child;
 }
 
-// The value text of a parameter's "Valu" in a chunk or preset.
-std::string parameter_value(const BiniDocument& a_document, const char (&a_id)[5]) {
-    const BiniRecord& list = *at(at(a_document.m_root, "Prog"), "Para").find(1);
-    return BiniPrinter::value_text(at(at(list, a_id), "Valu"));
-}
-
 // One section on its own, as bytes to compare.
 Bytes section_bytes(const BiniDocument& a_document, const char (&a_id)[5]) {
     BiniDocument part;
     part.m_root = at(a_document.m_root, a_id);
     return part.serialize();
-}
-
-std::string setting_value(const BiniDocument& a_document) {
-    const BiniRecord& list = *at(at(a_document.m_root, "Stat"), "InSe").find(1);
-    return BiniPrinter::value_text(at(at(list, "TsIn"), "Valu"));
 }
 
 class PresetOptionsTest : public ::testing::Test {
@@ -138,43 +127,6 @@ TEST_F(PresetOptionsTest, SavedPresetIsTheChunkWithoutItsStateAndPrintsAsATree) 
                            "  Modu null\n"
                            "    Assi null\n"
                            "    Modu null\n");
-}
-
-TEST_F(PresetOptionsTest, LoadedPresetSetsTheProgramAndKeepsTheInstanceSettings) {
-    save_half_gain("half.preset", "half.chunk");
-    expect_gain(render({}), 0.25f);
-
-    // An instance whose setting differs from the default, as a host project would restore it.
-    BiniDocument project = BiniDocument::parse(read_bytes(path("half.chunk")), "chunk");
-    BiniRecord& setting = const_cast<BiniRecord&>(
-        at(at(*at(at(project.m_root, "Stat"), "InSe").find(1), "TsIn"), "Valu"));
-    const float three_quarters = 0.75f;
-    std::memcpy(setting.m_payload.data(), &three_quarters, 4);
-    BiniRecord& gain = const_cast<BiniRecord&>(
-        at(at(*at(at(project.m_root, "Prog"), "Para").find(1), "Gain"), "Valu"));
-    const float eighth = 0.125f;
-    std::memcpy(gain.m_payload.data(), &eighth, 4);
-    write_bytes(path("project.chunk"), project.serialize());
-    expect_gain(render({"--load-chunk", path("project.chunk")}), 0.125f);
-
-    expect_gain(render({"--load-chunk", path("project.chunk"), "--load-preset", path("half.preset"),
-                        "--save-chunk", path("after.chunk")}),
-                0.5f);
-    const BiniDocument after = BiniDocument::parse(read_bytes(path("after.chunk")), "after");
-    EXPECT_EQ(parameter_value(after, "Gain"), "0.5");
-    EXPECT_EQ(setting_value(after), "0.75");
-    char* absolute = realpath(path("half.preset").c_str(), nullptr);
-    ASSERT_NE(absolute, nullptr);
-    EXPECT_EQ(BiniPrinter::value_text(at(at(after.m_root, "Stat"), "PrPa")),
-              "\"" + std::string(absolute) + "\"");
-    std::free(absolute);
-}
-
-TEST_F(PresetOptionsTest, ChunkRoundTripsThroughTheAdapter) {
-    save_half_gain("half.preset", "half.chunk");
-    expect_gain(render({"--load-chunk", path("half.chunk"), "--save-chunk", path("again.chunk")}),
-                0.5f);
-    EXPECT_EQ(read_bytes(path("again.chunk")), read_bytes(path("half.chunk")));
 }
 
 TEST_F(PresetOptionsTest, ForeignOrDamagedChunkLeavesTheCleanStateSilently) {

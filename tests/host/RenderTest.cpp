@@ -22,7 +22,6 @@ namespace {
 constexpr float probe_blocks = 0.2f;
 constexpr float probe_tempo = 0.4f;
 constexpr float probe_ppq = 0.6f;
-constexpr float probe_events = 0.8f;
 
 std::string read_bytes(const std::string& a_path) {
     std::ifstream file(a_path, std::ios::binary);
@@ -96,19 +95,6 @@ TEST_F(RenderTest, OutputIsTheInputTimesTheGainExactly) {
     EXPECT_EQ(mismatches, 0u);
 }
 
-TEST_F(RenderTest, MonoInputFeedsBothChannelsAtItsOwnRate) {
-    const Audio input = noise(22050, 1, 1000, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
-    const std::string in = write_input(input);
-    const Audio read_back = read_audio(in); // as quantised to 16 bits
-    const Audio output = render({"--in", in, "--tail", "0"});
-    EXPECT_EQ(output.m_rate, 22050);
-    ASSERT_EQ(output.frames(), 1000u);
-    for (std::size_t frame = 0; frame < 1000; ++frame) {
-        ASSERT_EQ(output.at(frame, 0), read_back.at(frame, 0)) << frame;
-        ASSERT_EQ(output.at(frame, 1), read_back.at(frame, 0)) << frame;
-    }
-}
-
 TEST_F(RenderTest, DeliversTheRequestedBlockSizes) {
     const Audio listed =
         probe(probe_blocks, {"--rate", "1000", "--tail", "1", "--block", "7,300,1"});
@@ -143,24 +129,6 @@ TEST_F(RenderTest, NotesArriveAtTheirExactFrames) {
         ASSERT_EQ(output.at(frame, 0), 0.25f * static_cast<float>(held)) << frame;
         ASSERT_EQ(output.at(frame, 1), 0.25f * static_cast<float>(held)) << frame;
     }
-}
-
-TEST_F(RenderTest, EventsCarryChannelKeyAndVelocity) {
-    const Audio output = probe(probe_events, {"--rate", "1000", "--tail", "0", "--block", "16",
-                                              "--note", "3:50:60:99:2", "--note", "47:0:127:1"});
-    EXPECT_EQ(output.at(47, 0), 0x90);
-    EXPECT_EQ(output.at(47, 1), 127.0f); // key 0, velocity 127
-    EXPECT_EQ(output.at(48, 0), 0x80);
-    EXPECT_EQ(output.at(48, 1), 64.0f);
-    EXPECT_EQ(output.at(50, 0), 0x92);
-    EXPECT_EQ(output.at(50, 1), 60099.0f);
-    EXPECT_EQ(output.at(52, 0), 0x82);
-    EXPECT_EQ(output.at(52, 1), 60064.0f);
-    std::size_t event_frames = 0;
-    for (std::size_t frame = 0; frame < output.frames(); ++frame) {
-        event_frames += output.at(frame, 0) != 0.0f;
-    }
-    EXPECT_EQ(event_frames, 4u);
 }
 
 TEST_F(RenderTest, ReportsTempoAndSongPosition) {

@@ -17,20 +17,6 @@ using tolvanchorus::reference::Frame;
 using tolvanchorus::reference::ReferenceChorus;
 using tolvanchorus::reference::Settings;
 
-// What a fresh instance holds: voices 1 and 2, hard left and right, 15 ms delay, 5 ms depth.
-void default_state(double a_rate, Settings& a_settings, Frame& a_frame) {
-    a_settings = Settings{};
-    a_frame = Frame{};
-    for (int v = 0; v < 2; ++v) {
-        a_settings.voices[v].enabled = true;
-        a_frame.voices[v].input_pan = a_frame.voices[v].output_pan = v == 0 ? -1.0f : 1.0f;
-    }
-    for (auto& voice : a_frame.voices) {
-        voice.delay = 15.0f * float(a_rate) / 1000.0f;
-        voice.depth = 5.0f * float(a_rate) / 1000.0f;
-    }
-}
-
 struct RenderCase {
     int m_rate;
     int m_block;

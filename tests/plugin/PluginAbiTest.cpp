@@ -190,17 +190,6 @@ TEST_F(Plugin, DenormalInputCostsNothingAndTheHostsFloatingPointModeSurvives) {
             ASSERT_NE(std::fpclassify(channel[i]), FP_SUBNORMAL) << "frame " << i;
 }
 
-TEST_F(Plugin, MidiEventsAreAcceptedFromTheHost) {
-    Vst::VstMidiEvent note{};
-    note.type = Vst::kVstMidiType;
-    note.byteSize = sizeof note;
-    note.midiData[0] = char(0x90), note.midiData[1] = 60, note.midiData[2] = 100;
-    Vst::VstEvents events{};
-    events.numEvents = 1;
-    events.events[0] = reinterpret_cast<Vst::VstEvent*>(&note);
-    EXPECT_EQ(dispatch(Vst::effProcessEvents, 0, 0, &events), 1);
-}
-
 TEST(PluginEntry, AHostAnsweringVersionZeroGetsNothing) {
     static char home[] = "/tmp/tolvan-plugin-test-XXXXXX";
     setenv("XDG_DATA_HOME", mkdtemp(home), 1);

@@ -43,28 +43,3 @@ TEST(DeviceProgram, HostOrderPutsSlotsFirstAndNewerVersionsLast) {
     EXPECT_EQ(program.host_parameter(-1), nullptr);
     EXPECT_EQ(program.get_slot_count(), 2u);
 }
-
-TEST(DeviceProgram, SlotsTakeModulatorParametersOnlyAndGiveTheIndexBack) {
-    TemporaryFolder folder;
-    RecordingDevice device(folder.path());
-    device.initialize();
-    Tonekit::DeviceProgram& program = *device.get_program();
-    Tonekit::Parameter* slot = program.host_parameter(1);
-
-    program.assign(1, device.m_gain);
-    EXPECT_EQ(program.host_parameter(1), slot) << "a program parameter cannot take a slot";
-
-    Tonekit::ParameterOwner modulator(Tonekit::ParameterOwner::Kind_MODULATOR);
-    PlainParameter rate(Orvo::four_cc("Rate"), u"Rate", nullptr);
-    rate.set_owner(&modulator);
-    program.assign(1, &rate);
-    EXPECT_EQ(program.host_parameter(1), &rate);
-    EXPECT_EQ(rate.m_host_index, 1);
-    EXPECT_EQ(slot->m_host_index, -1);
-
-    program.assign(1, nullptr);
-    EXPECT_EQ(program.host_parameter(1), slot);
-    EXPECT_EQ(slot->m_host_index, 1);
-    EXPECT_EQ(rate.m_host_index, -1);
-    rate.destroy();
-}

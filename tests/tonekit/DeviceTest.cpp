@@ -60,41 +60,6 @@ protected:
     RecordingDevice device{folder.path()};
 };
 
-TEST_F(InitializedDevice, ControlBlocksStayAlignedAcrossHostBlocks) {
-    Buffers buffers(64);
-    device.process(buffers.request(5));
-    device.process(buffers.request(30));
-    EXPECT_EQ(device.m_calls,
-              (std::vector<Call>{{"start", 5}, {"finish", 11}, {"block", 16}, {"start", 3}}));
-    device.m_calls.clear();
-    device.process(buffers.request(0));
-    device.process(buffers.request(2));
-    device.process(buffers.request(43));
-    EXPECT_EQ(device.m_calls,
-              (std::vector<Call>{
-                  {"continue", 0}, {"continue", 2}, {"finish", 11}, {"block", 16}, {"block", 16}}));
-    device.m_calls.clear();
-    device.process(buffers.request(32));
-    EXPECT_EQ(device.m_calls, (std::vector<Call>{{"block", 16}, {"block", 16}}));
-}
-
-TEST_F(InitializedDevice, PartialBlocksAdvanceTheChannelPointers) {
-    device.m_gain->set_normalized_value_from_host(0.5f);
-    Buffers buffers(40);
-    for (unsigned i = 0; i < 40; ++i)
-        buffers.left[i] = float(i);
-    device.process(buffers.request(7));
-    ProcessRequest rest = buffers.request(33);
-    const float* inputs[2] = {buffers.left.data() + 7, buffers.right.data() + 7};
-    float* outputs[2] = {buffers.out_left.data() + 7, buffers.out_right.data() + 7};
-    rest.m_inputs = inputs, rest.m_outputs = outputs;
-    device.process(rest);
-    for (unsigned i = 0; i < 40; ++i) {
-        ASSERT_EQ(buffers.out_left[i], float(i) * 0.5f) << i;
-        ASSERT_EQ(buffers.out_right[i], -0.5f) << i;
-    }
-}
-
 TEST_F(InitializedDevice, ABusyProcessingLockGivesSilenceEvenInPlace) {
     std::vector<float> left(64, 1.0f), right(64, 1.0f);
     float* channels[2] = {left.data(), right.data()};
@@ -196,21 +161,6 @@ TEST_F(InitializedDevice, MidiWordsBecomeNotesAndAFullRingDropsNewWords) {
     device.process(buffers.request(16));
     ASSERT_EQ(device.m_notes.size(), accepted);
     EXPECT_EQ(device.m_notes.front().m_frames >> 8 & 0x7F, 0u) << "the oldest words survive";
-}
-
-TEST_F(InitializedDevice, TheSameSampleRateTwiceChangesNothing) {
-    device.setSampleRate(48000.0f);
-    device.setSampleRate(48000.0f);
-    EXPECT_EQ(device.m_sample_rate_changes, 1);
-    EXPECT_EQ(device.get_sample_rate(), 48000.0f);
-}
-
-TEST_F(InitializedDevice, CloseLeavesASilentDevice) {
-    device.close();
-    Buffers buffers(16);
-    device.process(buffers.request(16));
-    EXPECT_EQ(buffers.out_left, std::vector<float>(16, 0.0f));
-    EXPECT_EQ(device.get_program(), nullptr);
 }
 
 // What the adapter hands a host: texts cut to the host's buffers, and an empty chunk (no bytes)

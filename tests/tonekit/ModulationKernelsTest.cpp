@@ -1,5 +1,5 @@
 // The modulation kernels: the four-wide forms against their scalar twins, the placement formulas
-// against a double-precision reference, the bounds table, smoothing, and the finishing kernels'
+// against a double-precision reference, the bounds table, and the finishing kernels'
 // bounding and mapping.
 
 #include "tonekit/Modulation/ModulationKernels.h"
@@ -133,56 +133,6 @@ TEST(Placement, FollowsEachModesFormula) {
                     << "type " << t + 1;
         }
     }
-}
-
-TEST(Smoothing, SlewLimitFollowsFromTheLastOutput) {
-    Block raw, step, out;
-    raw.fill(1.0f);
-    raw.m[5] = 0.0f;
-    step.fill(0.25f);
-    out.fill(-7.0f);
-    Kernels::slew_limit(raw.m, step.m, 0.1f, out.m, 10);
-    const float expected[] = {0.35f, 0.6f, 0.85f, 1.0f, 1.0f, 0.75f, 1.0f, 1.0f, 1.0f, 1.0f};
-    for (unsigned i = 0; i < 10; ++i)
-        EXPECT_FLOAT_EQ(out.m[i], expected[i]) << i;
-    for (unsigned i = 10; i < 16; ++i)
-        EXPECT_EQ(out.m[i], -7.0f) << "lanes past the frame count stay untouched";
-}
-
-TEST(Smoothing, CrossfadeRisesFromTheHeldValueAndEndsOnTheRawSignal) {
-    Block raw, step, vector, scalar;
-    for (unsigned i = 0; i < 16; ++i)
-        raw.m[i] = 0.05f * float(i);
-    step.fill(0.25f);
-    float weight_vector = 0.0f, weight_scalar = 0.0f;
-    EXPECT_FALSE(Kernels::crossfade(raw.m, step.m, 0.9f, weight_vector, vector.m, 16));
-    EXPECT_FALSE(Kernels::crossfade_scalar(raw.m, step.m, 0.9f, weight_scalar, scalar.m, 16));
-    EXPECT_EQ(weight_vector, 1.0f);
-    EXPECT_EQ(weight_scalar, 1.0f);
-    EXPECT_EQ(vector.m[0], 0.9f) << "the first sample continues from the held value";
-    EXPECT_FLOAT_EQ(vector.m[2], 0.5f * raw.m[2] + 0.5f * 0.9f);
-    for (unsigned i = 4; i < 16; ++i)
-        EXPECT_EQ(vector.m[i], raw.m[i]) << "a weight of exactly 1 gives the raw signal";
-    for (unsigned i = 0; i < 16; ++i)
-        EXPECT_EQ(vector.m[i], scalar.m[i]);
-}
-
-TEST(Smoothing, CrossfadeCarriesItsWeightAcrossChunks) {
-    Block raw, step, out;
-    raw.fill(1.0f);
-    step.fill(0.01f);
-    float weight = 0.0f;
-    EXPECT_TRUE(Kernels::crossfade(raw.m, step.m, 0.0f, weight, out.m, 10));
-    EXPECT_FLOAT_EQ(weight, 0.1f) << "only the chunk's frames advance the weight";
-    EXPECT_FLOAT_EQ(out.m[9], 0.09f);
-    EXPECT_TRUE(Kernels::crossfade(raw.m, step.m, 0.0f, weight, out.m, 16));
-    EXPECT_FLOAT_EQ(out.m[0], 0.1f);
-    EXPECT_FLOAT_EQ(weight, 0.26f);
-
-    step.m[3] = not_a_number;
-    EXPECT_FALSE(Kernels::crossfade(raw.m, step.m, 0.0f, weight, out.m, 16))
-        << "a broken step ends the crossfade instead of spreading NaN";
-    EXPECT_EQ(out.m[15], 1.0f);
 }
 
 namespace {

@@ -104,45 +104,6 @@ TEST_F(Routing, EntriesOfSeveralModulatorsChainInProcessingOrder) {
     EXPECT_FLOAT_EQ(device.m_depth_lanes[0], 0.25f + 0.5f);
 }
 
-TEST_F(Routing, RemovingTheLastEntryGivesTheTargetItsOwnValueBack) {
-    XyModulator* xy = add_xy();
-    ModulatorEntry* entry = route(xy, device.m_depth, 1, 1.0f);
-    device.settle();
-    device.run();
-    EXPECT_FLOAT_EQ(device.m_depth_lanes[3], 0.75f);
-    device.modulation().remove_entry(entry);
-    EXPECT_FALSE(device.m_depth->m_smoothing_normalized);
-    EXPECT_EQ(device.modulation().find_route(device.m_depth), nullptr);
-    device.run();
-    EXPECT_FLOAT_EQ(device.m_depth_lanes[3], 0.25f);
-}
-
-TEST_F(Routing, ACombinatorForwardsWhatEarlierModulatorsMadeOfItsX) {
-    XyModulator* xy = add_xy();
-    auto* combinator = static_cast<CombinatorModulator*>(device.modulation().add_modulator(
-        CombinatorModulator::type_code, ProcessingStage_PRE_NOTE, ~0u));
-    route(combinator, device.m_depth, 1, 1.0f);
-    device.settle();
-    device.run();
-    EXPECT_FLOAT_EQ(device.m_depth_lanes[0], 0.25f + 0.5f) << "an untouched X is 0.5";
-
-    route(xy, combinator->get_x(), 1, 0.125f);
-    xy->get_x()->set_normalized_value(1.0f);
-    device.settle();
-    device.run();
-    EXPECT_FLOAT_EQ(device.m_depth_lanes[0], 0.25f + (0.5f + 0.125f));
-}
-
-TEST_F(Routing, OnlyTargetsWithSixteenLanesAcceptModulation) {
-    XyModulator* xy = add_xy();
-    ModulatorEntry* entry = device.modulation().add_entry(xy);
-    auto* modulatee =
-        static_cast<Parameter_Modulatee*>(entry->find_parameter(ModulatorEntry::id_modulatee));
-    EXPECT_EQ(failure_of([&] { modulatee->set_value(device.m_mono); }).get_message(),
-              u"Assigned parameter cannot be modulated.");
-    EXPECT_EQ(modulatee->get_value(), nullptr);
-}
-
 TEST_F(Routing, AMoveRemovesEntriesThatWouldRunBeforeTheirTarget) {
     XyModulator* m1 = add_xy();
     XyModulator* m2 = add_xy();
@@ -190,26 +151,6 @@ TEST_F(Routing, RemovingAModulatorTakesTheEntriesAimedAtItAndItsSlots) {
     device.run(); // nothing left points at the removed modulator
 }
 
-TEST_F(Routing, LimitsRefuseBeforeCreatingAnything) {
-    device.config().m_modulator_limit = 2;
-    device.config().m_entry_limit = 1;
-    XyModulator* xy = add_xy();
-    add_xy();
-    EXPECT_EQ(failure_of([&] { add_xy(); }).get_message(), u"Too many modulators.");
-    EXPECT_EQ(device.modulation().get_modulator_count(), 2u);
-    const std::size_t parameters = device.get_all_parameters().size();
-    device.modulation().add_entry(xy);
-    const std::size_t with_entry = device.get_all_parameters().size();
-    EXPECT_THROW(device.modulation().add_entry(xy), ModulationExceptions::TooManyEntries);
-    EXPECT_EQ(xy->get_entry_count(), 1u);
-    EXPECT_GT(with_entry, parameters);
-    EXPECT_EQ(device.get_all_parameters().size(), with_entry);
-    EXPECT_EQ(failure_of([&] {
-                  device.modulation().add_modulator(3, ProcessingStage_PRE_NOTE, 0);
-              }).get_message(),
-              u"Too many modulators.");
-}
-
 TEST_F(Routing, AnAssignedModulatorParameterIsWhatTheHostAutomates) {
     XyModulator* xy = add_xy();
     route(xy, device.m_depth, 1, 1.0f);
@@ -245,29 +186,6 @@ public:
 };
 
 } // namespace
-
-TEST_F(Routing, RestartsAndRetriggersReachTheModulators) {
-    CountingModulator model(&device, 2);
-    auto* counting = static_cast<CountingModulator*>(
-        device.modulation().add_same_kind(model, ProcessingStage_PRE_NOTE, 0));
-    device.modulation().add_modulator(TestModulator::type_code, ProcessingStage_POST_NOTE, 0);
-    device.run();
-    EXPECT_EQ(counting->m_restarts, 1) << "a structural change asks for a restart";
-    device.modulation().request_restart();
-    device.run();
-    device.run();
-    EXPECT_EQ(counting->m_restarts, 2);
-
-    device.modulation().retrigger_notes(1u << 2);
-    device.modulation().retrigger_notes(1u << 1);
-    EXPECT_EQ(counting->m_retriggers, 1);
-    counting->m_key = Modulator::retrigger_key_any;
-    device.modulation().retrigger_notes(1u << 5);
-    EXPECT_EQ(counting->m_retriggers, 2);
-    counting->m_key = Modulator::retrigger_key_none;
-    device.modulation().retrigger_notes(~0u);
-    EXPECT_EQ(counting->m_retriggers, 2);
-}
 
 namespace {
 

@@ -98,18 +98,6 @@ TEST(MusicalGridTracker, DriftFromATempoChangeFiresPassedLinesOnceAtTheBlockStar
         << "beat 1 at the block start, beat 2 at 550 frames into the next block";
 }
 
-TEST(MusicalGridTracker, WithoutTempoOrPositionOnlyTheStartIsKnown) {
-    Host host;
-    host.block(1000, 0.0);
-    host.time.m_position_valid = false;
-    host.block(1000);
-    host.time.m_position_valid = true;
-    host.time.m_position = 8.0;
-    host.block(0);
-    host.block(10);
-    EXPECT_EQ(host.events, (Events{"start@0", "start@2000", "bar@2000", "beat@2000"}));
-}
-
 TEST(MusicalGridTracker, LinesBeyondTheOutputAreDroppedWithoutLosingTheGrid) {
     MusicalGridTracker tracker;
     Tonekit::MusicalTime time;

@@ -1,22 +1,21 @@
-// The trigger catalogue, connections and delivery through the device's processing entry.
+// Triggers: connections and their teardown, delivery through the device's processing entry, and
+// the trigger parameters' stored form and what bad data does to them.
 
 #include "TriggerTestDevice.h"
 #include "tests/support/SilentBlock.h"
 
+#include "orvo/Binis/BiniNode.h"
+#include "orvo/Core/Utf.h"
 #include "tonekit/Devices/MusicalPredefinedTrigger.h"
 #include "tonekit/Devices/MusicalUserTrigger.h"
-
-#include "orvo/Core/Utf.h"
-#include "orvo/Signals/MethodSlot1.h"
+#include "tonekit/Parameters/LoadReport.h"
+#include "tonekit/Parameters/ParameterCollection.h"
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <chrono>
-#include <thread>
-
 using namespace TonekitTest;
 using Tonekit::MusicalTriggerManager;
+using Tonekit::P_MusicalTrigger;
 
 namespace {
 
@@ -40,77 +39,42 @@ protected:
         return *trigger;
     }
 
+    std::vector<Tonekit::MusicalTrigger*> connected(P_MusicalTrigger& a_parameter) {
+        const auto& triggers = a_parameter.get_endpoint()->get_triggers();
+        return {triggers.begin(), triggers.end()};
+    }
+    std::string load_failure(P_MusicalTrigger& a_parameter, Orvo::BiniNode& a_value) {
+        try {
+            a_parameter.do_load(a_value);
+        } catch (const Orvo::Exception& failure) {
+            return Orvo::utf16_to_utf8_lossy(failure.get_message());
+        }
+        return "loaded";
+    }
+
     TemporaryFolder m_folder;
     std::unique_ptr<TriggerTestDevice> m_device;
 };
 
-class TestManager : public MusicalTriggerManager {
-public:
-    using MusicalTriggerManager::MusicalTriggerManager;
-    void build_catalogue(Tonekit::MusicalTriggerGroup& a_root) override {
-        MusicalTriggerManager::build_catalogue(a_root);
-        a_root.add(std::make_unique<Tonekit::MusicalPredefinedTrigger>(m_id, u"Extra", m_standard));
+// A stored "Valu" with the given (family, identifier) children.
+void store(Orvo::BiniNode& a_value, std::uint32_t a_count,
+           std::vector<std::pair<std::uint32_t, std::uint32_t>> a_children) {
+    a_value.add_child(P_MusicalTrigger::child_count)->set_value_uint32(a_count);
+    std::uint32_t id = 1;
+    for (auto [family, identifier] : a_children) {
+        Orvo::BiniNode* child = a_value.add_child(id++);
+        child->add_child(P_MusicalTrigger::child_family)->set_value_uint32(family);
+        child
+            ->add_child(family == P_MusicalTrigger::family_user
+                            ? P_MusicalTrigger::child_user_index
+                            : P_MusicalTrigger::child_predefined_id)
+            ->set_value_uint32(identifier);
     }
-    std::uint32_t m_id = Orvo::four_cc("Xtra");
-    int m_standard = Tonekit::MusicalPredefinedTrigger::no_standard_id;
-};
+}
+
+constexpr std::uint32_t p = P_MusicalTrigger::family_predefined;
 
 } // namespace
-
-TEST_F(MusicalTriggerTest, ConnectingWaitsForTheProcessingLock) {
-    // The audio thread walks the connection lists without locking; a change must never overlap
-    // a block, so it has to wait for the processing lock like every structural change.
-    Tonekit::MusicalTriggerEndpoint endpoint;
-    std::atomic<bool> done{false};
-    std::thread writer;
-    {
-        std::lock_guard processing(m_device->processing_lock());
-        writer = std::thread([&] {
-            m_device->triggers().connect(predefined(MusicalTriggerManager::id_beat), endpoint);
-            done = true;
-        });
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        EXPECT_FALSE(done);
-    }
-    writer.join();
-    EXPECT_TRUE(done);
-}
-
-TEST_F(MusicalTriggerTest, UserTriggersKeepTheirIndexInOrderAndGoWithTheirConnections) {
-    MusicalTriggerManager& manager = m_device->triggers();
-    Tonekit::MusicalUserTrigger* first = manager.add_user_trigger(u"First");
-    Tonekit::MusicalUserTrigger* second = manager.add_user_trigger(u"Second");
-    Tonekit::MusicalUserTrigger* third = manager.add_user_trigger(u"Third");
-    EXPECT_EQ(third->m_index, 2u);
-    Tonekit::MusicalTriggerEndpoint endpoint;
-    manager.connect(*second, endpoint);
-
-    unsigned moved_from = 99, moved_to = 99;
-    struct Mover : Orvo::Trackable {
-        unsigned *from, *to;
-        void on_moved(Tonekit::MusicalTriggerEvents::OnUserTriggerMoved& a_event) {
-            *from = a_event.m_from, *to = a_event.m_to;
-        }
-    } mover;
-    mover.from = &moved_from, mover.to = &moved_to;
-    manager.OnUserTriggerMoved.connect(
-        new Orvo::MethodSlot1<void(Tonekit::MusicalTriggerEvents::OnUserTriggerMoved&), Mover>(
-            &mover, &Mover::on_moved));
-    manager.move_user_trigger(2, 0);
-    EXPECT_EQ(moved_from, 2u);
-    EXPECT_EQ(moved_to, 0u);
-    EXPECT_EQ(manager.find_user_trigger(0), third);
-    EXPECT_EQ(first->m_index, 1u);
-    EXPECT_EQ(second->m_index, 2u);
-    EXPECT_THROW(manager.move_user_trigger(0, 3), Orvo::Exception);
-
-    manager.remove_user_trigger(2);
-    EXPECT_TRUE(endpoint.get_triggers().empty());
-    EXPECT_EQ(manager.get_user_trigger_count(), 2u);
-    EXPECT_THROW(manager.remove_user_trigger(2), Orvo::Exception);
-    manager.remove_user_triggers();
-    EXPECT_EQ(manager.get_user_trigger_count(), 0u);
-}
 
 TEST_F(MusicalTriggerTest, EndpointsAndTriggersUnlinkWhicheverGoesFirst) {
     MusicalTriggerManager& manager = m_device->triggers();
@@ -138,18 +102,6 @@ TEST_F(MusicalTriggerTest, ShutDownDetachesEveryEndpointAndDeletesUserTriggers) 
     EXPECT_TRUE(endpoint.get_triggers().empty());
     EXPECT_TRUE(note_on.get_endpoints().empty());
     EXPECT_EQ(manager.get_user_trigger_count(), 0u);
-}
-
-TEST_F(MusicalTriggerTest, NoteOnFiresBeforeTheFirstChunkOnce) {
-    m_device->get_midi_ring().push(0x7F3C90); // note-on, channel 1, C4
-    m_device->get_midi_ring().push(0x003C80); // note-off: no trigger
-    m_device->m_log.clear();
-    process(40); // 16 + 16 + a partial 8
-    EXPECT_EQ(m_device->m_log,
-              (Log{"fired: received", "stage 1: 16", "stage 1: 16", "stage 1: 8"}));
-    m_device->m_log.clear();
-    process(8);
-    EXPECT_EQ(m_device->m_log, (Log{"stage 1: 8"})) << "fired once, not again next block";
 }
 
 TEST_F(MusicalTriggerTest, TransportTriggersArriveBeforeTheChunkHoldingTheirFrame) {
@@ -189,4 +141,61 @@ TEST_F(MusicalTriggerTest, FiringsBeyondTheQueueAreDroppedAndCounted) {
     m_device->m_log.clear();
     manager.end_host_block();
     EXPECT_EQ(m_device->m_log.size(), MusicalTriggerManager::pending_capacity);
+}
+
+TEST_F(MusicalTriggerTest, SavesCountAndTriggersInsideValuAndLoadsThemBack) {
+    P_MusicalTrigger& received = *m_device->m_received;
+    MusicalTriggerManager& manager = m_device->triggers();
+    manager.add_user_trigger(u"First");
+    Tonekit::MusicalUserTrigger* second = manager.add_user_trigger(u"Second");
+    received.disconnect_all();
+    received.connect(predefined(MusicalTriggerManager::id_bar));
+    received.connect(*second);
+    received.connect(predefined(MusicalTriggerManager::id_note_on));
+    const auto before = connected(received);
+
+    Orvo::BiniNode root;
+    m_device->get_program()->get_collection().save(root);
+    Orvo::BiniNode* value =
+        root.get_child(1)->get_child(Orvo::four_cc("ReTr"))->get_child(Orvo::four_cc("Valu"));
+    EXPECT_EQ(value->get_child(Orvo::four_cc("Coun"))->get_value_uint32(), 3u);
+    EXPECT_EQ(value->get_child(1)->get_child(Orvo::four_cc("Fami"))->get_value_uint32(), 0x70u);
+    EXPECT_EQ(value->get_child(1)->get_child(Orvo::four_cc("PrId"))->get_value_uint32(),
+              Orvo::four_cc("Bar "));
+    EXPECT_EQ(value->get_child(2)->get_child(Orvo::four_cc("Fami"))->get_value_uint32(), 0x75u);
+    EXPECT_EQ(value->get_child(2)->get_child(Orvo::four_cc("UsIn"))->get_value_uint32(), 1u);
+    EXPECT_EQ(value->get_children().size(), 4u) << "Coun and three triggers";
+
+    received.reset();
+    Tonekit::LoadReport report;
+    EXPECT_TRUE(m_device->get_program()->get_collection().load(root, 1, report));
+    EXPECT_TRUE(report.is_empty());
+    EXPECT_EQ(connected(received), before);
+}
+
+TEST_F(MusicalTriggerTest, BadDataThrowsItsMessageAndLeavesTheConnections) {
+    P_MusicalTrigger& received = *m_device->m_received;
+    const auto before = connected(received);
+
+    Orvo::BiniNode too_many;
+    store(too_many, 1025, {});
+    EXPECT_EQ(load_failure(received, too_many), "Invalid trigger count");
+    m_device->triggers().add_user_trigger(u"One more allowed");
+    EXPECT_EQ(load_failure(received, too_many), "Node \"/\":\nNo subnode with id \"1\".")
+        << "1024 plus one user trigger: the count passes, the missing child does not";
+
+    Orvo::BiniNode two_for_single;
+    store(two_for_single, 2,
+          {{p, MusicalTriggerManager::id_beat}, {p, MusicalTriggerManager::id_bar}});
+    EXPECT_EQ(load_failure(*m_device->m_single, two_for_single), "Invalid trigger count");
+
+    Orvo::BiniNode bad_family;
+    store(bad_family, 2, {{p, MusicalTriggerManager::id_beat}, {0x71, 1}});
+    EXPECT_EQ(load_failure(received, bad_family), "Invalid trigger family.");
+
+    Orvo::BiniNode wrong_type;
+    wrong_type.add_child(P_MusicalTrigger::child_count)->set_value_int32(1);
+    EXPECT_NE(load_failure(received, wrong_type), "loaded");
+
+    EXPECT_EQ(connected(received), before);
 }

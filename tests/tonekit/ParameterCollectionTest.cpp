@@ -161,29 +161,3 @@ TEST(ParameterCollection, LoadReportsProblemsAndGoesOn) {
     EXPECT_EQ(target.m_boolean->get_normalized_value(), 0.0f);
     EXPECT_EQ(target.m_string->get_value(), u"Chorus of many voices");
 }
-
-TEST(ParameterCollection, CopyingTakesValuesByIdAndKeepsNormalizedValuesTrue) {
-    KindsBench global;
-    global.change_everything();
-    KindsBench instance;
-    KindsBench narrower;
-    instance.m_float->change_variation(instance.m_float->find_variation(2));
-    instance.m_collection.copy_from(global.m_collection);
-    narrower.m_collection.copy_from(global.m_collection);
-    EXPECT_EQ(narrower.m_float->get_value(), 0.0f) << "clamped into the narrower interval";
-    EXPECT_EQ(instance.m_float->get_value(), -0.5f);
-    EXPECT_EQ(instance.m_float->get_normalized_value(), 0.25f)
-        << "the normalized value follows the copied value";
-    EXPECT_EQ(instance.m_choice->get_value(), 2);
-    EXPECT_EQ(instance.m_integer->get_value(), -1);
-    EXPECT_FLOAT_EQ(instance.m_integer->get_normalized_value(), 1.5f / 130.0f);
-    EXPECT_FALSE(instance.m_boolean->get_value());
-    EXPECT_EQ(instance.m_string->get_value(), u"Chorus of many voices");
-
-    // Same id, another kind: nothing is read as the wrong class.
-    ParameterBench other;
-    other.add(new Tonekit::P_Boolean(false), "Key ");
-    other.initialize();
-    instance.m_collection.copy_from(other.m_collection);
-    EXPECT_EQ(instance.m_integer->get_value(), -1);
-}

@@ -55,29 +55,6 @@ TEST(ParameterEditorPath, TellsTheHostBeginAutomateAndEnd) {
     EXPECT_EQ(bench.m_host.m_events, (std::vector<std::string>{"begin 3", "end 3"}));
 }
 
-TEST(ParameterEditorPath, TheHostRoadIsNotEchoedToTheHost) {
-    NotifyingBench bench;
-    bench.m_parameter->set_normalized_value_from_host(0.9f);
-    EXPECT_TRUE(bench.m_host.m_events.empty());
-    EXPECT_EQ(bench.m_parameter->m_value, 0.9f);
-}
-
-TEST(ParameterEditorPath, AGestureIsOneBeginAndOneEndAroundItsValues) {
-    NotifyingBench bench;
-    RecordingEditor editor;
-    bench.m_parameter->attach_editor(&editor);
-    bench.m_parameter->begin_edit();
-    bench.m_parameter->set_normalized_value(0.25f);
-    bench.m_parameter->set_normalized_value(0.75f);
-    EXPECT_EQ(bench.m_parameter->get_edit_depth(), 1u);
-    // The editor goes away in the middle of its drag.
-    bench.m_parameter->detach_editor(&editor);
-    EXPECT_EQ(bench.m_parameter->get_edit_depth(), 0u);
-    bench.m_parameter->end_edit();
-    EXPECT_EQ(bench.m_host.m_events, (std::vector<std::string>{"begin 3", "automate 3 0.250000",
-                                                               "automate 3 0.750000", "end 3"}));
-}
-
 TEST(ParameterEditorPath, OutOfRangeAndNaNValuesAreClamped) {
     NotifyingBench bench;
     bench.m_parameter->set_normalized_value(1.5f);
@@ -109,21 +86,4 @@ TEST(ParameterEditorPath, DeferredChangesWaitForTheCommitPassAndRunTheirCallback
     EXPECT_EQ(first_target, 0.5f);
     EXPECT_EQ(second_target, 0.75f);
     EXPECT_EQ(counter.m_commits, 1) << "one callback for both parameters";
-}
-
-TEST(ParameterEditorPath, ImmediateChangesCommitAtOnceButTheHostRoadStillQueues) {
-    NotifyingBench bench;
-    CallbackCounter counter;
-    bench.m_parameter->set_committable_callback(
-        new Tonekit::CommittableMethodCallback<CallbackCounter>(&counter, &CallbackCounter::count));
-    bench.m_parameter->m_deferred_commit = false;
-    bench.m_parameter->set_normalized_value(0.5f);
-    EXPECT_EQ(bench.m_target, 0.5f);
-    EXPECT_EQ(counter.m_commits, 1);
-
-    bench.m_parameter->set_normalized_value_from_host(0.8f);
-    EXPECT_EQ(bench.m_target, 0.5f);
-    bench.run_commit_pass();
-    EXPECT_EQ(bench.m_target, 0.8f);
-    EXPECT_EQ(counter.m_commits, 2);
 }

@@ -46,23 +46,6 @@ protected:
 
 } // namespace
 
-TEST_F(PresetFileTest, InitialPresetIsLoadedAtStartUp) {
-    write_file_bytes(m_presets / "initial.PRESET", preset_with_gain(0.625f));
-    PresetTestDevice& device = start();
-    EXPECT_EQ(device.m_gain_value, 0.625f);
-    EXPECT_EQ(device.presets().get_current_preset_name(), u"initial");
-    EXPECT_NE(device.presets().get_current_preset(), nullptr);
-    EXPECT_EQ(device.presets().get_initial_preset_error(), u"");
-    EXPECT_EQ(device.presets().get_current_preset_path(), wide(m_presets / "initial.PRESET"));
-}
-
-TEST_F(PresetFileTest, MissingInitialPresetLeavesTheDefaults) {
-    PresetTestDevice& device = start();
-    EXPECT_EQ(device.m_gain_value, 0.25f);
-    EXPECT_EQ(device.presets().get_current_preset(), nullptr);
-    EXPECT_EQ(device.presets().get_current_preset_path(), u"");
-}
-
 TEST_F(PresetFileTest, DamagedInitialPresetDoesNotStopTheDevice) {
     Bytes damaged = preset_with_gain(0.625f);
     damaged.resize(damaged.size() / 2);
@@ -73,23 +56,6 @@ TEST_F(PresetFileTest, DamagedInitialPresetDoesNotStopTheDevice) {
     EXPECT_EQ(device.presets().get_initial_preset_error(),
               u"An error occurred while loading the preset.");
     EXPECT_EQ(device.presets().get_current_preset_name(), u"Initial");
-}
-
-TEST_F(PresetFileTest, LoadFileAndLoadRecordMakeThePresetCurrent) {
-    write_file_bytes(m_presets / "Pads" / "soft.preset", preset_with_gain(0.75f));
-    const std::filesystem::path outside = m_folder.path() / "loose.preset";
-    write_file_bytes(outside, preset_with_gain(0.5f));
-    PresetTestDevice& device = start();
-
-    device.presets().load_file(wide(outside));
-    EXPECT_EQ(device.m_gain_value, 0.5f);
-    EXPECT_EQ(device.presets().get_current_preset(), nullptr);
-    EXPECT_EQ(device.presets().get_current_preset_name(), u"loose");
-
-    device.presets().load_record(device.presets().get_preset(0));
-    EXPECT_EQ(device.m_gain_value, 0.75f);
-    EXPECT_EQ(device.presets().get_current_preset(), device.presets().get_preset(0));
-    EXPECT_EQ(device.presets().get_current_preset_path(), wide(m_presets / "Pads" / "soft.preset"));
 }
 
 TEST_F(PresetFileTest, SavedFileHoldsThePresetSectionsAndLoadsBack) {

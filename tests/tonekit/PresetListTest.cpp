@@ -80,48 +80,6 @@ TEST_F(PresetListTest, SubfoldersComeBeforeAFoldersOwnPresets) {
     EXPECT_EQ(manager.get_scan_status(), 0u);
 }
 
-TEST_F(PresetListTest, DeepTreeIsNumberedDepthFirstInFoldedOrder) {
-    for (const char* name :
-         {"b/z/deep.preset", "b/top.preset", "B2/one.preset", "_x.preset", "Alpha.preset",
-          "alp.preset", "c.preset", "a/inner.preset", "\xC3\xA9.preset", "f.preset"})
-        touch(name);
-    PresetManager& manager = start();
-    EXPECT_EQ(listing(manager),
-              (std::vector<std::string>{"a/inner 0", "b/z/deep 1", "b/top 2", "B2/one 3", "_x 4",
-                                        "alp 5", "Alpha 6", "c 7", "f 8", "\xC3\xA9 9"}));
-}
-
-TEST_F(PresetListTest, NamesDifferingOnlyInCaseKeepAFixedOrder) {
-    touch("Same.preset");
-    touch("same.preset");
-    touch("SAME.preset");
-    PresetManager& manager = start();
-    EXPECT_EQ(listing(manager), (std::vector<std::string>{"SAME 0", "Same 1", "same 2"}));
-    // An exact name wins over one that only folds to it.
-    EXPECT_EQ(manager.find({u"same"})->get_name(), u"same");
-    EXPECT_EQ(manager.find({u"sAmE"})->get_name(), u"SAME");
-}
-
-TEST_F(PresetListTest, OnlyPresetFilesAreListedWhateverTheCaseOfTheirExtension) {
-    for (const char* name :
-         {"c.txt", "d.preset.bak", "E.PRESET", "noext", "f.Preset", "g.presets", "h.preset"})
-        touch(name);
-    std::filesystem::create_directories(m_presets / "folder.preset");
-    PresetManager& manager = start();
-    EXPECT_EQ(listing(manager), (std::vector<std::string>{"E 0", "f 1", "h 2"}));
-    EXPECT_EQ(manager.get_root_folder().get_subfolders().size(), 1u);
-}
-
-TEST_F(PresetListTest, PipesNamedLikePresetsAreNotListed) {
-    touch("real.preset");
-    ASSERT_EQ(mkfifo((m_presets / "pipe.preset").c_str(), 0600), 0);
-    PresetManager& manager = start();
-    EXPECT_EQ(listing(manager), (std::vector<std::string>{"real 0"}));
-    // Loading it by path fails at once instead of waiting for a writer.
-    const Orvo::Exception failure = failure_of([&] { manager.load_file(path_of("pipe.preset")); });
-    EXPECT_EQ(failure.get_message(), u"An error occurred while loading the preset.");
-}
-
 TEST_F(PresetListTest, LinkBackToAnOpenFolderIsPassedOver) {
     touch("A/x.preset");
     std::filesystem::create_directory_symlink(m_presets, m_presets / "A" / "loop");
@@ -194,20 +152,4 @@ TEST_F(PresetListTest, CurrentFromPathFindsRecordsOnlyInsideThePresetFolder) {
     EXPECT_EQ(manager.get_current_preset_name(), u"");
     EXPECT_EQ(signals.m_information, 5);
     EXPECT_EQ(signals.m_loaded, 0);
-}
-
-TEST_F(PresetListTest, RefreshFindsTheCurrentPresetInTheNewTree) {
-    touch("a.preset");
-    touch("b.preset");
-    PresetManager& manager = start();
-    manager.set_current_from_path(path_of("b.preset"));
-    touch("0.preset");
-    manager.refresh();
-    ASSERT_NE(manager.get_current_preset(), nullptr);
-    EXPECT_EQ(manager.get_current_preset()->get_index(), 2u);
-    std::filesystem::remove(m_presets / "b.preset");
-    manager.refresh();
-    EXPECT_EQ(manager.get_current_preset(), nullptr);
-    EXPECT_EQ(manager.get_current_preset_name(), u"b");
-    EXPECT_EQ(manager.get_current_preset_path(), path_of("b.preset"));
 }

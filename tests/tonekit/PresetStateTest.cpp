@@ -152,15 +152,6 @@ protected:
 
 } // namespace
 
-TEST(PresetLayout, DefaultPresetFileOfTheRecordingDevice) {
-    TemporaryFolder folder;
-    RecordingDevice device(folder.path());
-    device.initialize();
-    Expected e = default_start(4);
-    empty_modulation(e);
-    EXPECT_EQ(save_of(device, PresetManager::Section_PRESET_FILE), e.get());
-}
-
 TEST(PresetLayout, DefaultChunkOfTheRecordingDevice) {
     TemporaryFolder folder;
     RecordingDevice device(folder.path());
@@ -383,14 +374,4 @@ TEST_F(PresetStateTest, FailureAfterTheStateWasReadPutsSettingsAndPresetBack) {
         reference->set_setting(0.125f);
         return reference->save_bytes();
     }());
-}
-
-TEST_F(PresetStateTest, SaveFailureIsReportedWithItsCause) {
-    m_device.m_fail_program_save = true;
-    const Orvo::Exception failure = failure_of([&] { m_device.save_bytes(); });
-    EXPECT_EQ(failure.get_message(), u"An error occurred while saving the preset.");
-    ASSERT_NE(failure.get_inner(), nullptr);
-    EXPECT_EQ(failure.get_inner()->get_message(), u"program data refused");
-    // Only the program section calls the failing hook.
-    EXPECT_NO_THROW(m_device.save_bytes(PresetManager::Section_STATE));
 }

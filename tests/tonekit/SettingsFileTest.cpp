@@ -59,18 +59,6 @@ void expect_defaults(RecordingDevice& a_device) {
 
 } // namespace
 
-TEST(SettingsFile, AFirstStartUsesDefaultsAndWritesNothing) {
-    TemporaryFolder folder;
-    {
-        RecordingDevice device(folder.path());
-        device.initialize();
-        expect_defaults(device);
-        device.setSampleRate(44100.0f);
-        device.close();
-    }
-    EXPECT_FALSE(fs::exists(settings_file(folder)));
-}
-
 TEST(SettingsFile, SavedDefaultsAreWhatTheNextInstanceStartsWith) {
     TemporaryFolder folder;
     {

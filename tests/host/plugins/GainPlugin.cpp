@@ -6,7 +6,6 @@
 //   0.2 blocks: left = frames of the processReplacing call, right = samplePos of the time record
 //   0.4 tempo:  left = tempo (-1 when not valid), right = the time record's flags
 //   0.6 ppq:    left = ppqPos (-1 when not valid), right = the time record's sampleRate
-//   0.8 events: left = status byte of a MIDI event at that frame, right = key * 1000 + velocity
 // Any breach of the host protocol (processing before effMainsChanged 1, a block longer than
 // effSetBlockSize, an event outside its block, wrong callback answers) latches the output at 999.
 // With $TOLVAN_TEST_PLUGIN_LOG set, the calls the plug-in saw are written there at effClose.
@@ -28,7 +27,7 @@ constexpr Int32 chunk_magic = 0x4B434754;    // "TGCK" in file byte order
 constexpr int max_pending = 1024;
 constexpr float violation_level = 999.0f;
 
-enum class Probe { off, blocks, tempo, ppq, events };
+enum class Probe { off, blocks, tempo, ppq };
 
 struct GainPlugin {
     AEffect m_record{};
@@ -50,7 +49,7 @@ struct GainPlugin {
     }
     Probe probe() const {
         const int mode = static_cast<int>(std::lround(m_params[1] * 5.0f));
-        return static_cast<Probe>(mode < 0 ? 0 : mode > 4 ? 4 : mode);
+        return static_cast<Probe>(mode < 0 ? 0 : mode > 3 ? 3 : mode);
     }
     void log(const std::string& a_line) { m_log += a_line + "\n"; }
 };
@@ -64,7 +63,7 @@ void copy_text(void* a_target, const char* a_text) {
 }
 
 void parameter_text(GainPlugin& a_plugin, Int32 a_opcode, Int32 a_index, char* a_target) {
-    static const char* probe_names[] = {"off", "blocks", "tempo", "ppq", "events"};
+    static const char* probe_names[] = {"off", "blocks", "tempo", "ppq"};
     if (a_index < 0 || a_index > 1) {
         return;
     }
@@ -209,18 +208,13 @@ float get_parameter(AEffect* a_effect, Int32 a_index) {
     return a_index >= 0 && a_index < 2 ? self(a_effect)->m_params[a_index] : 0.0f;
 }
 
-void apply_event(GainPlugin& a_plugin, const VstMidiEvent& a_event, float* a_left, float* a_right) {
+void apply_event(GainPlugin& a_plugin, const VstMidiEvent& a_event) {
     const auto status = static_cast<unsigned char>(a_event.midiData[0]);
-    const int key = a_event.midiData[1];
     const int velocity = a_event.midiData[2];
     if ((status & 0xF0) == 0x90 && velocity > 0) {
         ++a_plugin.m_held_notes;
     } else if ((status & 0xF0) == 0x80 || (status & 0xF0) == 0x90) {
         --a_plugin.m_held_notes;
-    }
-    if (a_plugin.probe() == Probe::events) {
-        *a_left = status;
-        *a_right = static_cast<float>(key * 1000 + velocity);
     }
 }
 
@@ -245,7 +239,7 @@ void process_replacing(AEffect* a_effect, float** a_inputs, float** a_outputs, I
         float right = 0.0f;
         for (; next_event < plugin.m_pending_count && plugin.m_pending[next_event].deltaFrames == i;
              ++next_event) {
-            apply_event(plugin, plugin.m_pending[next_event], &left, &right);
+            apply_event(plugin, plugin.m_pending[next_event]);
         }
         switch (plugin.probe()) {
         case Probe::off: {
@@ -265,8 +259,6 @@ void process_replacing(AEffect* a_effect, float** a_inputs, float** a_outputs, I
         case Probe::ppq:
             left = time && (time->flags & kVstPpqPosValid) ? static_cast<float>(time->ppqPos) : -1;
             right = time ? static_cast<float>(time->sampleRate) : -1.0f;
-            break;
-        case Probe::events:
             break;
         }
         a_outputs[0][i] = left;

@@ -209,16 +209,6 @@ TEST(BiniFormat, EveryTruncationFailsAsAShortRead) {
     }
 }
 
-TEST(BiniFormat, ChildrenInAnyOrderLoadAndSaveSorted) {
-    const Bytes child = {0x00, 0, 0, 0, 0};
-    const Bytes unordered =
-        joined({bini_header, {0x00, 2, 0, 0, 0}, {9, 0, 0, 0}, child, {2, 0, 0, 0}, child});
-    BiniNode node;
-    load_bytes(node, unordered);
-    EXPECT_EQ(save_bytes(node),
-              joined({bini_header, {0x00, 2, 0, 0, 0}, {2, 0, 0, 0}, child, {9, 0, 0, 0}, child}));
-}
-
 TEST(BiniFormat, RepeatedChildIdFailsTheAssertion) {
     const Bytes child = {0x00, 0, 0, 0, 0};
     const Bytes bytes =

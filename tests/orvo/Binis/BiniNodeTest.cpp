@@ -5,44 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <limits>
-#include <vector>
-
 using namespace Orvo;
-
-namespace {
-
-std::vector<std::uint32_t> child_ids(const BiniNode& a_node) {
-    std::vector<std::uint32_t> ids;
-    for (const auto& [id, child] : a_node.get_children())
-        ids.push_back(id);
-    return ids;
-}
-
-} // namespace
-
-TEST(BiniNode, ChildrenAreOrderedByIdAndKnowTheirParent) {
-    BiniNode root;
-    BiniNode* nine = root.add_child(9);
-    root.add_child(2);
-    root.add_child(5);
-    EXPECT_EQ(child_ids(root), (std::vector<std::uint32_t>{2, 5, 9}));
-    EXPECT_EQ(nine->get_id(), 9u);
-    EXPECT_EQ(nine->get_parent(), &root);
-    EXPECT_EQ(nine->get_value_type(), BiniValueType_NULL);
-    EXPECT_EQ(root.get_parent(), nullptr);
-    EXPECT_EQ(root.get_child(9), nine);
-    EXPECT_EQ(root.find_child(9), nine);
-    EXPECT_EQ(root.find_child(3), nullptr);
-    try {
-        root.add_child(5);
-        FAIL() << "no exception";
-    } catch (const Exception& failure) {
-        EXPECT_EQ(failure.get_message(), u"!m_children.has_key(a_id)");
-        EXPECT_EQ(failure.get_source_path(), "orvo/Binis/BiniNode");
-    }
-}
 
 TEST(BiniNode, MissingChildNamesNodeAndId) {
     BiniNode root;
@@ -88,13 +51,4 @@ TEST(BiniNode, TypeMismatchMessagesAndAssertions) {
               u"m_value_type == BiniValueType_FLOAT");
     EXPECT_EQ(assertion_text([&] { value->get_value_double_array(); }),
               u"m_value_type == BiniValueType_DOUBLE_ARRAY");
-}
-
-TEST(BiniNode, ValueTypeNames) {
-    EXPECT_EQ(bini_value_type_name(BiniValueType_BOOL), u"bool");
-    EXPECT_EQ(bini_value_type_name(BiniValueType_FLOAT), u"float");
-    EXPECT_EQ(bini_value_type_name(BiniValueType_STRING), u"string");
-    EXPECT_EQ(bini_value_type_name(BiniValueType_UINT16_ARRAY), u"uint16 array");
-    EXPECT_EQ(bini_value_type_name(BiniValueType_UINT64_ARRAY), u"uint64 array");
-    EXPECT_EQ(bini_value_type_name(BiniValueType(23)), u"unknown type 23");
 }

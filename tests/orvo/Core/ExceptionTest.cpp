@@ -25,16 +25,6 @@ TEST(Assertions, CarryConditionTextSourcePathSignatureAndLine) {
     }
 }
 
-TEST(Exception, CopiesOwnTheirInnerExceptionWithItsKind) {
-    Exception outer(u"An error occurred while loading the preset.");
-    outer.set_inner(std::make_unique<OperationFailedException>());
-    const Exception copy = outer;
-    outer.set_inner(nullptr);
-    ASSERT_NE(copy.get_inner(), nullptr);
-    EXPECT_NE(dynamic_cast<const OperationFailedException*>(copy.get_inner()), nullptr);
-    EXPECT_EQ(copy.get_inner()->get_message(), u"Operation failed.");
-}
-
 TEST(FourCc, FirstCharacterInTheLowestByte) {
     static_assert(four_cc("PrPa") == 0x61507250u);
     EXPECT_EQ(four_cc_text(four_cc("Valu")), u"Valu");

@@ -50,39 +50,6 @@ TEST(DataStreams, ByteOrderOfEveryWidth) {
     EXPECT_EQ(written(Endiannes(7), [](auto& o) { o.write_uint16(1); }), (Bytes{0, 1}));
 }
 
-TEST(DataStreams, ArraysAreReversedElementByElement) {
-    const std::uint16_t shorts[] = {0x0102, 0x0304};
-    const std::uint32_t ints[] = {0x01020304, 0x05060708};
-    EXPECT_EQ(written(Endiannes_BIG, [&](auto& o) { o.write_array_16(2, shorts); }),
-              (Bytes{1, 2, 3, 4}));
-    EXPECT_EQ(written(Endiannes_LITTLE, [&](auto& o) { o.write_array_16(2, shorts); }),
-              (Bytes{2, 1, 4, 3}));
-    EXPECT_EQ(written(Endiannes_BIG, [&](auto& o) { o.write_array_32(2, ints); }),
-              (Bytes{1, 2, 3, 4, 5, 6, 7, 8}));
-
-    for (Endiannes order : {Endiannes_BIG, Endiannes_LITTLE}) {
-        const std::uint64_t longs[] = {0x0102030405060708ull, 42, ~0ull};
-        const Bytes bytes = written(order, [&](auto& o) {
-            o.write_array_16(2, shorts);
-            o.write_array_32(2, ints);
-            o.write_array_64(3, longs);
-        });
-        MemoryInputStream source(bytes.data(), bytes.size());
-        DataInputStream input(&source, order);
-        std::uint16_t shorts_back[2];
-        std::uint32_t ints_back[2];
-        std::uint64_t longs_back[3];
-        input.read_array_16(2, shorts_back);
-        input.read_array_32(2, ints_back);
-        input.read_array_64(3, longs_back);
-        EXPECT_EQ(shorts_back[1], 0x0304);
-        EXPECT_EQ(ints_back[0], 0x01020304u);
-        EXPECT_EQ(longs_back[0], longs[0]);
-        EXPECT_EQ(longs_back[2], ~0ull);
-        EXPECT_FALSE(input.has_data());
-    }
-}
-
 TEST(DataStreams, ShortDataThrowsAndForwardsPeekAndSkip) {
     const unsigned char bytes[] = {1, 2, 3, 4, 5};
     MemoryInputStream source(bytes, sizeof bytes);
@@ -96,14 +63,4 @@ TEST(DataStreams, ShortDataThrowsAndForwardsPeekAndSkip) {
     EXPECT_FALSE(input.has_data());
     EXPECT_THROW(DataInputStream(nullptr, Endiannes_LITTLE), Exception);
     EXPECT_THROW(DataOutputStream(nullptr, Endiannes_LITTLE), Exception);
-}
-
-TEST(DataStreams, FullSinkThrowsFromTypedWrites) {
-    unsigned char block[3];
-    MemoryOutputStream sink(block, sizeof block);
-    DataOutputStream output(&sink, Endiannes_LITTLE);
-    output.write_uint16(7);
-    EXPECT_THROW(output.write_uint16(8), OperationFailedException);
-    const std::uint32_t values[] = {1, 2};
-    EXPECT_THROW(output.write_array_32(2, values), OperationFailedException);
 }

@@ -1,10 +1,12 @@
 #include "orvo/Core/OperationFailedException.h"
 #include "orvo/Streams/FileInputStream.h"
 #include "orvo/Streams/FileOutputStream.h"
+#include "orvo/Streams/ReplacingFileOutputStream.h"
 #include "tests/orvo/Streams/TemporaryDirectory.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <sys/stat.h>
 
@@ -35,6 +37,56 @@ TEST(FileStreams, WriteThenReadBackWithPeekAndSkip) {
     EXPECT_EQ(input.get_consumed_bytes(), 10u);
 }
 
+TEST(FileStreams, WritingToAFullDeviceIsReported) {
+    struct stat status;
+    if (stat("/dev/full", &status) != 0)
+        GTEST_SKIP() << "no /dev/full";
+    FileOutputStream output(u"/dev/full");
+    output.write_all(4, "abcd");
+    EXPECT_THROW(output.flush(), OperationFailedException);
+}
+
+namespace {
+
+std::size_t entry_count(const std::string& a_folder) {
+    std::size_t count = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(a_folder))
+        ++count;
+    return count;
+}
+
+} // namespace
+
+TEST(ReplacingFileOutputStream, OldFileStaysUntilTheCommit) {
+    TemporaryDirectory folder;
+    folder.write("a.preset", "old");
+    {
+        ReplacingFileOutputStream output(folder.wide("a.preset"));
+        output.write_all(3, "new");
+        output.flush();
+        EXPECT_EQ(folder.read("a.preset"), "old");
+        EXPECT_EQ(entry_count(folder.path()), 2u);
+        EXPECT_TRUE(output.get_temporary_path().starts_with(folder.path("a.preset.tmp")));
+        output.commit();
+        EXPECT_EQ(output.get_temporary_path(), "");
+    }
+    EXPECT_EQ(folder.read("a.preset"), "new");
+    EXPECT_EQ(entry_count(folder.path()), 1u);
+}
+
+TEST(ReplacingFileOutputStream, AbandonedStreamRemovesItsTemporaryFile) {
+    TemporaryDirectory folder;
+    folder.write("a.preset", "old");
+    {
+        ReplacingFileOutputStream output(folder.wide("a.preset"));
+        output.write_all(5, "fresh");
+    }
+    EXPECT_EQ(folder.read("a.preset"), "old");
+    EXPECT_EQ(entry_count(folder.path()), 1u);
+    { ReplacingFileOutputStream output(folder.wide("new.preset")); }
+    EXPECT_FALSE(std::filesystem::exists(folder.path("new.preset")));
+}
+
 TEST(FileStreams, SkipNeverPassesTheEndOfTheFile) {
     TemporaryDirectory folder;
     folder.write("short", "abcde");
@@ -43,25 +95,4 @@ TEST(FileStreams, SkipNeverPassesTheEndOfTheFile) {
     EXPECT_EQ(input.try_skip(100), 2u);
     EXPECT_EQ(input.try_skip(1), 0u);
     EXPECT_THROW(FileInputStream(folder.wide("short")).skip(6), OperationFailedException);
-}
-
-TEST(FileStreams, OutputTruncatesAndReopeningClosesTheOldFile) {
-    TemporaryDirectory folder;
-    folder.write("a", "old content");
-    FileOutputStream output(folder.wide("a"));
-    output.write_all(3, "new");
-    output.open(folder.wide("b"));
-    output.write_all(1, "b");
-    output.close();
-    EXPECT_EQ(folder.read("a"), "new");
-    EXPECT_EQ(folder.read("b"), "b");
-}
-
-TEST(FileStreams, WritingToAFullDeviceIsReported) {
-    struct stat status;
-    if (stat("/dev/full", &status) != 0)
-        GTEST_SKIP() << "no /dev/full";
-    FileOutputStream output(u"/dev/full");
-    output.write_all(4, "abcd");
-    EXPECT_THROW(output.flush(), OperationFailedException);
 }
