@@ -131,8 +131,7 @@ int storm(Stress::StressHost& a_host, const Options& a_options) {
         return 1;
     }
     Stress::Bytes chunk;
-    const std::string automated_path = a_options.m_automated;
-    Stress::Bytes automated = read_chunk(automated_path);
+    Stress::Bytes automated = read_chunk(a_options.m_automated);
     if (!a_options.m_chunk.empty())
         chunk = read_chunk(a_options.m_chunk);
     if (automated.empty() || (!a_options.m_chunk.empty() && chunk.empty())) {

@@ -104,7 +104,7 @@ void VstHost::setParameter(Vst::Int32 a_index, float a_value) {
 float VstHost::getParameter(Vst::Int32 a_index) {
     if (!p_is_host_index(a_index))
         return 0.0f;
-    const HostValueMailbox& mailbox = m_program->get_host_mailbox();
+    HostValueMailbox& mailbox = m_program->get_host_mailbox();
     float value;
     if (mailbox.peek(std::size_t(a_index), value))
         return value;
@@ -113,7 +113,7 @@ float VstHost::getParameter(Vst::Int32 a_index) {
         return mailbox.last_known(std::size_t(a_index));
     Parameter* parameter = p_host_parameter(a_index);
     value = parameter ? parameter->get_normalized_value() : 0.0f;
-    m_program->get_host_mailbox().remember(std::size_t(a_index), value);
+    mailbox.remember(std::size_t(a_index), value);
     return value;
 }
 
