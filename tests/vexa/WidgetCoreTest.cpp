@@ -6,6 +6,7 @@
 
 #include "orvo/Core/Exception.h"
 #include "vexa/Styles/StyleValue_Typed.h"
+#include "vexa/Window/HintWindow.h"
 #include "vexa/Widget/WidgetStyleManager.h"
 #include "vexa/Widget/Wwm1.h"
 
@@ -342,6 +343,27 @@ TEST_P(Desktops, AChangeRepaintsOnlyItsRectangleAndAnIdleFlushNeitherPaintsNorAl
     m_desktop->flush();
     EXPECT_EQ(VexaTest::allocation_count() - allocations, 0);
     EXPECT_EQ(m_desktop->get_painted_rect_count(), painted);
+}
+
+TEST_P(Desktops, AHintShowsAfterARestAndClosesAfterFiftyPixelsNotCountingTheFirstMove) {
+    Window window;
+    VexaTest::Probe* probe = open_with_probe(window, {0, 0, 300, 200}, {0, 0, 300, 200});
+    probe->set_hint(std::make_shared<WidgetStaticHint>(u"Delay of voice 1"));
+    send_mouse(NativeEventType::mouse_move, 100, 50);
+    m_headless->advance_time(SystemWindow::hover_time + 1);
+    ASSERT_TRUE(m_desktop->get_shown_hint());
+    EXPECT_EQ(m_desktop->get_shown_hint()->get_text(), u"Delay of voice 1");
+    EXPECT_EQ(m_desktop->get_shown_hint()->get_rect().y, 70);
+    send_mouse(NativeEventType::mouse_move, 160, 50); // the first move does not count
+    send_mouse(NativeEventType::mouse_move, 180, 70); // 40
+    EXPECT_TRUE(m_desktop->get_shown_hint());
+    send_mouse(NativeEventType::mouse_move, 185, 75); // 50
+    EXPECT_FALSE(m_desktop->get_shown_hint());
+
+    m_headless->advance_time(SystemWindow::hover_time + 1);
+    ASSERT_TRUE(m_desktop->get_shown_hint());
+    click(185, 75);
+    EXPECT_FALSE(m_desktop->get_shown_hint());
 }
 
 struct PropertyCase {

@@ -3,10 +3,12 @@
 #include "orvo/Core/Assert.h"
 #include "orvo/Core/Exception.h"
 #include "vexa/Graphics/Painter.h"
+#include "vexa/Window/HintWindow.h"
 #include "vexa/Window/SystemWindow.h"
 #include "vexa/Window/Timer.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <optional>
 
 namespace Vexa {
@@ -36,6 +38,7 @@ Desktop::Desktop(SystemWindow* a_system_window) : m_system_window(a_system_windo
 }
 
 Desktop::~Desktop() {
+    m_hint.reset();
     for (auto& [id, timer] : m_timers)
         timer->p_detach();
     for (Window* window : m_windows) {
@@ -142,7 +145,6 @@ void Desktop::activate(Window* a_window, bool a_active) {
         m_active_window = nullptr;
         a_window->m_active = false;
         a_window->active_changed();
-        a_window->repaint();
         return;
     }
     if (!a_window->m_opened || !a_window->m_can_be_activated)
@@ -155,7 +157,6 @@ void Desktop::activate(Window* a_window, bool a_active) {
     m_active_window = a_window;
     a_window->m_active = true;
     a_window->active_changed();
-    a_window->repaint();
 }
 
 void Desktop::p_raise(Window* a_window) {
@@ -286,6 +287,7 @@ bool Desktop::dispatch(InputEvent& a_event) {
         return a_event.consumed;
     }
     m_mouse_inside = true;
+    p_hint_sees(a_event);
     m_last_mouse_x = a_event.desktop_x;
     m_last_mouse_y = a_event.desktop_y;
     Widget* target = m_grab;
@@ -323,11 +325,70 @@ bool Desktop::dispatch(InputEvent& a_event) {
         m_grab = nullptr;
         p_update_mouse_over(find_widget_at(a_event.desktop_x, a_event.desktop_y), a_event);
     }
+    if (a_event.type == InputEventType_MOUSE_HOVER && !m_grab)
+        p_show_hint();
     return consumed;
+}
+
+HintWindow* Desktop::get_shown_hint() const {
+    return m_hint && m_hint->is_opened() ? m_hint.get() : nullptr;
+}
+
+void Desktop::close_hint() {
+    if (get_shown_hint())
+        m_hint->close();
+}
+
+// The hint of the widget under the mouse, or of its nearest ancestor that has one, shows below
+// the mouse pointer.
+void Desktop::p_show_hint() {
+    if (get_shown_hint())
+        return;
+    std::u16string text;
+    for (Widget* widget = m_under_mouse; widget && text.empty(); widget = widget->get_parent())
+        if (widget->get_hint())
+            text = widget->get_hint()->get_text();
+    if (text.empty())
+        return;
+    if (!m_hint)
+        m_hint = std::make_unique<HintWindow>();
+    UpdateSuspender suspender(*this);
+    m_hint->set_text(std::move(text), m_last_mouse_x, m_last_mouse_y + 20,
+                     {0, 0, get_width(), get_height()});
+    m_hint->open(this, Modality_MODELESS);
+    p_raise(m_hint.get());
+    m_hint_moved = false;
+    m_hint_travel = 0;
+}
+
+// A press, a wheel turn, or moving more than 49 pixels in all (the first move after the hint
+// appeared does not count) closes the hint.
+void Desktop::p_hint_sees(const InputEvent& a_event) {
+    if (!get_shown_hint())
+        return;
+    switch (a_event.type) {
+    case InputEventType_MOUSE_DOWN:
+    case InputEventType_MOUSE_WHEEL:
+        close_hint();
+        return;
+    case InputEventType_MOUSE_MOVED:
+        if (m_hint_moved)
+            m_hint_travel +=
+                std::abs(a_event.desktop_x - m_hint_x) + std::abs(a_event.desktop_y - m_hint_y);
+        m_hint_moved = true;
+        m_hint_x = a_event.desktop_x;
+        m_hint_y = a_event.desktop_y;
+        if (m_hint_travel > 49)
+            close_hint();
+        return;
+    default:
+        return;
+    }
 }
 
 void Desktop::mouse_left() {
     m_mouse_inside = false;
+    close_hint();
     if (m_grab)
         return;
     InputEvent event;

@@ -9,9 +9,11 @@
 #include "vexa/Window/Window.h"
 
 #include <map>
+#include <memory>
 
 namespace Vexa {
 
+class HintWindow;
 class SystemWindow;
 class Timer;
 
@@ -47,6 +49,9 @@ public:
     // the focus widget (else the active window) and bubble. Returns whether a widget consumed it.
     bool dispatch(InputEvent& a_event);
     void mouse_left();
+    // The hint window while a hint shows, else null.
+    HintWindow* get_shown_hint() const;
+    void close_hint();
     void drop_grab();
     void set_windows_displayed(bool a_displayed);
 
@@ -94,6 +99,8 @@ private:
     void p_update_mouse_over(Widget* a_widget, const InputEvent& a_cause);
     bool p_bubble(Widget* a_target, InputEvent& a_event);
     static void p_flush_now(void* a_desktop);
+    void p_show_hint();
+    void p_hint_sees(const InputEvent& a_event);
     void p_flush_steps();
     void p_repaint_window(Window& a_window, Rect& a_dirty);
 
@@ -112,6 +119,11 @@ private:
     UpdateManager m_update_manager{&Desktop::p_flush_now, this};
     InputListeners m_listeners_before{InputListenerScope_BEFORE};
     InputListeners m_listeners_after{InputListenerScope_AFTER};
+    std::unique_ptr<HintWindow> m_hint;
+    bool m_hint_moved = false;
+    int m_hint_travel = 0;
+    int m_hint_x = 0;
+    int m_hint_y = 0;
     Rect m_dirty;
     Rect m_last_painted;
     unsigned m_painted_rect_count = 0;
