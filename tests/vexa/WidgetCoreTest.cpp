@@ -31,6 +31,9 @@ TEST_P(Sizes, AreNormalisedAndNarrowedButNeverWidened) {
     measured.set_raw(GetParam().raw);
     requested.set_constraints(GetParam().constraints);
     EXPECT_EQ(requested.get_values(), GetParam().requested);
+    // Only a real change counts as one.
+    EXPECT_FALSE(measured.set_raw(GetParam().raw));
+    EXPECT_FALSE(requested.set_constraints(GetParam().constraints));
 }
 
 constexpr int L = widget_size_limit;
