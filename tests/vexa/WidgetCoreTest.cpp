@@ -175,6 +175,14 @@ TEST_P(Desktops, ADestroyedWidgetLeavesEveryQueueAndItsSlotsAreNeverCalledAgain)
     EXPECT_TRUE(destroyed);
     EXPECT_TRUE(window.get_children().empty());
     model.set(4); // the slot of the deleted widget is not called
+
+    auto* extra = new Window;
+    extra->set_geometry(0, 0, 30, 30);
+    extra->add_child(new Widget);
+    extra->open(m_desktop, Modality_MODELESS);
+    extra->destroy();
+    EXPECT_EQ(std::count(m_desktop->get_windows().begin(), m_desktop->get_windows().end(), extra),
+              0);
 }
 
 TEST_P(Desktops, ADestroyInsideTheWidgetsOwnSlotWaitsForTheNextFlush) {

@@ -117,7 +117,18 @@ void Widget::destroy() {
         p_destroy_now();
         return;
     }
+    if (p_is_window_root()) {
+        // A window cannot be deleted from its own queues while they are being worked on; the
+        // desktop's queue holds it instead.
+        if (m_desktop->get_update_queues().add(this, WidgetUpdate_DESTROY))
+            m_desktop->get_update_manager().request_flush();
+        return;
+    }
     p_request(WidgetUpdate_DESTROY);
+}
+
+bool Widget::p_is_window_root() const noexcept {
+    return m_window == this && m_desktop && static_cast<const Widget*>(m_desktop) != this;
 }
 
 void Widget::p_destroy_now() {
@@ -128,6 +139,8 @@ void Widget::p_destroy_now() {
         m_children.back()->p_destroy_now();
     if (m_parent && m_displayed)
         m_parent->p_repaint_in_window(get_rect_in_window());
+    if (p_is_window_root())
+        m_desktop->p_remove_window(static_cast<Window*>(this));
     if (m_parent || m_desktop)
         p_detach();
     WidgetEvent destroyed{this};
