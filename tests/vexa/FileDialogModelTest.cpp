@@ -111,6 +111,7 @@ TEST_F(FileDialogModelTest, ConfirmingANameChoosesAsksOrExplains) {
         {FileDialogMode_SAVE, u"pipe", FileDialogStep_ERROR, nullptr},
         {FileDialogMode_SAVE, u"Nowhere/x", FileDialogStep_ERROR, nullptr},
         {FileDialogMode_SAVE, u"Pads", FileDialogStep_FOLDER_SHOWN, nullptr},
+        {FileDialogMode_SAVE, u"Drums/", FileDialogStep_ERROR, nullptr},
         {FileDialogMode_OPEN, u"x.preset", FileDialogStep_CHOSEN, "x.preset"},
         {FileDialogMode_OPEN, u"c", FileDialogStep_CHOSEN, "c.preset"},
         {FileDialogMode_OPEN, u"gone.preset", FileDialogStep_ERROR, nullptr},

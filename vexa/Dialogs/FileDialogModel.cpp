@@ -200,6 +200,9 @@ FileDialogStep FileDialogModel::confirm() {
             m_file_name.clear();
         return step;
     }
+    // "Name/" asks for a folder; saving a file of that name instead would surprise.
+    if (m_file_name.ends_with(u'/'))
+        return p_error(u"The folder " + p_quoted(path.view()) + u" does not exist.");
     return m_mode == FileDialogMode_OPEN ? p_confirm_open(path) : p_confirm_save(path);
 }
 
@@ -221,6 +224,7 @@ FileDialogStep FileDialogModel::p_show_folder(const Orvo::WString& a_folder) {
     if (!p_list(a_folder, entries, error))
         return p_error(std::move(error));
     m_folder = a_folder;
+    m_pending_overwrite.clear();
     m_entries = std::move(entries);
     m_listing_error.clear();
     m_selected_entry.reset();
