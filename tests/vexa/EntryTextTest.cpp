@@ -1,7 +1,10 @@
 // The text entry's editing model: keys, selection, clipboard, exit and caret geometry.
 
-#include "vexa/Text/EntryText.h"
+#include "HeadlessToolkit.h"
+
 #include "orvo/Core/Exception.h"
+#include "vexa/Text/EntryText.h"
+#include "vexa/Text/SystemTextClipboard.h"
 #include "vexa/Text/TextClipboard.h"
 
 #include <gtest/gtest.h>
@@ -125,6 +128,18 @@ TEST(EntryText, CutCopyAndPasteGoThroughTheClipboard) {
     clipboard.m_refuses = true;
     EXPECT_FALSE(e.cut(clipboard));
     EXPECT_EQ(e.get_text(), u" WorldHello") << "a failed cut loses nothing";
+}
+
+using EntryTextOnTheToolkit = VexaTest::HeadlessToolkit;
+
+TEST_F(EntryTextOnTheToolkit, CutAndPasteRoundTripThroughTheSystemClipboard) {
+    Vexa::SystemTextClipboard clipboard;
+    EntryText source = entry(u"Chorus \U0001D11E", 0, 9);
+    EXPECT_TRUE(source.cut(clipboard));
+    EXPECT_EQ(m_platform->get_clipboard_text(), u"Chorus \U0001D11E");
+    EntryText target = entry(u"[]", 1, 1);
+    EXPECT_TRUE(target.paste(clipboard));
+    EXPECT_EQ(marked(target), u"[Chorus \U0001D11E|]");
 }
 
 TEST(EntryText, ExitAppliesTheValidationAction) {
