@@ -321,8 +321,20 @@ TEST_P(Desktops, AClickFocusesByPolicyAndUnknownReasonsFail) {
     EXPECT_EQ(reason, FocusReason_CLICK);
     EXPECT_FALSE(probe->can_focus(FocusReason_CLICK));
     EXPECT_FALSE(probe->can_focus(FocusReason_TAB));
+    int lost = 0;
+    struct Lost {
+        int& count;
+        void on(WidgetEvents::OnFocusOut&) { ++count; }
+    } lost_counter{lost};
+    focusable->m_on_focus_out.connect(
+        new Orvo::MethodSlot1<void(WidgetEvents::OnFocusOut&), Lost>(&lost_counter, &Lost::on));
     EXPECT_TRUE(probe->set_focus(FocusReason_PROGRAM));
     EXPECT_FALSE(focusable->has_focus());
+    EXPECT_EQ(lost, 1);
+    focusable->set_focus(FocusReason_PROGRAM);
+    focusable->hide();
+    EXPECT_EQ(lost, 2);
+    EXPECT_EQ(m_desktop->get_focus_widget(), nullptr);
     try {
         probe->set_focus(2);
         ADD_FAILURE() << "reason 2 accepted";

@@ -70,8 +70,21 @@ void Widget::remove_child(Widget* a_widget) {
     request_placement();
 }
 
+// The focus widget hears that it lost the focus when it (or an ancestor) leaves the tree or is
+// hidden, while it is still whole.
+void Widget::p_give_up_focus() {
+    if (!m_desktop)
+        return;
+    for (Widget* widget = m_desktop->get_focus_widget(); widget; widget = widget->m_parent)
+        if (widget == this) {
+            m_desktop->set_focus_widget(nullptr);
+            return;
+        }
+}
+
 void Widget::p_detach() {
     Widget* parent = m_parent;
+    p_give_up_focus();
     if (m_desktop)
         m_desktop->p_forget_widget(this);
     p_set_desktop(nullptr, nullptr);
@@ -431,6 +444,7 @@ void Widget::hide() {
         return;
     if (m_displayed && m_parent)
         m_parent->p_repaint_in_window(get_rect_in_window());
+    p_give_up_focus();
     m_hidden = true;
     p_update_displayed();
     p_mark_mouse_over_stale();
