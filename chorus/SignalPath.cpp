@@ -126,8 +126,12 @@ void SignalPath::set_default_state(double a_sample_rate) noexcept {
 void SignalPath::update_effective_enabled() noexcept {
     const bool any_solo = std::any_of(m_voices.begin(), m_voices.end(),
                                       [](const Voice& a_voice) { return a_voice.solo(); });
-    for (Voice& voice : m_voices)
+    m_sounding = 0;
+    for (unsigned int j = 0; j < voice_count; ++j) {
+        Voice& voice = m_voices[j];
         voice.set_effective_enabled(any_solo ? voice.solo() : voice.enabled());
+        m_sounding |= unsigned(voice.effective_enabled()) << j;
+    }
 }
 
 void SignalPath::set_processing_function(ProcessingFunction a_function) noexcept {
@@ -234,9 +238,7 @@ void SignalPath::p_rebuild_reads(unsigned int a_sounding) noexcept {
 }
 
 void SignalPath::p_update_reads(const kernels::PassKernels& a_kernels) noexcept {
-    unsigned int sounding = 0;
-    for (unsigned int j = 0; j < voice_count; ++j)
-        sounding |= unsigned(m_voices[j].effective_enabled()) << j;
+    const unsigned int sounding = m_sounding;
     if (sounding != m_reads_sounding || m_delay_transformation != m_reads_delay_transformation ||
         m_depth_transformation != m_reads_depth_transformation) [[unlikely]]
         p_rebuild_reads(sounding);

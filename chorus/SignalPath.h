@@ -192,6 +192,8 @@ private:
     unsigned int m_read_count = 0;
     // What m_reads were built for; no voice set has all bits, so the first block builds them.
     unsigned int m_reads_sounding = ~0u;
+    // Bit j for each voice that sounds, kept by update_effective_enabled.
+    unsigned int m_sounding = 0;
     TransformationFunction m_reads_delay_transformation = nullptr;
     TransformationFunction m_reads_depth_transformation = nullptr;
     void (SignalPath::*m_transform_reads)() noexcept = &SignalPath::p_transform_nothing;
