@@ -108,4 +108,12 @@ std::optional<int> HeadlessPlatform::take_message_box_answer() {
     return answer;
 }
 
+std::optional<PopupMenuAnswer> HeadlessPlatform::take_popup_menu_answer() {
+    if (m_popup_answers.empty())
+        return std::nullopt;
+    PopupMenuAnswer answer = std::move(m_popup_answers.front());
+    m_popup_answers.pop_front();
+    return answer;
+}
+
 } // namespace Vexa

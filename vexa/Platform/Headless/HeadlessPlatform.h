@@ -26,6 +26,10 @@ public:
     // Moves the clock on, firing every timer that falls due on the way, in time order.
     void advance_time(std::uint64_t a_milliseconds);
     void push_message_box_answer(int a_answer) { m_answers.push_back(a_answer); }
+    void push_popup_menu_answer(PopupMenuAnswer a_answer) {
+        m_popup_answers.push_back(std::move(a_answer));
+    }
+    void set_pointer_position(int a_x, int a_y) { m_pointer = Rect{a_x, a_y, 0, 0}; }
     const std::vector<HeadlessWindow*>& get_windows() const noexcept { return m_windows; }
     std::size_t get_timer_count() const noexcept { return m_timers.size(); }
 
@@ -47,6 +51,8 @@ public:
     bool set_clipboard_text(std::u16string_view a_text) override;
     Size get_screen_size() override { return m_screen; }
     std::optional<int> take_message_box_answer() override;
+    std::optional<PopupMenuAnswer> take_popup_menu_answer() override;
+    std::optional<Rect> get_pointer_position() override { return m_pointer; }
 
     void p_window_destroyed(HeadlessWindow* a_window);
 
@@ -61,6 +67,8 @@ private:
     std::vector<HeadlessWindow*> m_windows;
     std::deque<Posted> m_queue;
     std::deque<int> m_answers;
+    std::deque<PopupMenuAnswer> m_popup_answers;
+    Rect m_pointer;
     TimerTable m_timers;
     std::optional<std::u16string> m_clipboard;
     std::uint64_t m_now = 0;
