@@ -26,6 +26,7 @@ private:
     Vexa::Window m_board_window;
     Vexa::NormalWindow m_normal;
     Vexa::MessageBoxWindow m_message_box;
+    Vexa::Window m_menu_card;
 };
 
 } // namespace Gallery

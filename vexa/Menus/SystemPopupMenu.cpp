@@ -40,6 +40,12 @@ bool SystemPopupMenu::p_track(Widget* a_widget, std::optional<Rect> a_anchor, in
         anchor = pointer ? Rect{pointer->x, pointer->y, 0, 0} : Rect{anchor.x, anchor.y, 0, 0};
     }
 
+    // The menu takes the pointer: the widget that opened it holds no grab any more (its button's
+    // release goes to the menu).
+    NativeEvent capture_lost;
+    capture_lost.type = NativeEventType::capture_lost;
+    native->get_client().handle_native_event(capture_lost);
+
     number_items();
     // The menu's owner may let go of it in a slot of the chosen item.
     SharedRef<SystemPopupMenu> keep(get_reference_counter() > 0 ? this : nullptr);

@@ -8,8 +8,8 @@
 // [ui-thread] Like everything in the toolkit: only the thread that created the windows uses them.
 
 #include "orvo/Signals/Signal1.h"
-#include "vexa/Menus/SystemMenu.h"
 #include "vexa/Desktop/Desktop.h"
+#include "vexa/Menus/SystemMenuBase.h"
 #include "vexa/Platform/NativeWindow.h"
 #include "vexa/Window/Modality.h"
 
@@ -48,8 +48,8 @@ public:
 
     void set_title(std::u16string_view a_title);
     // The menu whose keyboard shortcuts the window's key presses try first; null for none.
-    void set_menu(SystemMenu* a_menu) { m_menu = a_menu; }
-    SystemMenu* get_menu() const noexcept { return m_menu.get(); }
+    void set_menu(SystemMenuBase* a_menu) { m_menu = a_menu; }
+    SystemMenuBase* get_menu() const noexcept { return m_menu.get(); }
     void set_client_size(int a_width, int a_height);
     // Position of the client area in the parent's (or the screen's) coordinates.
     void set_position(int a_x, int a_y);
@@ -112,7 +112,7 @@ private:
     Bitmap m_back_buffer;
     int m_last_mouse_x = 0;
     int m_last_mouse_y = 0;
-    SharedRef<SystemMenu> m_menu;
+    SharedRef<SystemMenuBase> m_menu;
 
     static unsigned s_created_count;
     static std::vector<SystemWindow*> s_shown;
