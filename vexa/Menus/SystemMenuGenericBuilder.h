@@ -12,17 +12,15 @@
 // The top of the stack is the menu that receives the items. Each add returns the new item, for
 // its signals.
 
-#include "vexa/Menus/SystemMenuBase.h"
+#include "vexa/Menus/SystemMenuCheckboxItem.h"
+#include "vexa/Menus/SystemMenuCommandItem.h"
+#include "vexa/Menus/SystemMenuSeparatorItem.h"
+#include "vexa/Menus/SystemMenuSubmenuItem.h"
 
 #include <string>
 #include <vector>
 
 namespace Vexa {
-
-class SystemMenuCheckboxItem;
-class SystemMenuCommandItem;
-class SystemMenuSeparatorItem;
-class SystemMenuSubmenuItem;
 
 class SystemMenuGenericBuilder {
 public:

@@ -55,7 +55,8 @@ bool SystemPopupMenu::p_track(Widget* a_widget, std::optional<Rect> a_anchor, in
         chosen = session.run(anchor, a_alignment, script ? &*script : nullptr);
     }
     SystemMenuItem* item = find_item(chosen);
-    if (!item)
+    // An answer naming a greyed item (a stale identifier, a script) chooses nothing.
+    if (!item || !item->is_enabled() || item->is_separator() || item->get_submenu())
         return false;
     item->activate();
     return true;
