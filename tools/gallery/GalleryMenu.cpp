@@ -82,7 +82,7 @@ void GalleryMenu::handle_input(InputEvent& a_event) {
         return;
     m_pressed = true;
     repaint();
-    m_menu->popup(this, PopupAlignment_LEFT | PopupAlignment_BELOW, get_button_rect());
+    m_menu->popup(this, PopupAlignment_RIGHT | PopupAlignment_ABOVE, get_button_rect());
     m_pressed = false;
     repaint();
 }
@@ -96,7 +96,7 @@ void GalleryMenu::paint_content(Painter& a_painter) {
     a_painter.fill_rectangle(button, GdiPlus_Brush(m_pressed ? button_pressed : button_face));
     a_painter.draw_text(u"Menu", button.x + 14, button.y, button.width - 40, button.height,
                         TextAlignment_LEFT, TextAlignment_MIDDLE, font(13), button_text);
-    a_painter.draw_arrow(ArrowDirection_DOWN, 26, button.height, 5.0f, 9.0f, 2.0f,
+    a_painter.draw_arrow(ArrowDirection_UP, 26, button.height, 5.0f, 9.0f, 2.0f,
                          GdiPlus_Brush(button_text), GdiPlus_Pen(), button.right() - 30, button.y);
     a_painter.draw_text(u"or right-click here", button.right() + 14, button.y, 200, button.height,
                         TextAlignment_LEFT, TextAlignment_MIDDLE, font(13), muted);
