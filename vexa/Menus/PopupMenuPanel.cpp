@@ -22,11 +22,10 @@ const GdiPlus_Font& menu_font() {
 
 } // namespace
 
-PopupMenuPanel::PopupMenuPanel(PopupMenuSession& a_session, SystemMenuBase& a_menu,
-                               NativeWindow* a_owner)
+PopupMenuPanel::PopupMenuPanel(PopupMenuSession& a_session, SystemMenuBase& a_menu)
     : m_session(a_session), m_menu(a_menu) {
     NativeWindowOptions options;
-    options.owner = a_owner;
+    // No owner: the menu is placed by the toolkit, and may outlive nothing it points to.
     options.popup = true;
     m_native = Toolkit::get().get_platform().create_window(*this, options);
 }

@@ -17,7 +17,7 @@ class SystemMenuItem;
 
 class PopupMenuPanel : public NativeWindowClient {
 public:
-    PopupMenuPanel(PopupMenuSession& a_session, SystemMenuBase& a_menu, NativeWindow* a_owner);
+    PopupMenuPanel(PopupMenuSession& a_session, SystemMenuBase& a_menu);
     ~PopupMenuPanel();
     PopupMenuPanel(const PopupMenuPanel&) = delete;
     PopupMenuPanel& operator=(const PopupMenuPanel&) = delete;

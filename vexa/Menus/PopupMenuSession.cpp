@@ -26,8 +26,8 @@ char16_t upper(char16_t a_character) {
 
 } // namespace
 
-PopupMenuSession::PopupMenuSession(SystemMenuBase& a_menu, NativeWindow* a_owner)
-    : m_menu(a_menu), m_owner(a_owner), m_screen(Toolkit::get().get_platform().get_screen_size()),
+PopupMenuSession::PopupMenuSession(SystemMenuBase& a_menu)
+    : m_menu(a_menu), m_screen(Toolkit::get().get_platform().get_screen_size()),
       m_previous_open(s_open) {
     s_open = this;
 }
@@ -77,11 +77,17 @@ Rect PopupMenuSession::place_beside(Size a_size, const Rect& a_parent, const Rec
 
 unsigned PopupMenuSession::run(const Rect& a_anchor, int a_alignment,
                                const PopupMenuAnswer* a_script) {
-    auto root = std::make_unique<PopupMenuPanel>(*this, m_menu, m_owner);
+    auto root = std::make_unique<PopupMenuPanel>(*this, m_menu);
     const Size size = root->layout();
     root->show_at(place(size, a_anchor, a_alignment, m_screen));
     m_levels.push_back(std::move(root));
     NativeWindow* grabbed = m_levels.front()->get_native_window();
+    // Where the pointer is now: a press dragged from here onto a row and released chooses it.
+    if (const std::optional<Rect> pointer = Toolkit::get().get_platform().get_pointer_position()) {
+        m_has_origin = true;
+        m_origin_x = pointer->x;
+        m_origin_y = pointer->y;
+    }
 
     if (a_script) {
         for (const NativeEvent& event : a_script->events) {
@@ -299,7 +305,7 @@ void PopupMenuSession::p_open_submenu(std::size_t a_level, bool a_select_first) 
     SystemMenu* submenu = item ? item->get_submenu() : nullptr;
     if (!submenu || submenu->get_item_count() == 0)
         return;
-    auto panel = std::make_unique<PopupMenuPanel>(*this, *submenu, m_owner);
+    auto panel = std::make_unique<PopupMenuPanel>(*this, *submenu);
     const Size size = panel->layout();
     panel->show_at(place_beside(size, parent.get_screen_rect(),
                                 parent.get_row_screen_rect(parent.get_hover()), m_screen));

@@ -23,7 +23,7 @@ class SystemMenuBase;
 
 class PopupMenuSession {
 public:
-    PopupMenuSession(SystemMenuBase& a_menu, NativeWindow* a_owner);
+    explicit PopupMenuSession(SystemMenuBase& a_menu);
     ~PopupMenuSession();
     PopupMenuSession(const PopupMenuSession&) = delete;
     PopupMenuSession& operator=(const PopupMenuSession&) = delete;
@@ -61,7 +61,6 @@ private:
     void p_finish(unsigned a_command_id);
 
     SystemMenuBase& m_menu;
-    NativeWindow* m_owner;
     Size m_screen;
     std::vector<std::unique_ptr<PopupMenuPanel>> m_levels;
     QuitApplicationLoop* m_quit_loop = nullptr;

@@ -51,7 +51,7 @@ bool SystemPopupMenu::p_track(Widget* a_widget, std::optional<Rect> a_anchor, in
     SharedRef<SystemPopupMenu> keep(get_reference_counter() > 0 ? this : nullptr);
     unsigned chosen = 0;
     {
-        PopupMenuSession session(*this, native);
+        PopupMenuSession session(*this);
         chosen = session.run(anchor, a_alignment, script ? &*script : nullptr);
     }
     SystemMenuItem* item = find_item(chosen);

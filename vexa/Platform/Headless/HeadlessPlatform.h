@@ -68,7 +68,7 @@ private:
     std::deque<Posted> m_queue;
     std::deque<int> m_answers;
     std::deque<PopupMenuAnswer> m_popup_answers;
-    Rect m_pointer;
+    std::optional<Rect> m_pointer;
     TimerTable m_timers;
     std::optional<std::u16string> m_clipboard;
     std::uint64_t m_now = 0;
