@@ -66,4 +66,9 @@ GalleryScene::GalleryScene(std::uint64_t a_native_parent)
     m_system_window.set_menu(menu->get_menu());
 }
 
+Rect GalleryScene::get_menu_button_rect() const {
+    const auto* menu = static_cast<const GalleryMenu*>(m_menu_card.get_children().front());
+    return menu->get_button_rect().translated(m_menu_card.get_rect().x, m_menu_card.get_rect().y);
+}
+
 } // namespace Gallery
