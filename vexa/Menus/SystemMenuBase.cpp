@@ -39,6 +39,11 @@ SystemMenuBase* SystemMenuBase::get_root() noexcept {
 void SystemMenuBase::append(SystemMenuItem* a_item) {
     ORVO_ASSERT(a_item);
     ORVO_ASSERT(!a_item->get_parent());
+    // A submenu inside itself would make the tree a loop.
+    if (const SystemMenu* submenu = a_item->get_submenu())
+        for (const SystemMenuBase* menu = this; menu;
+             menu = menu->m_owner_item ? menu->m_owner_item->get_parent() : nullptr)
+            ORVO_ASSERT(menu != submenu);
     a_item->add_reference();
     a_item->m_parent = this;
     a_item->m_previous = m_last;

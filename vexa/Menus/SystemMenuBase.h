@@ -23,8 +23,9 @@ public:
     SystemMenuBase* get_root() noexcept;
 
     // Appends the item (taking a reference), registers its shortcuts with the root's table, and
-    // lets a checked radio item uncheck its neighbours. Fails `a_item` and `!a_item->get_parent()`
-    // for an item that is null or already in a menu.
+    // lets a checked radio item uncheck its neighbours. Fails `a_item`, `!a_item->get_parent()` and
+    // `menu != submenu` for an item that is null, already in a menu, or holds this menu or one
+    // above it.
     void append(SystemMenuItem* a_item);
 
     // The shortcut table of the tree this menu is the root of; the items of submenus are in it.

@@ -111,6 +111,14 @@ TEST(SystemMenus, BuildATreeWithPositionsNumbersAndDisplayTexts) {
     EXPECT_EQ(menu->find_item(5), quit);
     EXPECT_EQ(menu->find_item(0), nullptr);
     EXPECT_EQ(menu->find_item(6), nullptr);
+
+    // Bad trees are refused: an item in two menus, a submenu inside itself.
+    EXPECT_THROW(recent->get_submenu()->append(quit), Orvo::Exception);
+    SharedRef<SystemMenuSubmenuItem> loop(new SystemMenuSubmenuItem(u"Loop"));
+    EXPECT_THROW(loop->get_submenu()->append(loop.get()), Orvo::Exception);
+    auto* inner = new SystemMenuSubmenuItem(u"Inner");
+    loop->get_submenu()->append(inner);
+    EXPECT_THROW(inner->get_submenu()->append(loop.get()), Orvo::Exception);
 }
 
 TEST(SystemMenus, ActivationEmitsFirstThenAppliesTheCheckRule) {
