@@ -26,5 +26,6 @@ inline constexpr int arrow_column = 22; // right of the labels: the submenu arro
 inline constexpr int right_padding = 12;
 inline constexpr int minimum_width = 160;
 inline constexpr int submenu_overlap = 3; // a submenu covers its parent's border a little
+inline constexpr int scroll_strip = 14;   // the scroll arrows of a menu taller than the screen
 
 } // namespace Vexa::PopupMenuLook

@@ -38,7 +38,7 @@ Size PopupMenuPanel::layout() {
     m_rows.clear();
     m_label_width = 0;
     int shortcut_width = 0;
-    int y = Look::frame + Look::padding;
+    int y = 0;
     for (SystemMenuItem* item = m_menu.get_first(); item; item = item->get_next()) {
         const int height = item->is_separator() ? Look::separator_height : row_height;
         m_rows.push_back({item, y, height});
@@ -54,12 +54,16 @@ Size PopupMenuPanel::layout() {
     const int width = 2 * Look::frame + Look::gutter + m_label_width +
                       (shortcut_width ? Look::shortcut_gap + shortcut_width : 0) +
                       Look::arrow_column;
-    m_size = {std::max(width, Look::minimum_width), y + Look::padding + Look::frame};
+    m_rows_height = y;
+    m_size = {std::max({width, Look::minimum_width, m_menu.get_minimum_width()}),
+              y + 2 * (Look::padding + Look::frame)};
+    m_scroll = std::clamp(m_scroll, 0, p_max_scroll());
     return m_size;
 }
 
 void PopupMenuPanel::show_at(const Rect& a_screen_rect) {
     m_screen_rect = a_screen_rect;
+    m_scroll = std::clamp(m_scroll, 0, p_max_scroll());
     m_bitmap.resize(a_screen_rect.width, a_screen_rect.height);
     p_paint();
     if (!m_native)
@@ -79,12 +83,46 @@ SystemMenuItem* PopupMenuPanel::get_item(int a_row) const {
     return a_row >= 0 && a_row < int(m_rows.size()) ? m_rows[std::size_t(a_row)].item : nullptr;
 }
 
+bool PopupMenuPanel::is_scrollable() const noexcept {
+    return m_rows_height + 2 * (Look::padding + Look::frame) > m_screen_rect.height;
+}
+
+// Rows lie between the insets; a menu taller than the screen shows scroll arrows in them.
+int PopupMenuPanel::p_inset() const noexcept {
+    return Look::frame + (is_scrollable() ? Look::scroll_strip : Look::padding);
+}
+
+int PopupMenuPanel::p_max_scroll() const noexcept {
+    return std::max(0, m_rows_height - (m_screen_rect.height - 2 * p_inset()));
+}
+
+int PopupMenuPanel::p_row_top(int a_row) const noexcept {
+    return p_inset() + m_rows[std::size_t(a_row)].y - m_scroll;
+}
+
+int PopupMenuPanel::scroll_strip_at(int a_screen_x, int a_screen_y) const {
+    if (!is_scrollable() || !m_screen_rect.contains(a_screen_x, a_screen_y))
+        return 0;
+    const int y = a_screen_y - m_screen_rect.y;
+    return y < p_inset() ? -1 : y >= m_screen_rect.height - p_inset() ? 1 : 0;
+}
+
+void PopupMenuPanel::scroll_by(int a_pixels) {
+    const int scroll = std::clamp(m_scroll + a_pixels, 0, p_max_scroll());
+    if (scroll == m_scroll)
+        return;
+    m_scroll = scroll;
+    repaint();
+}
+
 int PopupMenuPanel::row_at(int a_screen_x, int a_screen_y) const {
     if (!m_screen_rect.contains(a_screen_x, a_screen_y))
         return -1;
     const int y = a_screen_y - m_screen_rect.y;
+    if (y < p_inset() || y >= m_screen_rect.height - p_inset())
+        return -1;
     for (std::size_t i = 0; i < m_rows.size(); ++i)
-        if (y >= m_rows[i].y && y < m_rows[i].y + m_rows[i].height)
+        if (y >= p_row_top(int(i)) && y < p_row_top(int(i)) + m_rows[i].height)
             return int(i);
     return -1;
 }
@@ -92,8 +130,8 @@ int PopupMenuPanel::row_at(int a_screen_x, int a_screen_y) const {
 Rect PopupMenuPanel::get_row_screen_rect(int a_row) const {
     if (a_row < 0 || a_row >= int(m_rows.size()))
         return {};
-    const Row& row = m_rows[std::size_t(a_row)];
-    return {m_screen_rect.x, m_screen_rect.y + row.y, m_screen_rect.width, row.height};
+    return {m_screen_rect.x, m_screen_rect.y + p_row_top(a_row), m_screen_rect.width,
+            m_rows[std::size_t(a_row)].height};
 }
 
 bool PopupMenuPanel::is_selectable(int a_row) const {
@@ -107,6 +145,16 @@ void PopupMenuPanel::set_hover(int a_row) {
     if (a_row == m_hover)
         return;
     m_hover = a_row;
+    // Keys may move to a row scrolled out of view.
+    if (a_row >= 0) {
+        const int top = p_row_top(a_row);
+        const int bottom = top + m_rows[std::size_t(a_row)].height;
+        if (top < p_inset())
+            m_scroll = std::clamp(m_scroll - (p_inset() - top), 0, p_max_scroll());
+        else if (bottom > m_screen_rect.height - p_inset())
+            m_scroll = std::clamp(m_scroll + bottom - (m_screen_rect.height - p_inset()), 0,
+                                  p_max_scroll());
+    }
     repaint();
 }
 
@@ -129,8 +177,21 @@ void PopupMenuPanel::p_paint() {
     const GdiPlus_Font& font = menu_font();
     const int label_x = Look::frame + Look::gutter;
     const int shortcut_right = width - Look::frame - Look::arrow_column;
+    const int inset = p_inset();
+    if (is_scrollable()) {
+        const GdiPlus_Brush more(Look::shortcut_text), none(Look::separator);
+        painter.draw_arrow(ArrowDirection_UP, width, inset, 4.0f, 8.0f, 2.0f,
+                           m_scroll > 0 ? more : none, GdiPlus_Pen(), 0, 0);
+        painter.draw_arrow(ArrowDirection_DOWN, width, inset, 4.0f, 8.0f, 2.0f,
+                           m_scroll < p_max_scroll() ? more : none, GdiPlus_Pen(), 0,
+                           height - inset);
+    }
+    painter.clip_to({0, inset, width, height - 2 * inset});
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
-        const Row& row = m_rows[i];
+        Row row = m_rows[i];
+        row.y = p_row_top(int(i));
+        if (row.y + row.height <= inset || row.y >= height - inset)
+            continue;
         const SystemMenuItem& item = *row.item;
         if (item.is_separator()) {
             const int y = row.y + row.height / 2;

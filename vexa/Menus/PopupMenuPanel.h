@@ -15,7 +15,7 @@ class PopupMenuSession;
 class SystemMenuBase;
 class SystemMenuItem;
 
-class PopupMenuPanel : public NativeWindowClient {
+class PopupMenuPanel final : public NativeWindowClient {
 public:
     PopupMenuPanel(PopupMenuSession& a_session, SystemMenuBase& a_menu);
     ~PopupMenuPanel();
@@ -40,7 +40,14 @@ public:
     // Separators and disabled items cannot be chosen.
     bool is_selectable(int a_row) const;
     int get_hover() const noexcept { return m_hover; }
+    // Scrolls it into view when the menu is taller than the screen.
     void set_hover(int a_row);
+
+    // A menu taller than its window scrolls (wheel, keys, clicks on the arrows at either end).
+    bool is_scrollable() const noexcept;
+    void scroll_by(int a_pixels);
+    // -1 on the upper scroll arrow, 1 on the lower one, else 0.
+    int scroll_strip_at(int a_screen_x, int a_screen_y) const;
 
     void handle_native_event(const NativeEvent& a_event) override;
     const Bitmap& compose(const Rect& a_update) override;
@@ -53,6 +60,9 @@ private:
         int height;
     };
     void p_paint();
+    int p_inset() const noexcept;
+    int p_max_scroll() const noexcept;
+    int p_row_top(int a_row) const noexcept;
 
     PopupMenuSession& m_session;
     SystemMenuBase& m_menu;
@@ -60,6 +70,8 @@ private:
     std::vector<Row> m_rows;
     Size m_size;
     int m_label_width = 0;
+    int m_rows_height = 0;
+    int m_scroll = 0;
     Rect m_screen_rect;
     int m_hover = -1;
     Bitmap m_bitmap;

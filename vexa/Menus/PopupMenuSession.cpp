@@ -78,7 +78,8 @@ Rect PopupMenuSession::place_beside(Size a_size, const Rect& a_parent, const Rec
 unsigned PopupMenuSession::run(const Rect& a_anchor, int a_alignment,
                                const PopupMenuAnswer* a_script) {
     auto root = std::make_unique<PopupMenuPanel>(*this, m_menu);
-    const Size size = root->layout();
+    Size size = root->layout();
+    size.height = std::min(size.height, m_screen.height);
     root->show_at(place(size, a_anchor, a_alignment, m_screen));
     m_levels.push_back(std::move(root));
     NativeWindow* grabbed = m_levels.front()->get_native_window();
@@ -121,7 +122,8 @@ void PopupMenuSession::menu_changed() {
     if (!s_open)
         return;
     for (auto& level : s_open->m_levels) {
-        const Size size = level->layout();
+        Size size = level->layout();
+        size.height = std::min(size.height, s_open->m_screen.height);
         const Rect rect = level->get_screen_rect();
         if (size.width != rect.width || size.height != rect.height)
             level->show_at({rect.x, rect.y, size.width, size.height});
@@ -137,6 +139,7 @@ void PopupMenuSession::handle(PopupMenuPanel& a_panel, const NativeEvent& a_even
     case NativeEventType::mouse_move:
     case NativeEventType::button_down:
     case NativeEventType::button_up:
+    case NativeEventType::wheel:
         p_pointer(a_panel, a_event);
         break;
     case NativeEventType::key_down:
@@ -174,6 +177,16 @@ void PopupMenuSession::p_pointer(PopupMenuPanel& a_panel, const NativeEvent& a_e
     --level;
     PopupMenuPanel& panel = *m_levels[level];
     const int row = panel.row_at(x, y);
+    if (a_event.type == NativeEventType::wheel) {
+        p_close_levels_above(level);
+        panel.scroll_by(-a_event.wheel_delta / 120 * 3 * PopupMenuLook::minimum_row_height);
+        return;
+    }
+    if (a_event.type == NativeEventType::button_down && panel.scroll_strip_at(x, y)) {
+        p_close_levels_above(level);
+        panel.scroll_by(panel.scroll_strip_at(x, y) * 2 * PopupMenuLook::minimum_row_height);
+        return;
+    }
     switch (a_event.type) {
     case NativeEventType::mouse_move: {
         panel.set_hover(row);
@@ -306,7 +319,8 @@ void PopupMenuSession::p_open_submenu(std::size_t a_level, bool a_select_first) 
     if (!submenu || submenu->get_item_count() == 0)
         return;
     auto panel = std::make_unique<PopupMenuPanel>(*this, *submenu);
-    const Size size = panel->layout();
+    Size size = panel->layout();
+    size.height = std::min(size.height, m_screen.height);
     panel->show_at(place_beside(size, parent.get_screen_rect(),
                                 parent.get_row_screen_rect(parent.get_hover()), m_screen));
     m_levels.push_back(std::move(panel));

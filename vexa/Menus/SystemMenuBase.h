@@ -21,6 +21,9 @@ public:
     // The submenu item that shows this menu, null for a root.
     SystemMenuSubmenuItem* get_owner_item() const noexcept { return m_owner_item; }
     SystemMenuBase* get_root() noexcept;
+    // A pop-up of the menu is at least this wide (a combo box's list matches the box).
+    void set_minimum_width(int a_width) noexcept { m_minimum_width = a_width; }
+    int get_minimum_width() const noexcept { return m_minimum_width; }
 
     // Appends the item (taking a reference), registers its shortcuts with the root's table, and
     // lets a checked radio item uncheck its neighbours. Fails `a_item`, `!a_item->get_parent()` and
@@ -52,6 +55,7 @@ private:
     SystemMenuItem* m_first = nullptr;
     SystemMenuItem* m_last = nullptr;
     SystemMenuSubmenuItem* m_owner_item = nullptr;
+    int m_minimum_width = 0;
     std::unique_ptr<KeyboardShortcutTable<SystemMenuItem*>> m_shortcuts;
 };
 

@@ -126,6 +126,25 @@ TEST_F(PopupMenus, AnswersByIdentifierAndNeverBlockWithoutOne) {
     EXPECT_EQ(m_chosen, "beta");
 }
 
+TEST_F(PopupMenus, AMenuTallerThanTheScreenScrollsToTheRowTheKeysReach) {
+    m_menu = new SystemPopupMenu;
+    SystemMenuGenericBuilder builder;
+    builder.begin(m_menu.get());
+    for (int i = 0; i < 60; ++i) // 60 rows of 24 pixels on a screen 800 high
+        watch(builder.add_command_item(u"Item " + std::u16string(1, u'0' + i / 10) +
+                                       char16_t(u'0' + i % 10)));
+    builder.end();
+    using T = NativeEventType;
+    // Up wraps to the last row; it is scrolled into view at the bottom of the screen.
+    EXPECT_EQ(run({key(up), mouse(T::mouse_move, 40, 770), mouse(T::button_down, 40, 770),
+                   mouse(T::button_up, 40, 770)}),
+              "Item 59");
+    NativeEvent wheel = mouse(T::wheel, 40, 770);
+    wheel.wheel_delta = -120; // three rows further down
+    EXPECT_EQ(run({wheel, mouse(T::button_down, 40, 770), mouse(T::button_up, 40, 770)}),
+              "Item 34");
+}
+
 TEST_F(PopupMenus, WindowsAnswerTheirMenusShortcutsWithTheEventsModifiers) {
     m_owner->set_menu(m_menu.get());
     NativeEvent ctrl_o = key('O');
