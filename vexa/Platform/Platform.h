@@ -5,13 +5,12 @@
 #include "vexa/Graphics/Geometry.h"
 #include "vexa/Platform/NativeWindow.h"
 
-#include <vector>
-
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace Vexa {
 
@@ -21,6 +20,12 @@ namespace Vexa {
 struct PopupMenuAnswer {
     std::vector<NativeEvent> events;
     unsigned command_id = 0;
+};
+
+// A file dialog answered by a script: the name typed and confirmed, or Cancel.
+struct FileDialogAnswer {
+    // Absent for Cancel.
+    std::optional<std::u16string> name;
 };
 
 class Platform {
@@ -59,6 +64,8 @@ public:
     virtual std::optional<PopupMenuAnswer> take_popup_menu_answer() { return std::nullopt; }
     // Where the mouse pointer is on the screen.
     virtual std::optional<Rect> get_pointer_position() { return std::nullopt; }
+    // Answers that tests queued for file dialogs; none by default.
+    virtual std::optional<FileDialogAnswer> take_file_dialog_answer() { return std::nullopt; }
 };
 
 } // namespace Vexa

@@ -116,4 +116,12 @@ std::optional<PopupMenuAnswer> HeadlessPlatform::take_popup_menu_answer() {
     return answer;
 }
 
+std::optional<FileDialogAnswer> HeadlessPlatform::take_file_dialog_answer() {
+    if (m_file_dialog_answers.empty())
+        return std::nullopt;
+    FileDialogAnswer answer = std::move(m_file_dialog_answers.front());
+    m_file_dialog_answers.pop_front();
+    return answer;
+}
+
 } // namespace Vexa

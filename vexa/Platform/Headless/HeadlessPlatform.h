@@ -1,7 +1,7 @@
 #pragma once
 // The toolkit without a display: off-screen windows, events that tests inject, a fake clock that
 // only moves when told to (or when a loop has nothing else to do), message boxes answered from a
-// queue, an in-memory clipboard.
+// queue, file dialogs too, an in-memory clipboard.
 
 #include "vexa/Platform/Platform.h"
 #include "vexa/Platform/TimerTable.h"
@@ -30,6 +30,11 @@ public:
         m_popup_answers.push_back(std::move(a_answer));
     }
     void set_pointer_position(int a_x, int a_y) { m_pointer = Rect{a_x, a_y, 0, 0}; }
+    // The next file dialog confirms this name, as if typed; every answer is one confirmation.
+    void push_file_dialog_answer(std::u16string a_name) {
+        m_file_dialog_answers.push_back({std::move(a_name)});
+    }
+    void push_file_dialog_cancel() { m_file_dialog_answers.push_back({std::nullopt}); }
     const std::vector<HeadlessWindow*>& get_windows() const noexcept { return m_windows; }
     std::size_t get_timer_count() const noexcept { return m_timers.size(); }
 
@@ -53,6 +58,7 @@ public:
     std::optional<int> take_message_box_answer() override;
     std::optional<PopupMenuAnswer> take_popup_menu_answer() override;
     std::optional<Rect> get_pointer_position() override { return m_pointer; }
+    std::optional<FileDialogAnswer> take_file_dialog_answer() override;
 
     void p_window_destroyed(HeadlessWindow* a_window);
 
@@ -69,6 +75,7 @@ private:
     std::deque<int> m_answers;
     std::deque<PopupMenuAnswer> m_popup_answers;
     std::optional<Rect> m_pointer;
+    std::deque<FileDialogAnswer> m_file_dialog_answers;
     TimerTable m_timers;
     std::optional<std::u16string> m_clipboard;
     std::uint64_t m_now = 0;
