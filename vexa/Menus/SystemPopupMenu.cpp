@@ -20,7 +20,9 @@ bool SystemPopupMenu::p_track(Widget* a_widget, std::optional<Rect> a_anchor, in
                               bool a_at_mouse) {
     Desktop* desktop = a_widget ? a_widget->get_desktop() : nullptr;
     SystemWindow* system_window = desktop ? desktop->get_system_window() : nullptr;
-    NativeWindow* native = system_window ? system_window->get_native_window() : nullptr;
+    // Only over a window someone can see: a host rendering the plug-in has none.
+    NativeWindow* native =
+        system_window && system_window->is_shown() ? system_window->get_native_window() : nullptr;
     if (!native || get_item_count() == 0 || PopupMenuSession::get_open())
         return false;
     desktop->flush();

@@ -123,6 +123,8 @@ TEST_F(PopupMenus, AnswersByIdentifierAndNeverBlockWithoutOne) {
     Widget loose;
     m_platform->push_popup_menu_answer({{}, 1});
     EXPECT_FALSE(m_menu->popup(&loose));
+    m_owner->close();
+    EXPECT_FALSE(m_menu->popup(m_owner->get_desktop()));
     EXPECT_EQ(m_chosen, "beta");
 }
 
