@@ -19,9 +19,10 @@ sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$window")"
 # The menu card sits at (592, 464) of the window, its button at (16, 40) inside the card.
 xdotool mousemove $((X + 640)) $((Y + 518)) click 1
-sleep 0.5
+# A loaded machine may take a moment to map the menu and take the keyboard.
+sleep 1
 xdotool key Down Down Down Down Right Down Return
-sleep 0.3
+sleep 0.5
 xdotool key ctrl+shift+s
 sleep 0.3
 kill $pid
