@@ -1,6 +1,7 @@
 #include "GalleryScene.h"
 
 #include "GalleryBoard.h"
+#include "GalleryLayouts.h"
 
 #include "vexa/Graphics/Painter.h"
 
@@ -34,7 +35,8 @@ protected:
 GalleryScene::GalleryScene(std::uint64_t a_native_parent)
     : m_system_window(nullptr, a_native_parent), m_normal(u"Normal window"),
       m_message_box(u"Message box",
-                    u"Save the changes to the preset\n\"Warm Ensemble\" before closing?", true) {
+                    u"Save the changes to the preset\n\"Warm Ensemble\" before closing?", true),
+      m_layouts(u"Layouts") {
     m_system_window.set_title(u"Vexa gallery");
     m_system_window.set_client_size(width, height);
     m_system_window.set_quit_application_on_close(a_native_parent == 0);
@@ -54,6 +56,10 @@ GalleryScene::GalleryScene(std::uint64_t a_native_parent)
     m_message_box.set_geometry(GalleryBoard::cards_right + 12, 300, std::max(box.width, 290),
                                box.height);
     m_message_box.open(desktop, Modality_MODELESS);
+
+    m_layouts.set_client(make_layouts_client());
+    m_layouts.set_geometry(18, 604, width - 36, height - 604 - 18);
+    m_layouts.open(desktop, Modality_MODELESS);
 }
 
 } // namespace Gallery

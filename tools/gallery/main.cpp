@@ -3,6 +3,7 @@
 //   vexa-gallery                         the gallery in a window (needs a display)
 //   vexa-gallery --close-after MS        the same, closing itself after MS milliseconds
 //   vexa-gallery --screenshot FILE.png   renders it off screen, without any display
+//   vexa-gallery --layout-outlines ...  any of the above with every layout's cells outlined
 //   vexa-gallery --stress-child-windows N
 //                                        opens and closes N child windows of a foreign parent
 //                                        and reports X windows left and resident memory growth
@@ -15,6 +16,7 @@
 #include "vexa/Application/Application.h"
 #include "vexa/Application/Toolkit.h"
 #include "vexa/Graphics/Painter.h"
+#include "vexa/Layouts/Layout.h"
 #include "vexa/Platform/Headless/HeadlessPlatform.h"
 #include "vexa/Window/Timer.h"
 
@@ -26,8 +28,8 @@
 namespace {
 
 int usage() {
-    std::fprintf(stderr, "usage: vexa-gallery [--close-after MS | --screenshot FILE.png | "
-                         "--stress-child-windows N]\n");
+    std::fprintf(stderr, "usage: vexa-gallery [--layout-outlines] [--close-after MS | "
+                         "--screenshot FILE.png | --stress-child-windows N]\n");
     return 2;
 }
 
@@ -79,6 +81,11 @@ int windowed(int a_close_after) {
 } // namespace
 
 int main(int a_argc, char** a_argv) {
+    if (a_argc > 1 && std::string(a_argv[1]) == "--layout-outlines") {
+        Vexa::Layout::set_outlines_shown(true);
+        --a_argc;
+        ++a_argv;
+    }
     Vexa::Application::acquire();
     int result = 0;
     try {
