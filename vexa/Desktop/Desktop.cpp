@@ -3,10 +3,13 @@
 #include "orvo/Core/Assert.h"
 #include "orvo/Core/Exception.h"
 #include "vexa/Graphics/Painter.h"
+#include "vexa/Window/HintWindow.h"
 #include "vexa/Window/SystemWindow.h"
 #include "vexa/Window/Timer.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <optional>
 
 namespace Vexa {
 
@@ -35,6 +38,7 @@ Desktop::Desktop(SystemWindow* a_system_window) : m_system_window(a_system_windo
 }
 
 Desktop::~Desktop() {
+    m_hint.reset();
     for (auto& [id, timer] : m_timers)
         timer->p_detach();
     for (Window* window : m_windows) {
@@ -47,11 +51,6 @@ Desktop::~Desktop() {
     m_under_mouse = m_grab = m_focus = nullptr;
     // The base destructors must not reach back into the desktop that is going.
     p_set_desktop(nullptr, nullptr);
-}
-
-Desktop::UpdateSuspender::~UpdateSuspender() {
-    if (--m_desktop.m_suspended == 0 && m_desktop.m_flush_due)
-        m_desktop.flush();
 }
 
 void Desktop::p_open_window(Window* a_window, Modality a_modality, Window* a_superwindow, bool) {
@@ -77,8 +76,8 @@ void Desktop::p_open_window(Window* a_window, Modality a_modality, Window* a_sup
     WindowEvents::OnOpening opening{a_window, first_time};
     a_window->m_on_opening.emit(opening);
     a_window->m_opened = true;
-    a_window->m_displayed = true;
-    a_window->m_needs_paint = true;
+    a_window->m_displayed = m_displayed;
+    a_window->p_update_displayed();
     p_request_paint(a_window);
     m_open_windows.push_back(a_window);
     if (a_superwindow) {
@@ -110,6 +109,7 @@ void Desktop::p_close_window(Window* a_window) {
         activate(a_window, false);
     p_invalidate(a_window->get_rect());
     a_window->m_opened = false;
+    a_window->p_update_displayed();
     std::erase(m_open_windows, a_window);
     if (Window* superwindow = a_window->m_superwindow) {
         std::erase(superwindow->m_subwindows, a_window);
@@ -145,7 +145,6 @@ void Desktop::activate(Window* a_window, bool a_active) {
         m_active_window = nullptr;
         a_window->m_active = false;
         a_window->active_changed();
-        a_window->repaint();
         return;
     }
     if (!a_window->m_opened || !a_window->m_can_be_activated)
@@ -158,7 +157,6 @@ void Desktop::activate(Window* a_window, bool a_active) {
     m_active_window = a_window;
     a_window->m_active = true;
     a_window->active_changed();
-    a_window->repaint();
 }
 
 void Desktop::p_raise(Window* a_window) {
@@ -176,8 +174,10 @@ void Desktop::p_raise(Window* a_window) {
     m_windows.insert(m_windows.end(), order.begin(), order.end());
     if (m_windows != before) {
         p_reindex();
+        // Only the composition changes; the bitmaps stay as they are.
         for (Window* moved : order)
-            p_request_paint(moved);
+            if (moved->is_displayed())
+                p_invalidate(moved->get_rect());
     }
 }
 
@@ -206,15 +206,36 @@ Widget* Desktop::find_widget_at(int a_x, int a_y) {
 }
 
 void Desktop::set_focus_widget(Widget* a_widget) {
+    p_set_focus(a_widget, FocusReason_PROGRAM, 0, 0, 0);
+}
+
+void Desktop::p_set_focus(Widget* a_widget, int a_reason, int a_button, int a_x, int a_y) {
     if (a_widget == m_focus)
         return;
-    if (m_focus)
-        m_focus->repaint();
-    m_focus = a_widget;
-    if (a_widget) {
-        activate(a_widget->get_window(), true);
-        a_widget->repaint();
+    UpdateSuspender suspender(*this);
+    if (Widget* old = m_focus) {
+        m_focus = nullptr;
+        WidgetEvents::OnFocusOut out{old};
+        old->m_on_focus_out.emit(out);
+        old->repaint();
     }
+    if (!a_widget || !a_widget->get_desktop())
+        return;
+    activate(a_widget->get_window(), true);
+    m_focus = a_widget;
+    WidgetEvents::OnFocusIn in{a_widget, a_reason, a_button, a_x, a_y};
+    a_widget->m_on_focus_in.emit(in);
+    a_widget->repaint();
+}
+
+void Desktop::add_input_listener(InputListener* a_listener) {
+    ORVO_ASSERT(a_listener);
+    get_input_listeners(a_listener->get_scope()).p_append(a_listener);
+}
+
+void Desktop::remove_input_listener(InputListener* a_listener) {
+    ORVO_ASSERT(a_listener);
+    get_input_listeners(a_listener->get_scope()).p_remove(a_listener);
 }
 
 void Desktop::p_update_mouse_over(Widget* a_widget, const InputEvent& a_cause) {
@@ -245,7 +266,7 @@ bool Desktop::p_bubble(Widget* a_target, InputEvent& a_event) {
             widget->deliver(a_event);
             if (a_event.type == InputEventType_MOUSE_DOWN && !a_event.consumed &&
                 widget->is_displayed() && (widget->get_focus_policy() & FocusPolicy_CLICK)) {
-                set_focus_widget(widget);
+                widget->set_focus(FocusReason_CLICK, a_event.button, a_event.x, a_event.y);
                 a_event.consumed = true;
             }
         }
@@ -258,9 +279,15 @@ bool Desktop::p_bubble(Widget* a_target, InputEvent& a_event) {
 bool Desktop::dispatch(InputEvent& a_event) {
     UpdateSuspender suspender(*this);
     if (!is_mouse_event(a_event.type)) {
+        m_listeners_before.dispatch(a_event);
         Widget* target = m_focus ? m_focus : static_cast<Widget*>(m_active_window);
-        return target && p_bubble(target, a_event);
+        if (target)
+            p_bubble(target, a_event);
+        m_listeners_after.dispatch(a_event);
+        return a_event.consumed;
     }
+    m_mouse_inside = true;
+    p_hint_sees(a_event);
     m_last_mouse_x = a_event.desktop_x;
     m_last_mouse_y = a_event.desktop_y;
     Widget* target = m_grab;
@@ -268,6 +295,7 @@ bool Desktop::dispatch(InputEvent& a_event) {
         target = find_widget_at(a_event.desktop_x, a_event.desktop_y);
         p_update_mouse_over(target, a_event);
     }
+    m_listeners_before.dispatch(a_event);
     const bool down = a_event.type == InputEventType_MOUSE_DOWN;
     if (down && !a_event.double_click) {
         if (!m_grab)
@@ -280,26 +308,87 @@ bool Desktop::dispatch(InputEvent& a_event) {
         if (m_focus && m_focus->get_window() != window)
             set_focus_widget(nullptr);
     }
-    bool consumed = false;
     if (m_grab && m_grab == target && !down) {
-        if (target->is_enabled()) {
+        if (target->is_enabled() && !a_event.consumed) {
             const Rect rect = target->get_rect_in_desktop();
             a_event.x = a_event.desktop_x - rect.x;
             a_event.y = a_event.desktop_y - rect.y;
+            a_event.stage = InputEventStage_TARGET;
             target->deliver(a_event);
         }
-        consumed = a_event.consumed;
     } else {
-        consumed = p_bubble(target, a_event);
+        p_bubble(target, a_event);
     }
+    m_listeners_after.dispatch(a_event);
+    const bool consumed = a_event.consumed;
     if (a_event.type == InputEventType_MOUSE_UP && m_grab_count > 0 && --m_grab_count == 0) {
         m_grab = nullptr;
         p_update_mouse_over(find_widget_at(a_event.desktop_x, a_event.desktop_y), a_event);
     }
+    if (a_event.type == InputEventType_MOUSE_HOVER && !m_grab)
+        p_show_hint();
     return consumed;
 }
 
+HintWindow* Desktop::get_shown_hint() const {
+    return m_hint && m_hint->is_opened() ? m_hint.get() : nullptr;
+}
+
+void Desktop::close_hint() {
+    if (get_shown_hint())
+        m_hint->close();
+}
+
+// The hint of the widget under the mouse, or of its nearest ancestor that has one, shows below
+// the mouse pointer.
+void Desktop::p_show_hint() {
+    if (get_shown_hint())
+        return;
+    std::u16string text;
+    for (Widget* widget = m_under_mouse; widget && text.empty(); widget = widget->get_parent())
+        if (widget->get_hint())
+            text = widget->get_hint()->get_text();
+    if (text.empty())
+        return;
+    if (!m_hint)
+        m_hint = std::make_unique<HintWindow>();
+    UpdateSuspender suspender(*this);
+    m_hint->set_text(std::move(text), m_last_mouse_x, m_last_mouse_y + 20,
+                     {0, 0, get_width(), get_height()});
+    m_hint->open(this, Modality_MODELESS);
+    p_raise(m_hint.get());
+    m_hint_moved = false;
+    m_hint_travel = 0;
+}
+
+// A press, a wheel turn, or moving more than 49 pixels in all (the first move after the hint
+// appeared does not count) closes the hint.
+void Desktop::p_hint_sees(const InputEvent& a_event) {
+    if (!get_shown_hint())
+        return;
+    switch (a_event.type) {
+    case InputEventType_MOUSE_DOWN:
+    case InputEventType_MOUSE_WHEEL:
+        close_hint();
+        return;
+    case InputEventType_MOUSE_MOVED:
+        if (m_hint_moved)
+            m_hint_travel +=
+                std::abs(a_event.desktop_x - m_hint_x) + std::abs(a_event.desktop_y - m_hint_y);
+        m_hint_moved = true;
+        m_hint_x = a_event.desktop_x;
+        m_hint_y = a_event.desktop_y;
+        if (m_hint_travel > 49)
+            close_hint();
+        return;
+    default:
+        return;
+    }
+}
+
 void Desktop::mouse_left() {
+    m_mouse_inside = false;
+    close_hint();
     if (m_grab)
         return;
     InputEvent event;
@@ -314,11 +403,13 @@ void Desktop::drop_grab() {
 }
 
 void Desktop::set_windows_displayed(bool a_displayed) {
+    UpdateSuspender suspender(*this);
     m_displayed = a_displayed;
-    m_needs_paint = true;
-    p_invalidate(get_rect());
+    p_update_displayed();
+    p_request_paint(this);
     for (Window* window : m_windows) {
         window->m_displayed = a_displayed;
+        window->p_update_displayed();
         if (a_displayed)
             p_request_paint(window);
     }
@@ -337,33 +428,116 @@ void Desktop::p_forget_widget(Widget* a_widget) {
 
 void Desktop::p_request_paint(Window* a_window) {
     a_window->m_needs_paint = true;
-    if (a_window->m_opened && a_window->m_displayed)
-        p_invalidate(a_window == this ? get_rect() : a_window->get_rect());
+    m_update_manager.request_flush();
 }
 
 void Desktop::p_invalidate(const Rect& a_rect) {
     m_dirty = m_dirty.united(a_rect);
-    flush();
+    m_update_manager.request_flush();
 }
 
 void Desktop::flush() {
-    if (m_suspended > 0 || m_flushing) {
-        m_flush_due = true;
-        return;
+    m_update_manager.request_flush();
+}
+
+void Desktop::p_flush_now(void* a_desktop) {
+    static_cast<Desktop*>(a_desktop)->p_flush_steps();
+}
+
+// Each step runs over every window, bottom to top, before the next starts; work that a step asks
+// for in an earlier step runs in another round of the update manager.
+void Desktop::p_flush_steps() {
+    auto each_window = [this](auto&& a_work) {
+        a_work(static_cast<Window&>(*this));
+        for (std::size_t i = 0; i < m_windows.size(); ++i)
+            a_work(*m_windows[i]);
+    };
+    each_window([](Window& a_window) {
+        a_window.m_update_queues.drain(WidgetUpdate_DESTROY,
+                                       [](Widget* a_widget) { a_widget->p_destroy_now(); });
+    });
+    each_window([](Window& a_window) {
+        a_window.m_update_queues.drain(WidgetUpdate_RESTYLE,
+                                       [](Widget* a_widget) { a_widget->p_restyle_now(); });
+    });
+    each_window([](Window& a_window) {
+        a_window.m_update_queues.drain(WidgetUpdate_MEASURE,
+                                       [](Widget* a_widget) { a_widget->p_measure_now(); });
+    });
+    each_window([](Window& a_window) {
+        a_window.m_update_queues.drain(WidgetUpdate_PLACEMENT,
+                                       [](Widget* a_widget) { a_widget->p_place_now(); });
+    });
+    if (m_mouse_over_stale) {
+        m_mouse_over_stale = false;
+        if (m_mouse_inside && !m_grab) {
+            InputEvent cause;
+            cause.desktop_x = m_last_mouse_x;
+            cause.desktop_y = m_last_mouse_y;
+            p_update_mouse_over(find_widget_at(m_last_mouse_x, m_last_mouse_y), cause);
+        }
     }
-    m_flushing = true;
-    m_flush_due = false;
-    if (m_displayed) {
-        update_bitmap();
-        for (Window* window : m_windows)
-            if (window->m_opened && window->m_displayed)
-                window->update_bitmap();
-    }
-    const Rect dirty = m_dirty.intersected({0, 0, get_width(), get_height()});
+    Rect dirty = m_dirty;
     m_dirty = {};
-    m_flushing = false;
+    each_window([&](Window& a_window) { p_repaint_window(a_window, dirty); });
+    dirty = dirty.intersected({0, 0, get_width(), get_height()});
     if (!dirty.is_empty() && m_displayed && m_system_window)
         m_system_window->p_invalidate(dirty);
+}
+
+// The queued widgets' areas, each clipped to the content boxes of the widget's ancestors, are
+// painted from the window's root so that what lies under a widget without a background shows.
+// A window painted for the first time, or whose size changed, is painted whole.
+void Desktop::p_repaint_window(Window& a_window, Rect& a_dirty) {
+    WindowUpdateQueues& queues = a_window.m_update_queues;
+    const bool shown = a_window.m_opened && a_window.is_displayed();
+    if (!shown || (queues.is_empty(WidgetUpdate_REPAINT) && !a_window.m_needs_paint)) {
+        queues.drain(WidgetUpdate_REPAINT,
+                     [](Widget* a_widget) { a_widget->m_pending_repaint = {}; });
+        return;
+    }
+    const Rect whole{0, 0, a_window.get_width(), a_window.get_height()};
+    Bitmap& bitmap = a_window.m_bitmap;
+    const bool paint_whole = a_window.m_needs_paint || bitmap.is_null() ||
+                             bitmap.get_width() != whole.width ||
+                             bitmap.get_height() != whole.height;
+    a_window.m_needs_paint = false;
+    const Rect position = &a_window == this ? Rect{} : a_window.get_rect();
+    if (paint_whole) {
+        queues.drain(WidgetUpdate_REPAINT,
+                     [](Widget* a_widget) { a_widget->m_pending_repaint = {}; });
+        bitmap.resize(whole.width, whole.height);
+        if (whole.is_empty())
+            return;
+        Painter painter(bitmap);
+        a_window.paint(painter, whole);
+        m_last_painted = whole.translated(position.x, position.y);
+        ++m_painted_rect_count;
+        a_dirty = a_dirty.united(m_last_painted);
+        return;
+    }
+    std::optional<Painter> painter;
+    queues.drain(WidgetUpdate_REPAINT, [&](Widget* a_widget) {
+        Rect visible =
+            a_widget->m_pending_repaint.intersected(a_widget->get_border_box().translated(
+                a_widget->get_rect_in_window().x, a_widget->get_rect_in_window().y));
+        a_widget->m_pending_repaint = {};
+        for (const Widget* ancestor = a_widget->get_parent(); ancestor && !visible.is_empty();
+             ancestor = ancestor->get_parent()) {
+            const Rect in_window = ancestor->get_rect_in_window();
+            visible = visible.intersected(
+                ancestor->get_content_rect().translated(in_window.x, in_window.y));
+        }
+        visible = visible.intersected(whole);
+        if (visible.is_empty() || !a_widget->is_displayed())
+            return;
+        if (!painter)
+            painter.emplace(bitmap);
+        a_window.paint(*painter, visible);
+        m_last_painted = visible.translated(position.x, position.y);
+        ++m_painted_rect_count;
+        a_dirty = a_dirty.united(m_last_painted);
+    });
 }
 
 void Desktop::compose(Painter& a_painter, const Rect& a_update) {

@@ -4,12 +4,16 @@
 // the keyboard focus), activates windows, keeps the native window's timers, and brings window
 // bitmaps up to date before the native window composes them.
 
+#include "vexa/Widget/InputListener.h"
+#include "vexa/Widget/UpdateManager.h"
 #include "vexa/Window/Window.h"
 
 #include <map>
+#include <memory>
 
 namespace Vexa {
 
+class HintWindow;
 class SystemWindow;
 class Timer;
 
@@ -31,30 +35,40 @@ public:
     Widget* get_widget_under_mouse() const noexcept { return m_under_mouse; }
     Widget* get_grab_widget() const noexcept { return m_grab; }
     Widget* get_focus_widget() const noexcept { return m_focus; }
+    // Moves the focus without asking the widget's policy (null: no focus).
     void set_focus_widget(Widget* a_widget);
+
+    // Listeners see mouse and keyboard input before the target (scope before) or after it.
+    InputListeners& get_input_listeners(InputListenerScope a_scope) noexcept {
+        return a_scope == InputListenerScope_BEFORE ? m_listeners_before : m_listeners_after;
+    }
+    void add_input_listener(InputListener* a_listener);
+    void remove_input_listener(InputListener* a_listener);
 
     // Input from the native window. Mouse events carry desktop positions; keyboard events go to
     // the focus widget (else the active window) and bubble. Returns whether a widget consumed it.
     bool dispatch(InputEvent& a_event);
     void mouse_left();
+    // The hint window while a hint shows, else null.
+    HintWindow* get_shown_hint() const;
+    void close_hint();
     void drop_grab();
     void set_windows_displayed(bool a_displayed);
 
-    // Paints what asked for it and hands the changed area to the native window. Nested calls and
-    // calls while suspended only note that a flush is due.
+    // Carries out the windows' pending work (destroy, restyle, measure, placement, mouse-over,
+    // repaint) and hands the changed area to the native window. Nested calls and calls while
+    // suspended only note that a flush is due.
     void flush();
-    class UpdateSuspender {
+    UpdateManager& get_update_manager() noexcept { return m_update_manager; }
+    class UpdateSuspender : public UpdateManager::Suspension {
     public:
-        explicit UpdateSuspender(Desktop& a_desktop) : m_desktop(a_desktop) {
-            ++m_desktop.m_suspended;
-        }
-        ~UpdateSuspender();
-        UpdateSuspender(const UpdateSuspender&) = delete;
-        UpdateSuspender& operator=(const UpdateSuspender&) = delete;
-
-    private:
-        Desktop& m_desktop;
+        explicit UpdateSuspender(Desktop& a_desktop)
+            : UpdateManager::Suspension(a_desktop.m_update_manager) {}
     };
+    // The area painted into window bitmaps by the flushes so far (desktop coordinates); for
+    // measuring how much a change costs.
+    const Rect& get_last_painted() const noexcept { return m_last_painted; }
+    unsigned get_painted_rect_count() const noexcept { return m_painted_rect_count; }
     // Copies the desktop's and the displayed windows' bitmaps into the painter's target.
     void compose(Painter& a_painter, const Rect& a_update);
 
@@ -72,6 +86,9 @@ public:
     // A widget leaves the tree: the desktop forgets it as the widget under the mouse, grab or
     // focus.
     void p_forget_widget(Widget* a_widget);
+    void p_mark_mouse_over_stale() noexcept { m_mouse_over_stale = true; }
+    void p_set_focus(Widget* a_widget, int a_reason, int a_button, int a_x, int a_y);
+    const char16_t* get_widget_class() const override { return u"Desktop"; }
 
 protected:
     bool p_is_root_displayed() const override { return is_window_displayed(); }
@@ -81,6 +98,11 @@ private:
     void p_reindex();
     void p_update_mouse_over(Widget* a_widget, const InputEvent& a_cause);
     bool p_bubble(Widget* a_target, InputEvent& a_event);
+    static void p_flush_now(void* a_desktop);
+    void p_show_hint();
+    void p_hint_sees(const InputEvent& a_event);
+    void p_flush_steps();
+    void p_repaint_window(Window& a_window, Rect& a_dirty);
 
     SystemWindow* m_system_window;
     std::vector<Window*> m_windows;
@@ -92,10 +114,19 @@ private:
     Widget* m_focus = nullptr;
     int m_last_mouse_x = 0;
     int m_last_mouse_y = 0;
-    int m_suspended = 0;
-    bool m_flushing = false;
-    bool m_flush_due = false;
+    bool m_mouse_inside = false;
+    bool m_mouse_over_stale = false;
+    UpdateManager m_update_manager{&Desktop::p_flush_now, this};
+    InputListeners m_listeners_before{InputListenerScope_BEFORE};
+    InputListeners m_listeners_after{InputListenerScope_AFTER};
+    std::unique_ptr<HintWindow> m_hint;
+    bool m_hint_moved = false;
+    int m_hint_travel = 0;
+    int m_hint_x = 0;
+    int m_hint_y = 0;
     Rect m_dirty;
+    Rect m_last_painted;
+    unsigned m_painted_rect_count = 0;
     std::map<unsigned, Timer*> m_timers;
     unsigned m_next_timer_id = 1;
 };

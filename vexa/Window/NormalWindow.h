@@ -54,6 +54,7 @@ public:
     Orvo::Signal1<NormalWindowEvents::OnCloseQuery&> m_on_close_query;
 
     static constexpr int border_width = 4;
+    const char16_t* get_widget_class() const override { return u"NormalWindow"; }
 
 protected:
     void resized() override;

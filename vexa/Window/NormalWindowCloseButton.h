@@ -8,6 +8,7 @@ namespace Vexa {
 class NormalWindowCloseButton : public Widget {
 public:
     NormalWindowCloseButton();
+    const char16_t* get_widget_class() const override { return u"NormalWindowCloseButton"; }
 
     // Stand-ins for the style values "crossmark_padding" and "crossmark_pen" until style sheets
     // arrive.

@@ -13,6 +13,7 @@ class NormalWindowTitleBar : public Widget {
 public:
     explicit NormalWindowTitleBar(NormalWindow& a_window);
     NormalWindowCloseButton* get_close_button() const noexcept { return m_close_button; }
+    const char16_t* get_widget_class() const override { return u"NormalWindowTitleBar"; }
     // As high as "Ay" in the default font, with a padding of `padding` above and below.
     static int measure_height();
     static constexpr int padding = 4;

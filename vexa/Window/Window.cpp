@@ -2,7 +2,6 @@
 
 #include "orvo/Core/Assert.h"
 #include "vexa/Desktop/Desktop.h"
-#include "vexa/Graphics/Painter.h"
 
 namespace Vexa {
 
@@ -11,6 +10,8 @@ Window::Window() = default;
 Window::~Window() {
     if (get_desktop() && get_desktop() != this)
         get_desktop()->p_remove_window(this);
+    // The tree goes while the queues it may stand in still exist.
+    p_delete_children();
 }
 
 void Window::open(Desktop* a_desktop, Modality a_modality) {
@@ -27,15 +28,6 @@ void Window::open(Window* a_superwindow, Modality a_modality) {
 void Window::close() {
     if (get_desktop() && m_opened)
         get_desktop()->p_close_window(this);
-}
-
-void Window::update_bitmap() {
-    if (!m_needs_paint)
-        return;
-    m_needs_paint = false;
-    m_bitmap.resize(get_width(), get_height());
-    Painter painter(m_bitmap);
-    paint(painter, {0, 0, get_width(), get_height()});
 }
 
 } // namespace Vexa

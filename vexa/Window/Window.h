@@ -51,8 +51,9 @@ public:
     // Position in the desktop's stacking order.
     std::size_t get_index() const noexcept { return m_index; }
     const Bitmap& get_bitmap() const noexcept { return m_bitmap; }
-    // Paints the tree into the bitmap when something in it asked for a repaint.
-    void update_bitmap();
+    // The deferred work of the widgets in this window.
+    WindowUpdateQueues& get_update_queues() noexcept { return m_update_queues; }
+    const char16_t* get_widget_class() const override { return u"Window"; }
 
     Orvo::Signal1<WindowEvents::OnOpening&> m_on_opening;
     Orvo::Signal1<WindowEvents::OnOpened&> m_on_opened;
@@ -84,6 +85,7 @@ private:
     bool m_needs_paint = true;
     std::size_t m_index = 0;
     Bitmap m_bitmap;
+    WindowUpdateQueues m_update_queues;
 };
 
 } // namespace Vexa
