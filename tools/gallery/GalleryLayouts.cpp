@@ -103,11 +103,10 @@ Widget* make_layouts_client() {
     side.end();
     border->set_widget(BorderLayoutRegion_LEFT, side.take_root());
 
-    GuiBuilder centre;
-    GridLayout* grid = centre.begin_grid(GridLayoutDirection_ROW_MAJOR, 4);
+    // Spanning cells are set directly; the builder fills cells one by one.
+    auto* grid = new GridLayout(3, 4);
     grid->set_horizontal_spacing(6);
     grid->set_vertical_spacing(6);
-    centre.end();
     grid->set_cell(0, 0, accent_tile(u"Delay time", u"spans two columns"), 1, 2);
     grid->set_cell(0, 2, tile(u"Rate", u"0.35 Hz"));
     grid->set_cell(0, 3, accent_tile(u"Depth", u"spans three rows"), 3, 1);
@@ -116,7 +115,7 @@ Widget* make_layouts_client() {
     grid->set_cell(1, 2, tile(u"Phase", u"90\u00B0"));
     grid->set_cell(2, 0, tile(u"Mix", u"50 %"));
     grid->set_cell(2, 2, tile(u"Gain", u"0.0 dB"));
-    border->set_widget(BorderLayoutRegion_CENTER, centre.take_root());
+    border->set_widget(BorderLayoutRegion_CENTER, grid);
 
     border->set_widget(BorderLayoutRegion_RIGHT, tile(u"Meter", u"right"));
 

@@ -77,8 +77,8 @@ void Layout::paint_content(Painter& a_painter) {
     const GdiPlus_Pen pen(GdiPlus_Color(0xFFD9734E), 1);
     const GdiPlus_Brush tint(GdiPlus_Color(0x24D9734E));
     for (const Rect& cell : cells)
-        a_painter.fill_and_stroke_rectangle(cell.x - 1, cell.y - 1, cell.width + 2,
-                                            cell.height + 2, pen, tint);
+        a_painter.fill_and_stroke_rectangle(cell.x - 1, cell.y - 1, cell.width + 2, cell.height + 2,
+                                            pen, tint);
 }
 
 } // namespace Vexa

@@ -187,7 +187,7 @@ TEST_F(Layouts, GridRowsMoveWithTheirChildren) {
 TEST_F(Layouts, TheStyleSheetSetsSpacingsAndSpaces) {
     Application::get()->load_style_sheet_text(u"class GridLayout;\n"
                                               u"  spacing: [6px 3px];\n"
-                                              u"  equal_column_widths: true;\n"
+                                              u"  equal_column_widths: yes;\n"
                                               u"end class;\n"
                                               u"class BorderLayout;\n"
                                               u"  spaces: [1px 2px 3px 4px];\n"
