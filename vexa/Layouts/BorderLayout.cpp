@@ -6,7 +6,7 @@
 namespace Vexa {
 
 BorderLayout::BorderLayout() {
-    BorderLayoutStyleManager::install_for_application();
+    follow_style_sheet();
 }
 
 void BorderLayout::set_widget(BorderLayoutRegion a_region, Widget* a_widget) {
@@ -90,6 +90,11 @@ void BorderLayout::collect_cells(std::vector<Rect>& a_cells) const {
     for (int region = 0; region < BorderLayoutRegion_ENUM_SIZE; ++region)
         if (m_geometry.has(BorderLayoutRegion(region)))
             a_cells.push_back(m_rects[region]);
+}
+
+bool BorderLayout::install_style_behaviour(const StyleRegistry& a_registry) {
+    BorderLayoutStyleManager::install(a_registry);
+    return true;
 }
 
 } // namespace Vexa

@@ -26,6 +26,7 @@ protected:
     void place_children(const Rect& a_content) override;
     void collect_cells(std::vector<Rect>& a_cells) const override;
     void child_leaving(Widget* a_child) override;
+    bool install_style_behaviour(const StyleRegistry& a_registry) override;
 
 private:
     void p_update_geometry();

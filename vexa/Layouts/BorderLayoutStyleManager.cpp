@@ -97,8 +97,4 @@ void BorderLayoutStyleManager::install(const StyleRegistry& a_registry) {
     LayoutStyleSupport::install(a_registry, u"BorderLayout", get_behaviour());
 }
 
-void BorderLayoutStyleManager::install_for_application() {
-    LayoutStyleSupport::install_for_application(u"BorderLayout", get_behaviour());
-}
-
 } // namespace Vexa

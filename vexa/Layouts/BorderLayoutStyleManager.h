@@ -15,7 +15,6 @@ class BorderLayoutStyleManager {
 public:
     static TableStyleManager::Behaviour get_behaviour();
     static void install(const StyleRegistry& a_registry);
-    static void install_for_application();
 };
 
 } // namespace Vexa

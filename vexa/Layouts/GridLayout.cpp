@@ -15,7 +15,7 @@ std::uint64_t parental_data(std::size_t a_row, std::size_t a_column) {
 } // namespace
 
 GridLayout::GridLayout(std::size_t a_rows, std::size_t a_columns) {
-    GridLayoutStyleManager::install_for_application();
+    follow_style_sheet();
     m_geometry.insert_rows(0, a_rows);
     m_geometry.insert_columns(0, a_columns);
 }
@@ -197,6 +197,11 @@ void GridLayout::collect_cells(std::vector<Rect>& a_cells) const {
             if (!m_geometry.cell(row, column).covered)
                 a_cells.push_back(
                     m_geometry.cell_rect(row, column).translated(m_content.x, m_content.y));
+}
+
+bool GridLayout::install_style_behaviour(const StyleRegistry& a_registry) {
+    GridLayoutStyleManager::install(a_registry);
+    return true;
 }
 
 } // namespace Vexa

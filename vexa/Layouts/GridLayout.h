@@ -58,6 +58,7 @@ protected:
     void place_children(const Rect& a_content) override;
     void collect_cells(std::vector<Rect>& a_cells) const override;
     void child_leaving(Widget* a_child) override;
+    bool install_style_behaviour(const StyleRegistry& a_registry) override;
 
 private:
     GridLayoutCellLimits p_limits_of(const GridLayoutCell& a_cell) const;

@@ -55,8 +55,4 @@ void GridLayoutStyleManager::install(const StyleRegistry& a_registry) {
     LayoutStyleSupport::install(a_registry, u"GridLayout", get_behaviour());
 }
 
-void GridLayoutStyleManager::install_for_application() {
-    LayoutStyleSupport::install_for_application(u"GridLayout", get_behaviour());
-}
-
 } // namespace Vexa

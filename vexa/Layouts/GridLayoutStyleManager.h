@@ -13,7 +13,6 @@ class GridLayoutStyleManager {
 public:
     static TableStyleManager::Behaviour get_behaviour();
     static void install(const StyleRegistry& a_registry);
-    static void install_for_application();
 };
 
 } // namespace Vexa

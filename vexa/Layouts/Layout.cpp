@@ -1,8 +1,10 @@
 #include "vexa/Layouts/Layout.h"
 
+#include "vexa/Application/Application.h"
 #include "vexa/Graphics/GdiPlus_Brush.h"
 #include "vexa/Graphics/GdiPlus_Pen.h"
 #include "vexa/Graphics/Painter.h"
+#include "vexa/Styles/StyleSheet.h"
 
 #include <algorithm>
 
@@ -35,6 +37,26 @@ void Layout::collect_cells(std::vector<Rect>&) const {}
 
 void Layout::child_leaving(Widget*) {}
 
+bool Layout::install_style_behaviour(const StyleRegistry&) {
+    return false;
+}
+
+namespace {
+
+std::shared_ptr<const StyleSheet> application_sheet() {
+    const Application* application = Application::get();
+    return application ? application->get_style_sheet() : nullptr;
+}
+
+} // namespace
+
+void Layout::follow_style_sheet() {
+    if (const auto sheet = application_sheet()) {
+        install_style_behaviour(sheet->get_registry());
+        m_installed_sheet = sheet;
+    }
+}
+
 void Layout::adopt(Widget* a_child) {
     if (a_child->get_parent() != this)
         add_child(a_child);
@@ -58,6 +80,13 @@ void Layout::add_content(WidgetEvents::OnMeasure& a_event, int a_minimum_width, 
 }
 
 void Layout::p_on_measure(WidgetEvents::OnMeasure& a_event) {
+    // A sheet that came after the layout was styled without the layout's own properties.
+    const auto sheet = application_sheet();
+    if (sheet && sheet != m_installed_sheet.lock()) {
+        m_installed_sheet = sheet;
+        if (install_style_behaviour(sheet->get_registry()))
+            request_restyle();
+    }
     measure_children(a_event);
 }
 

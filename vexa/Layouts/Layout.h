@@ -4,9 +4,13 @@
 
 #include "vexa/Widget/Widget.h"
 
+#include <memory>
 #include <vector>
 
 namespace Vexa {
+
+class StyleRegistry;
+class StyleSheet;
 
 class Layout : public Widget {
 public:
@@ -41,11 +45,19 @@ protected:
     virtual void child_leaving(Widget* a_child);
     // Adopts the child and follows its destruction.
     void adopt(Widget* a_child);
+    // Layouts with style properties of their own give their managers their behaviour here and
+    // answer true.
+    virtual bool install_style_behaviour(const StyleRegistry& a_registry);
+    // For the constructors of those layouts: installs for the application's style sheet, and
+    // again for every later sheet (restyling the layout, whose values were dropped before).
+    void follow_style_sheet();
 
 private:
     void p_on_measure(WidgetEvents::OnMeasure& a_event);
     void p_on_placement(WidgetEvent& a_event);
     void p_on_child_destroying(WidgetEvent& a_event);
+
+    std::weak_ptr<const StyleSheet> m_installed_sheet;
 };
 
 } // namespace Vexa

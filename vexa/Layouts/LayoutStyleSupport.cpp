@@ -1,8 +1,6 @@
 #include "vexa/Layouts/LayoutStyleSupport.h"
 
-#include "vexa/Application/Application.h"
 #include "vexa/Styles/StyleRegistry.h"
-#include "vexa/Styles/StyleSheet.h"
 #include "vexa/Styles/StyleValue.h"
 #include "vexa/Widget/WidgetSizes.h"
 
@@ -35,13 +33,6 @@ void install(const StyleRegistry& a_registry, const char16_t* a_class_name,
         return;
     if (auto* manager = dynamic_cast<TableStyleManager*>(a_registry.get_manager(style_class->id)))
         manager->set_behaviour(a_behaviour);
-}
-
-void install_for_application(const char16_t* a_class_name,
-                             const TableStyleManager::Behaviour& a_behaviour) {
-    const Application* application = Application::get();
-    if (application && application->get_style_sheet())
-        install(application->get_style_sheet()->get_registry(), a_class_name, a_behaviour);
 }
 
 } // namespace Vexa::LayoutStyleSupport

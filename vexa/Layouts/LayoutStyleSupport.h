@@ -21,9 +21,6 @@ std::optional<std::vector<int>> spaces(const StyleValue& a_value,
 // Gives the registry's manager of the class (when it has one) the behaviour.
 void install(const StyleRegistry& a_registry, const char16_t* a_class_name,
              const TableStyleManager::Behaviour& a_behaviour);
-// The same for the application's style sheet, when one is loaded.
-void install_for_application(const char16_t* a_class_name,
-                             const TableStyleManager::Behaviour& a_behaviour);
 
 } // namespace LayoutStyleSupport
 

@@ -185,6 +185,7 @@ TEST_F(Layouts, GridRowsMoveWithTheirChildren) {
 }
 
 TEST_F(Layouts, TheStyleSheetSetsSpacingsAndSpaces) {
+    auto* earlier = show(new GridLayout(1, 1), {0, 0, 10, 10});
     Application::get()->load_style_sheet_text(u"class GridLayout;\n"
                                               u"  spacing: [6px 3px];\n"
                                               u"  equal_column_widths: yes;\n"
@@ -199,6 +200,9 @@ TEST_F(Layouts, TheStyleSheetSetsSpacingsAndSpaces) {
     EXPECT_EQ(grid->get_vertical_spacing(), 3);
     EXPECT_TRUE(grid->has_equal_column_widths());
     EXPECT_EQ(border->get_spaces(), (BorderLayoutSpaces{7, 8, 4, 2}));
+    // A layout made before the sheet takes its values at its next measure.
+    earlier->request_measure();
+    EXPECT_EQ(earlier->get_vertical_spacing(), 3);
 }
 
 TEST_F(Layouts, TheGuiBuilderNestsContainersInReadingOrder) {
