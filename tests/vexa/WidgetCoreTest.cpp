@@ -31,6 +31,9 @@ TEST_P(Sizes, AreNormalisedAndNarrowedButNeverWidened) {
     measured.set_raw(GetParam().raw);
     requested.set_constraints(GetParam().constraints);
     EXPECT_EQ(requested.get_values(), GetParam().requested);
+    // Only a real change counts as one.
+    EXPECT_FALSE(measured.set_raw(GetParam().raw));
+    EXPECT_FALSE(requested.set_constraints(GetParam().constraints));
 }
 
 constexpr int L = widget_size_limit;
@@ -172,6 +175,14 @@ TEST_P(Desktops, ADestroyedWidgetLeavesEveryQueueAndItsSlotsAreNeverCalledAgain)
     EXPECT_TRUE(destroyed);
     EXPECT_TRUE(window.get_children().empty());
     model.set(4); // the slot of the deleted widget is not called
+
+    auto* extra = new Window;
+    extra->set_geometry(0, 0, 30, 30);
+    extra->add_child(new Widget);
+    extra->open(m_desktop, Modality_MODELESS);
+    extra->destroy();
+    EXPECT_EQ(std::count(m_desktop->get_windows().begin(), m_desktop->get_windows().end(), extra),
+              0);
 }
 
 TEST_P(Desktops, ADestroyInsideTheWidgetsOwnSlotWaitsForTheNextFlush) {
@@ -310,8 +321,20 @@ TEST_P(Desktops, AClickFocusesByPolicyAndUnknownReasonsFail) {
     EXPECT_EQ(reason, FocusReason_CLICK);
     EXPECT_FALSE(probe->can_focus(FocusReason_CLICK));
     EXPECT_FALSE(probe->can_focus(FocusReason_TAB));
+    int lost = 0;
+    struct Lost {
+        int& count;
+        void on(WidgetEvents::OnFocusOut&) { ++count; }
+    } lost_counter{lost};
+    focusable->m_on_focus_out.connect(
+        new Orvo::MethodSlot1<void(WidgetEvents::OnFocusOut&), Lost>(&lost_counter, &Lost::on));
     EXPECT_TRUE(probe->set_focus(FocusReason_PROGRAM));
     EXPECT_FALSE(focusable->has_focus());
+    EXPECT_EQ(lost, 1);
+    focusable->set_focus(FocusReason_PROGRAM);
+    focusable->hide();
+    EXPECT_EQ(lost, 2);
+    EXPECT_EQ(m_desktop->get_focus_widget(), nullptr);
     try {
         probe->set_focus(2);
         ADD_FAILURE() << "reason 2 accepted";

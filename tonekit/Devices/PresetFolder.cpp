@@ -1,29 +1,21 @@
 #include "tonekit/Devices/PresetFolder.h"
 
+#include "orvo/Core/NameOrder.h"
+
 #include <algorithm>
 
 namespace Tonekit {
 
 namespace {
 
-char16_t p_fold(char16_t a_unit) noexcept {
-    return a_unit >= u'A' && a_unit <= u'Z' ? char16_t(a_unit - u'A' + u'a') : a_unit;
-}
-
-// The sort order: the folded comparison, then the exact code units among equal names.
-bool p_sorts_before(std::u16string_view a_first, std::u16string_view a_second) noexcept {
-    const int folded = PresetFolder::compare_names(a_first, a_second);
-    return folded != 0 ? folded < 0 : a_first < a_second;
-}
-
 template <class T>
 std::size_t p_insert_position(const Orvo::Vector<std::unique_ptr<T>>& a_items,
                               std::u16string_view a_name) {
-    const auto position =
-        std::upper_bound(a_items.begin(), a_items.end(), a_name,
-                         [](std::u16string_view a_value, const std::unique_ptr<T>& a_item) {
-                             return p_sorts_before(a_value, a_item->get_name().view());
-                         });
+    const auto position = std::upper_bound(
+        a_items.begin(), a_items.end(), a_name,
+        [](std::u16string_view a_value, const std::unique_ptr<T>& a_item) {
+            return Orvo::NameOrder::sorts_before(a_value, a_item->get_name().view());
+        });
     return std::size_t(position - a_items.begin());
 }
 
@@ -44,16 +36,7 @@ T* p_find(const Orvo::Vector<std::unique_ptr<T>>& a_items, std::u16string_view a
 
 int PresetFolder::compare_names(std::u16string_view a_first,
                                 std::u16string_view a_second) noexcept {
-    const std::size_t common = std::min(a_first.size(), a_second.size());
-    for (std::size_t i = 0; i < common; ++i) {
-        const char16_t first = p_fold(a_first[i]);
-        const char16_t second = p_fold(a_second[i]);
-        if (first != second)
-            return first < second ? -1 : 1;
-    }
-    if (a_first.size() == a_second.size())
-        return 0;
-    return a_first.size() < a_second.size() ? -1 : 1;
+    return Orvo::NameOrder::compare(a_first, a_second);
 }
 
 PresetFolder* PresetFolder::add_subfolder(Orvo::WString a_name) {

@@ -1,11 +1,6 @@
 #pragma once
 // A folder of the preset tree: its subfolders and its preset records, each kept sorted by name.
-//
-// Names compare code unit by code unit after folding only the letters A to Z to a to z (the
-// comparison the preset files were always sorted and found with); a name that is a prefix of
-// another sorts first. Names that differ only in the case of those letters can both exist on
-// this platform's file systems: they sort by their exact code units among themselves, so the
-// order never depends on the order in which the system listed the files.
+// Names are ordered and found by Orvo::NameOrder.
 
 #include "orvo/Core/String.h"
 #include "orvo/Core/Vector.h"

@@ -13,6 +13,12 @@
 
 namespace Vexa {
 
+// A file dialog answered by a script: the name typed and confirmed, or Cancel.
+struct FileDialogAnswer {
+    // Absent for Cancel.
+    std::optional<std::u16string> name;
+};
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -45,6 +51,8 @@ public:
     virtual bool can_wait_for_user() { return true; }
     // Answers that tests queued for message boxes; none by default.
     virtual std::optional<int> take_message_box_answer() { return std::nullopt; }
+    // Answers that tests queued for file dialogs; none by default.
+    virtual std::optional<FileDialogAnswer> take_file_dialog_answer() { return std::nullopt; }
 };
 
 } // namespace Vexa

@@ -70,8 +70,21 @@ void Widget::remove_child(Widget* a_widget) {
     request_placement();
 }
 
+// The focus widget hears that it lost the focus when it (or an ancestor) leaves the tree or is
+// hidden, while it is still whole.
+void Widget::p_give_up_focus() {
+    if (!m_desktop)
+        return;
+    for (Widget* widget = m_desktop->get_focus_widget(); widget; widget = widget->m_parent)
+        if (widget == this) {
+            m_desktop->set_focus_widget(nullptr);
+            return;
+        }
+}
+
 void Widget::p_detach() {
     Widget* parent = m_parent;
+    p_give_up_focus();
     if (m_desktop)
         m_desktop->p_forget_widget(this);
     p_set_desktop(nullptr, nullptr);
@@ -117,7 +130,18 @@ void Widget::destroy() {
         p_destroy_now();
         return;
     }
+    if (p_is_window_root()) {
+        // A window cannot be deleted from its own queues while they are being worked on; the
+        // desktop's queue holds it instead.
+        if (m_desktop->get_update_queues().add(this, WidgetUpdate_DESTROY))
+            m_desktop->get_update_manager().request_flush();
+        return;
+    }
     p_request(WidgetUpdate_DESTROY);
+}
+
+bool Widget::p_is_window_root() const noexcept {
+    return m_window == this && m_desktop && static_cast<const Widget*>(m_desktop) != this;
 }
 
 void Widget::p_destroy_now() {
@@ -128,6 +152,8 @@ void Widget::p_destroy_now() {
         m_children.back()->p_destroy_now();
     if (m_parent && m_displayed)
         m_parent->p_repaint_in_window(get_rect_in_window());
+    if (p_is_window_root())
+        m_desktop->p_remove_window(static_cast<Window*>(this));
     if (m_parent || m_desktop)
         p_detach();
     WidgetEvent destroyed{this};
@@ -418,6 +444,7 @@ void Widget::hide() {
         return;
     if (m_displayed && m_parent)
         m_parent->p_repaint_in_window(get_rect_in_window());
+    p_give_up_focus();
     m_hidden = true;
     p_update_displayed();
     p_mark_mouse_over_stale();

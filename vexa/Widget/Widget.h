@@ -242,6 +242,8 @@ private:
     friend class WidgetRequestedSizes;
 
     void p_set_depth(int a_depth);
+    bool p_is_window_root() const noexcept;
+    void p_give_up_focus();
     bool p_request(WidgetUpdate a_kind);
     // A rectangle in window coordinates to paint again, as part of this widget.
     void p_repaint_in_window(const Rect& a_rect);

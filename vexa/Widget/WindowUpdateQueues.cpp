@@ -25,11 +25,10 @@ bool WindowUpdateQueues::add(Widget* a_widget, WidgetUpdate a_kind) {
 }
 
 void WindowUpdateQueues::remove(Widget* a_widget) {
+    // Not by the widget's flags: a window stands in its desktop's destroy queue, not its own.
     for (int kind = 0; kind < WidgetUpdate_ENUM_SIZE; ++kind)
-        if (a_widget->m_queued[kind]) {
-            std::erase(m_queues[kind], a_widget);
+        if (std::erase(m_queues[kind], a_widget) > 0)
             a_widget->m_queued[kind] = false;
-        }
     std::replace(m_working.begin(), m_working.end(), a_widget, static_cast<Widget*>(nullptr));
 }
 

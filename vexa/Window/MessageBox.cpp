@@ -11,9 +11,7 @@
 
 namespace Vexa {
 
-namespace {
-
-SystemWindow* owner_of(Widget* a_owner) {
+SystemWindow* find_dialog_owner(Widget* a_owner) {
     if (a_owner && a_owner->get_desktop()) {
         SystemWindow* system_window = a_owner->get_desktop()->get_system_window();
         return system_window && system_window->is_shown() ? system_window : nullptr;
@@ -22,12 +20,14 @@ SystemWindow* owner_of(Widget* a_owner) {
     return shown.empty() ? nullptr : shown.back();
 }
 
+namespace {
+
 int show_box(Widget* a_owner, std::u16string_view a_caption, std::u16string_view a_text,
              bool a_question) {
     const int fallback = a_question ? MessageBoxResult_NO : MessageBoxResult_OK;
     // Only over an open toolkit window: a host that loads or renders the plug-in has none, and
     // nobody would be there to answer.
-    SystemWindow* owner = Application::get() ? owner_of(a_owner) : nullptr;
+    SystemWindow* owner = Application::get() ? find_dialog_owner(a_owner) : nullptr;
     std::optional<int> scripted;
     bool can_show = owner != nullptr;
     if (can_show) {

@@ -9,6 +9,7 @@
 
 namespace Vexa {
 
+class SystemWindow;
 class Widget;
 
 enum MessageBoxResult {
@@ -25,5 +26,9 @@ int message_box_question(Widget* a_owner, std::u16string_view a_caption,
 // One OK button.
 int message_box_information(Widget* a_owner, std::u16string_view a_caption,
                             std::u16string_view a_text);
+
+// The shown window a modal dialog (a box, a file dialog) goes over: the one of the widget's
+// desktop, or with no widget the most recently shown toolkit window; null when there is none.
+SystemWindow* find_dialog_owner(Widget* a_owner);
 
 } // namespace Vexa

@@ -8,8 +8,10 @@ namespace Vexa {
 Window::Window() = default;
 
 Window::~Window() {
-    if (get_desktop() && get_desktop() != this)
+    if (get_desktop() && get_desktop() != this) {
+        get_desktop()->get_update_queues().remove(this);
         get_desktop()->p_remove_window(this);
+    }
     // The tree goes while the queues it may stand in still exist.
     p_delete_children();
 }

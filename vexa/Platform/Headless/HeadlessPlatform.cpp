@@ -108,4 +108,12 @@ std::optional<int> HeadlessPlatform::take_message_box_answer() {
     return answer;
 }
 
+std::optional<FileDialogAnswer> HeadlessPlatform::take_file_dialog_answer() {
+    if (m_file_dialog_answers.empty())
+        return std::nullopt;
+    FileDialogAnswer answer = std::move(m_file_dialog_answers.front());
+    m_file_dialog_answers.pop_front();
+    return answer;
+}
+
 } // namespace Vexa

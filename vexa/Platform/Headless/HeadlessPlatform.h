@@ -1,7 +1,7 @@
 #pragma once
 // The toolkit without a display: off-screen windows, events that tests inject, a fake clock that
 // only moves when told to (or when a loop has nothing else to do), message boxes answered from a
-// queue, an in-memory clipboard.
+// queue, file dialogs too, an in-memory clipboard.
 
 #include "vexa/Platform/Platform.h"
 #include "vexa/Platform/TimerTable.h"
@@ -26,6 +26,11 @@ public:
     // Moves the clock on, firing every timer that falls due on the way, in time order.
     void advance_time(std::uint64_t a_milliseconds);
     void push_message_box_answer(int a_answer) { m_answers.push_back(a_answer); }
+    // The next file dialog confirms this name, as if typed; every answer is one confirmation.
+    void push_file_dialog_answer(std::u16string a_name) {
+        m_file_dialog_answers.push_back({std::move(a_name)});
+    }
+    void push_file_dialog_cancel() { m_file_dialog_answers.push_back({std::nullopt}); }
     const std::vector<HeadlessWindow*>& get_windows() const noexcept { return m_windows; }
     std::size_t get_timer_count() const noexcept { return m_timers.size(); }
 
@@ -47,6 +52,7 @@ public:
     bool set_clipboard_text(std::u16string_view a_text) override;
     Size get_screen_size() override { return m_screen; }
     std::optional<int> take_message_box_answer() override;
+    std::optional<FileDialogAnswer> take_file_dialog_answer() override;
 
     void p_window_destroyed(HeadlessWindow* a_window);
 
@@ -61,6 +67,7 @@ private:
     std::vector<HeadlessWindow*> m_windows;
     std::deque<Posted> m_queue;
     std::deque<int> m_answers;
+    std::deque<FileDialogAnswer> m_file_dialog_answers;
     TimerTable m_timers;
     std::optional<std::u16string> m_clipboard;
     std::uint64_t m_now = 0;
