@@ -2,6 +2,7 @@
 
 #include "GalleryBoard.h"
 #include "GalleryMenu.h"
+#include "GalleryLayouts.h"
 
 #include "vexa/Graphics/Painter.h"
 
@@ -35,7 +36,8 @@ protected:
 GalleryScene::GalleryScene(std::uint64_t a_native_parent)
     : m_system_window(nullptr, a_native_parent), m_normal(u"Normal window"),
       m_message_box(u"Message box",
-                    u"Save the changes to the preset\n\"Warm Ensemble\" before closing?", true) {
+                    u"Save the changes to the preset\n\"Warm Ensemble\" before closing?", true),
+      m_layouts(u"Layouts") {
     m_system_window.set_title(u"Vexa gallery");
     m_system_window.set_client_size(width, height);
     m_system_window.set_quit_application_on_close(a_native_parent == 0);
@@ -64,6 +66,10 @@ GalleryScene::GalleryScene(std::uint64_t a_native_parent)
     m_menu_card.open(desktop, Modality_MODELESS);
     // The window answers the menu's shortcuts while the menu is closed.
     m_system_window.set_menu(menu->get_menu());
+
+    m_layouts.set_client(make_layouts_client());
+    m_layouts.set_geometry(18, 604, width - 36, height - 604 - 18);
+    m_layouts.open(desktop, Modality_MODELESS);
 }
 
 Rect GalleryScene::get_menu_button_rect() const {

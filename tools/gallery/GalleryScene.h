@@ -1,6 +1,6 @@
 #pragma once
 // Everything the gallery shows, placed in one system window: the board of painter samples, a
-// normal window and a message box.
+// normal window, a message box and a window of nested layouts.
 
 #include "vexa/Window/MessageBoxWindow.h"
 #include "vexa/Window/NormalWindow.h"
@@ -13,7 +13,7 @@ namespace Gallery {
 class GalleryScene {
 public:
     static constexpr int width = 900;
-    static constexpr int height = 600;
+    static constexpr int height = 940;
 
     // A top-level window, or a child of `a_native_parent` when it is not 0.
     explicit GalleryScene(std::uint64_t a_native_parent = 0);
@@ -29,6 +29,7 @@ private:
     Vexa::NormalWindow m_normal;
     Vexa::MessageBoxWindow m_message_box;
     Vexa::Window m_menu_card;
+    Vexa::NormalWindow m_layouts;
 };
 
 } // namespace Gallery

@@ -6,6 +6,7 @@
 //   vexa-gallery --menu-keys KEY...     without a display: clicks the menu button, types the keys
 //                                        (Up, Down, Left, Right, Return, Escape, letters) into
 //                                        the menu and prints the choice
+//   vexa-gallery --layout-outlines ...  any of the above with every layout's cells outlined
 //   vexa-gallery --stress-child-windows N
 //                                        opens and closes N child windows of a foreign parent
 //                                        and reports X windows left and resident memory growth
@@ -18,6 +19,7 @@
 #include "vexa/Application/Application.h"
 #include "vexa/Application/Toolkit.h"
 #include "vexa/Graphics/Painter.h"
+#include "vexa/Layouts/Layout.h"
 #include "vexa/Platform/Headless/HeadlessPlatform.h"
 #include "vexa/Window/Timer.h"
 
@@ -30,8 +32,9 @@
 namespace {
 
 int usage() {
-    std::fprintf(stderr, "usage: vexa-gallery [--close-after MS | --screenshot FILE.png | "
-                         "--menu-keys KEY... | --stress-child-windows N]\n");
+    std::fprintf(stderr, "usage: vexa-gallery [--layout-outlines] [--close-after MS | "
+                         "--screenshot FILE.png | --menu-keys KEY... | "
+                         "--stress-child-windows N]\n");
     return 2;
 }
 
@@ -121,6 +124,11 @@ int windowed(int a_close_after) {
 } // namespace
 
 int main(int a_argc, char** a_argv) {
+    if (a_argc > 1 && std::string(a_argv[1]) == "--layout-outlines") {
+        Vexa::Layout::set_outlines_shown(true);
+        --a_argc;
+        ++a_argv;
+    }
     Vexa::Application::acquire();
     int result = 0;
     try {
