@@ -47,6 +47,7 @@ protected:
         a_event.minimum = {a_event.minimum.width + text.width,
                            a_event.minimum.height + text.height};
         a_event.requested = a_event.minimum;
+        a_event.maximum.height = a_event.requested.height;
     }
     void paint_content(Painter& a_painter) override {
         const Rect content = get_content_rect();

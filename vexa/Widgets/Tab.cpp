@@ -57,6 +57,8 @@ void Tab::measure_content(WidgetEvents::OnMeasure& a_event) {
     a_event.minimum.height += text.height;
     a_event.requested.width += text.width;
     a_event.requested.height += text.height;
+    // A tab keeps its size; the bar leaves the room it does not need empty at the right.
+    a_event.maximum = a_event.requested;
 }
 
 void Tab::paint_content(Painter& a_painter) {
