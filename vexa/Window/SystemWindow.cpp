@@ -318,6 +318,7 @@ void SystemWindow::p_dispatch_input(const NativeEvent& a_event) {
         event.type = InputEventType_KEYBOARD_DOWN;
         event.key = key_code_of_virtual_key(a_event.virtual_key);
         event.repeat = a_event.repeat;
+        event.modifiers = a_event.modifiers;
         if (m_menu && m_menu->try_shortcut(event.key, a_event.modifiers))
             return;
         // Typed text follows only a key that no widget consumed.
