@@ -15,8 +15,8 @@
 #include "vexa/Widgets/TextCommandButton.h"
 #include "vexa/Widgets/TextToggleButton.h"
 #include "vexa/Widgets/VerticalScrollBar.h"
-#include "vexa/Window/NormalWindow.h"
 #include "vexa/Window/SystemWindow.h"
+#include "vexa/Window/Window.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -41,19 +41,23 @@ class Rows : public Widget {
 public:
     Rows() { set_paddings({section_padding, section_padding, section_padding, section_padding}); }
 
+    // A row without a caption is a heading across the whole width.
     void add_row(const char16_t* a_caption, std::vector<Widget*> a_widgets) {
-        auto* caption = new Label(a_caption);
-        add_child(caption);
+        Row row;
+        if (a_caption[0]) {
+            row.caption = new Label(a_caption);
+            add_child(row.caption);
+        }
         for (Widget* widget : a_widgets)
             add_child(widget);
-        a_widgets.insert(a_widgets.begin(), caption);
-        m_rows.push_back(std::move(a_widgets));
+        row.widgets = std::move(a_widgets);
+        m_rows.push_back(std::move(row));
     }
 
 protected:
     void measure_content(WidgetEvents::OnMeasure& a_event) override {
         Size content;
-        for (const auto& row : m_rows) {
+        for (const Row& row : m_rows) {
             const Size size = row_size(row);
             content.width = std::max(content.width, size.width);
             content.height += size.height + (content.height ? row_gap : 0);
@@ -66,32 +70,44 @@ protected:
     void resized() override {
         const Rect content = get_content_rect();
         int y = content.y;
-        for (const auto& row : m_rows) {
+        for (const Row& row : m_rows) {
             const int height = row_size(row).height;
-            int x = content.x;
-            for (std::size_t i = 0; i < row.size(); ++i) {
-                const WidgetRequestedSizes& sizes = row[i]->get_requested_sizes();
+            auto place = [&](Widget* a_widget, int a_x) {
+                const WidgetRequestedSizes& sizes = a_widget->get_requested_sizes();
                 const int w = sizes.get_requested_width(), h = sizes.get_requested_height();
-                row[i]->set_geometry(x, y + (height - h) / 2, w, h);
-                x += i == 0 ? caption_width : w + column_gap;
+                a_widget->set_geometry(a_x, y + (height - h) / 2, w, h);
+                return w;
+            };
+            int x = content.x;
+            if (row.caption) {
+                place(row.caption, x);
+                x += caption_width;
             }
+            for (Widget* widget : row.widgets)
+                x += place(widget, x) + column_gap;
             y += height + row_gap;
         }
     }
 
 private:
-    static Size row_size(const std::vector<Widget*>& a_row) {
-        Size size{caption_width, 0};
-        for (std::size_t i = 0; i < a_row.size(); ++i) {
-            const WidgetRequestedSizes& sizes = a_row[i]->get_requested_sizes();
-            if (i > 0)
-                size.width += sizes.get_requested_width() + (i > 1 ? column_gap : 0);
+    struct Row {
+        Label* caption = nullptr;
+        std::vector<Widget*> widgets;
+    };
+
+    static Size row_size(const Row& a_row) {
+        Size size{a_row.caption ? caption_width : 0, 0};
+        if (a_row.caption)
+            size.height = a_row.caption->get_requested_sizes().get_requested_height();
+        for (std::size_t i = 0; i < a_row.widgets.size(); ++i) {
+            const WidgetRequestedSizes& sizes = a_row.widgets[i]->get_requested_sizes();
+            size.width += sizes.get_requested_width() + (i > 0 ? column_gap : 0);
             size.height = std::max(size.height, sizes.get_requested_height());
         }
         return size;
     }
 
-    std::vector<std::vector<Widget*>> m_rows;
+    std::vector<Row> m_rows;
 };
 
 template <class W>
@@ -151,6 +167,8 @@ ArrowCommandButton* arrow(ArrowDirection a_direction) {
 
 Widget* make_buttons_section() {
     auto* rows = new Rows;
+    rows->add_row(u"", {new Label(u"Each widget in its states: normal, pushed, toggled or "
+                                  u"checked, and disabled.")});
     rows->add_row(u"Label and text",
                   {new Label(u"Delay time"), disabled(new Label(u"Disabled label")),
                    new Text(u"Text breaks its lines between words when it is given a width, "
@@ -203,14 +221,17 @@ int show_buttons_section(const char* a_png) {
             Orvo::WString(std::u16string_view(u"" ORVO_SOURCE_ROOT "/chorus/data/stylesheet.dat")));
     } catch (const Orvo::Exception&) {
     }
-    constexpr int width = 640, height = 500;
+    constexpr int width = 640, height = 470;
     SystemWindow system_window(nullptr, 0);
     system_window.set_title(u"Vexa gallery: buttons");
     system_window.set_client_size(width, height);
     system_window.set_quit_application_on_close(true);
-    NormalWindow window(u"Labels, buttons and scroll bars");
-    window.set_client(make_buttons_section());
+    // A plain window: the sheet gives it the editor's background, on which the widgets are meant
+    // to stand.
+    Window window;
+    window.add_child(make_buttons_section());
     window.set_geometry(0, 0, width, height);
+    window.get_children().front()->set_geometry(0, 0, width, height);
     window.open(system_window.get_desktop(), Modality_MODELESS);
     system_window.show(Modality_MODELESS);
     if (!a_png) {
