@@ -10,6 +10,8 @@
 #include "orvo/Signals/MethodSlot1.h"
 #include "vexa/Application/Application.h"
 #include "vexa/Application/Toolkit.h"
+#include "vexa/Menus/SystemMenuGenericBuilder.h"
+#include "vexa/Menus/SystemPopupMenu.h"
 #include "vexa/Platform/X11/X11ErrorTrap.h"
 #include "vexa/Platform/X11/X11Platform.h"
 #include "vexa/Window/MessageBox.h"
@@ -260,6 +262,60 @@ TEST_F(X11Toolkit, CopiedTextIsOfferedAsTheClipboardSelection) {
     const Atom clipboard = XInternAtom(m_host, "CLIPBOARD", False);
     EXPECT_NE(XGetSelectionOwner(m_host, clipboard), ::Window(None));
     EXPECT_EQ(platform.get_clipboard_text(), std::u16string(u"Depth 35 %"));
+}
+
+// Another client types into the open menu (the keyboard grab sends it there) or clicks beside it.
+struct MenuUser {
+    Display* host = nullptr;
+    const char* keys = nullptr;
+    bool grabbed_by_menu = false;
+    std::string chosen;
+    void on_tick(TimerTickEvent&) {
+        grabbed_by_menu = XGrabPointer(host, DefaultRootWindow(host), False, 0, GrabModeAsync,
+                                       GrabModeAsync, None, None, CurrentTime) == AlreadyGrabbed;
+        pressed = std::system((std::string("xdotool ") + keys).c_str()) == 0;
+    }
+    void on_item(SystemMenuItemEvent& a_event) {
+        chosen = std::string(a_event.item->get_label().begin(), a_event.item->get_label().end());
+    }
+    bool pressed = false;
+};
+
+TEST_F(X11Toolkit, APopupMenuGrabsTheInputAndAnswersKeysAndClicksOutside) {
+    if (std::system("command -v xdotool >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "no xdotool";
+    SystemWindow owner(nullptr, 0);
+    owner.set_client_size(300, 200);
+    owner.show(Modality_MODELESS);
+    SharedRef<SystemPopupMenu> menu(new SystemPopupMenu);
+    SystemMenuGenericBuilder builder;
+    builder.begin(menu.get());
+    SystemMenuItem* items[] = {builder.add_command_item(u"One"), builder.add_command_item(u"Two")};
+    builder.end();
+    MenuUser user;
+    user.host = m_host;
+    for (SystemMenuItem* item : items)
+        item->m_on_activated.connect(
+            new Orvo::MethodSlot1<void(SystemMenuItemEvent&), MenuUser>(&user, &MenuUser::on_item));
+    Timer timer(&owner);
+    timer.get_tick_signal().connect(
+        new Orvo::MethodSlot1<void(TimerTickEvent&), MenuUser>(&user, &MenuUser::on_tick));
+    for (const char* keys : {"key Down Down Return", "mousemove 0 0 click 1"}) {
+        user.keys = keys;
+        user.chosen.clear();
+        user.pressed = user.grabbed_by_menu = false;
+        timer.start(200, true);
+        const bool activated = menu->popup(owner.get_desktop());
+        EXPECT_TRUE(user.pressed) << keys;
+        EXPECT_TRUE(user.grabbed_by_menu) << keys;
+        EXPECT_EQ(activated, keys[0] == 'k') << keys;
+        EXPECT_EQ(user.chosen, keys[0] == 'k' ? "Two" : "") << keys;
+    }
+    // The grab went with the menu.
+    EXPECT_EQ(XGrabPointer(m_host, DefaultRootWindow(m_host), False, 0, GrabModeAsync,
+                           GrabModeAsync, None, None, CurrentTime),
+              GrabSuccess);
+    XUngrabPointer(m_host, CurrentTime);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "GalleryScene.h"
 
 #include "GalleryBoard.h"
+#include "GalleryMenu.h"
 
 #include "vexa/Graphics/Painter.h"
 
@@ -54,6 +55,20 @@ GalleryScene::GalleryScene(std::uint64_t a_native_parent)
     m_message_box.set_geometry(GalleryBoard::cards_right + 12, 300, std::max(box.width, 290),
                                box.height);
     m_message_box.open(desktop, Modality_MODELESS);
+
+    auto* menu = new GalleryMenu;
+    m_menu_card.add_child(menu);
+    m_menu_card.set_can_be_activated(false);
+    m_menu_card.set_geometry(GalleryBoard::cards_right + 12, 464, 290, 104);
+    menu->set_geometry(0, 0, 290, 104);
+    m_menu_card.open(desktop, Modality_MODELESS);
+    // The window answers the menu's shortcuts while the menu is closed.
+    m_system_window.set_menu(menu->get_menu());
+}
+
+Rect GalleryScene::get_menu_button_rect() const {
+    const auto* menu = static_cast<const GalleryMenu*>(m_menu_card.get_children().front());
+    return menu->get_button_rect().translated(m_menu_card.get_rect().x, m_menu_card.get_rect().y);
 }
 
 } // namespace Gallery

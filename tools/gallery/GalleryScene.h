@@ -20,12 +20,15 @@ public:
 
     Vexa::SystemWindow& get_system_window() noexcept { return m_system_window; }
     Vexa::NormalWindow& get_normal_window() noexcept { return m_normal; }
+    // The menu card's button, in the window's client coordinates.
+    Vexa::Rect get_menu_button_rect() const;
 
 private:
     Vexa::SystemWindow m_system_window;
     Vexa::Window m_board_window;
     Vexa::NormalWindow m_normal;
     Vexa::MessageBoxWindow m_message_box;
+    Vexa::Window m_menu_card;
 };
 
 } // namespace Gallery
