@@ -10,7 +10,11 @@
 //   vexa-gallery --stress-child-windows N
 //                                        opens and closes N child windows of a foreign parent
 //                                        and reports X windows left and resident memory growth
+//   vexa-gallery --section buttons [FILE.png]
+//                                        one section alone, styled by the shipped sheet: in a
+//                                        window, or rendered off screen into FILE.png
 
+#include "ButtonsSection.h"
 #include "GalleryScene.h"
 #include "StressChildWindows.h"
 
@@ -143,6 +147,9 @@ int main(int a_argc, char** a_argv) {
             result = menu_keys(a_argc - 2, a_argv + 2);
         else if (option == "--stress-child-windows" && a_argc == 3)
             result = Gallery::stress_child_windows(std::atoi(a_argv[2]));
+        else if (option == "--section" && a_argc >= 3 && a_argc <= 4 &&
+                 std::string(a_argv[2]) == "buttons")
+            result = Gallery::show_buttons_section(a_argc == 4 ? a_argv[3] : nullptr);
         else
             result = usage();
     } catch (const std::exception& e) {

@@ -1,15 +1,16 @@
 #pragma once
-// A push button of a message box: a bevelled face with its caption; a click (press and release
-// inside) reports the button's answer.
+// A push button of a message box: a bevelled face with its caption; its action (a click: press
+// and release inside) reports the button's answer. The keys stay the message box's own, so the
+// button never takes the focus.
 
-#include "vexa/Widget/Widget.h"
+#include "vexa/Widgets/CommandButton.h"
 
 #include <functional>
 #include <string>
 
 namespace Vexa {
 
-class MessageBoxButton : public Widget {
+class MessageBoxButton : public CommandButton {
 public:
     MessageBoxButton(std::u16string a_caption, int a_answer, std::function<void(int)> a_on_click);
 
@@ -20,13 +21,13 @@ public:
 
 protected:
     void paint_content(Painter& a_painter) override;
-    void handle_input(InputEvent& a_event) override;
 
 private:
+    void p_on_action(CommandButtonEvents::OnAction& a_event);
+
     std::u16string m_caption;
     int m_answer;
     std::function<void(int)> m_on_click;
-    bool m_pressed = false;
 };
 
 } // namespace Vexa

@@ -6,53 +6,43 @@
 namespace Vexa {
 
 NormalWindowCloseButton::NormalWindowCloseButton() {
-    // The press and release belong to the button: the title bar must not start a drag from here.
-    set_input_event_propagation_filter(InputEventType_MOUSE_DOWN, false);
-    set_input_event_propagation_filter(InputEventType_MOUSE_UP, false);
-    set_input_event_propagation_filter(InputEventType_MOUSE_MOVED, false);
+    // A click on the cross must not move the focus away from the window's contents.
+    set_focus_policy(0);
+    connect(m_on_action, this, &NormalWindowCloseButton::p_on_action);
+}
+
+void NormalWindowCloseButton::set_crossmark_padding(int a_padding) {
+    m_crossmark_padding = a_padding;
+    repaint();
+}
+
+void NormalWindowCloseButton::set_crossmark_pen(const GdiPlus_Pen& a_pen) {
+    m_crossmark_pen = a_pen;
+    repaint();
 }
 
 void NormalWindowCloseButton::paint_content(Painter& a_painter) {
     const int w = get_width();
     const int h = get_height();
-    if (m_hovered || m_pressed)
-        a_painter.fill_rectangle({0, 0, w, h},
-                                 GdiPlus_Brush(GdiPlus_Color(m_pressed ? 0xFFA33A3A : 0xFFC75050)));
-    const int p = crossmark_padding;
-    const GdiPlus_Pen pen(GdiPlus_Color(0xFFFFFFFF), 2);
+    if (m_hovered && !is_pushed())
+        a_painter.fill_rectangle({0, 0, w, h}, GdiPlus_Brush(GdiPlus_Color(0x30FFFFFF)));
+    const int p = m_crossmark_padding;
     SmoothingScope smoothing(a_painter);
-    a_painter.draw_line(p, p, w - p - 1, h - p - 1, pen);
-    a_painter.draw_line(p, h - p - 1, w - p - 1, p, pen);
+    a_painter.draw_line(p, p, w - p - 1, h - p - 1, m_crossmark_pen);
+    a_painter.draw_line(p, h - p - 1, w - p - 1, p, m_crossmark_pen);
 }
 
 void NormalWindowCloseButton::handle_input(InputEvent& a_event) {
-    switch (a_event.type) {
-    case InputEventType_MOUSE_DOWN:
-        if (a_event.button == 1) {
-            m_pressed = true;
-            a_event.consumed = true;
-            repaint();
-        }
-        break;
-    case InputEventType_MOUSE_UP:
-        if (m_pressed && a_event.button == 1) {
-            m_pressed = false;
-            a_event.consumed = true;
-            repaint();
-            if (a_event.x >= 0 && a_event.y >= 0 && a_event.x < get_width() &&
-                a_event.y < get_height())
-                if (auto* window = dynamic_cast<NormalWindow*>(get_window()))
-                    window->request_close();
-        }
-        break;
-    case InputEventType_MOUSE_OVER:
-    case InputEventType_MOUSE_OUT:
+    if (a_event.type == InputEventType_MOUSE_OVER || a_event.type == InputEventType_MOUSE_OUT) {
         m_hovered = a_event.type == InputEventType_MOUSE_OVER;
         repaint();
-        break;
-    default:
-        break;
     }
+    CommandButton::handle_input(a_event);
+}
+
+void NormalWindowCloseButton::p_on_action(CommandButtonEvents::OnAction&) {
+    if (auto* window = dynamic_cast<NormalWindow*>(get_window()))
+        window->request_close();
 }
 
 } // namespace Vexa
