@@ -55,6 +55,19 @@ public:
     virtual void set_capture(bool a_captured) = 0;
     virtual void activate() = 0;
     virtual void set_cursor(MouseCursor a_cursor) = 0;
+    // Where the mouse is, in client coordinates (also when outside the window); false when it
+    // cannot be read.
+    virtual bool get_cursor_position(int& a_x, int& a_y) const {
+        (void)a_x;
+        (void)a_y;
+        return false;
+    }
+    // The client size of the foreign parent an embedded window lives in; false when there is none
+    // or it cannot be read (it is gone).
+    virtual bool get_parent_size(Size& a_size) const {
+        (void)a_size;
+        return false;
+    }
 };
 
 } // namespace Vexa

@@ -33,6 +33,8 @@ public:
     void set_capture(bool a_captured) override;
     void activate() override;
     void set_cursor(MouseCursor a_cursor) override;
+    bool get_cursor_position(int& a_x, int& a_y) const override;
+    bool get_parent_size(Size& a_size) const override;
 
     // From the platform's event dispatch.
     void p_expose(const Rect& a_rect);
@@ -47,6 +49,7 @@ private:
     X11Platform& m_platform;
     NativeWindowClient& m_client;
     ::Window m_window = 0;
+    ::Window m_foreign_parent = 0;
     bool m_alive = false;
     bool m_mapped = false;
     bool m_top_level;
