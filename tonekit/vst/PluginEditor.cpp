@@ -126,6 +126,8 @@ bool PluginEditor::open(void* a_parent) {
 }
 
 bool PluginEditor::p_open(std::uint64_t a_parent) {
+    if (!m_device.provides_gui() && !m_device.has_critical_error())
+        return false;
     Vexa::Toolkit& toolkit = Vexa::Toolkit::get();
     if (!toolkit.get_platform().can_show_windows())
         return false;
@@ -149,6 +151,8 @@ bool PluginEditor::p_open(std::uint64_t a_parent) {
     m_window->set_client_size(sizes.get_requested_width(), sizes.get_requested_height());
     m_window->show(Vexa::Modality_MODELESS);
     content->set_geometry(0, 0, desktop->get_width(), desktop->get_height());
+    // Keys the host hands over reach the GUI (or a widget in it that takes the focus later).
+    desktop->set_focus_widget(m_gui);
     desktop->flush();
     return true;
 }
@@ -198,20 +202,24 @@ bool PluginEditor::onKeyDown(Vst::VstKeyCode& a_key) {
     std::lock_guard lock(toolkit_lock());
     if (!m_window || !m_window->get_desktop())
         return false;
+    // A character from the host is the text, its keyboard layout already applied; a..z also
+    // stand for the letter keys. A key without a toolkit key (equals) is tried as that text only.
+    const std::int32_t character = a_key.character;
     unsigned code = 0;
     std::u16string text;
+    // Only letters and digits share their numbers with virtual keys: "." is 46, which is also
+    // Delete, so other characters are typed, never pressed.
     if (a_key.virt == 0) {
-        // The host typed a character: a..z stand for the letter keys; the character itself is
-        // the text, with the host's keyboard layout already applied.
-        const std::int32_t character = a_key.character;
-        code = character >= 'a' && character <= 'z' ? unsigned(character - 'a' + 'A')
-                                                    : unsigned(std::max(character, 0));
-        if (character >= 32 && character != 127 && character < 0xD800)
-            text.assign(1, char16_t(character));
+        if (character >= 'a' && character <= 'z')
+            code = unsigned(character - 'a' + 'A');
+        else if ((character >= 'A' && character <= 'Z') || (character >= '0' && character <= '9'))
+            code = unsigned(character);
     } else {
         code = windows_key_of_vst_key(a_key.virt);
         text = text_of_windows_key(code, a_key.modifier);
     }
+    if (text.empty() && character >= 32 && character != 127 && character < 0xD800)
+        text.assign(1, char16_t(character));
     return p_deliver_key(code, text);
 }
 

@@ -39,9 +39,10 @@ public:
     }
     bool get_parent_size(Size& a_size) const override {
         a_size = m_parent_size;
-        return m_options.foreign_parent != 0;
+        return m_options.foreign_parent != 0 && m_parent_size.width > 0;
     }
-    // What tests make the pointer and the foreign parent look like.
+    // What tests make the pointer and the foreign parent look like (a parent of width 0 is
+    // unknown).
     void set_cursor_position(int a_x, int a_y) noexcept {
         m_cursor_x = a_x;
         m_cursor_y = a_y;
