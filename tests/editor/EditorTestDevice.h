@@ -64,15 +64,8 @@ protected:
         }
     }
     void paint_content(Vexa::Painter& a_painter) override {
-        const int bars = 8;
-        for (int i = 0; i < bars; ++i) {
-            const std::uint32_t shade = 0x30u + std::uint32_t(i) * 0x18u;
-            const int top = get_height() * (i + 1) / (bars + 2);
-            a_painter.fill_rectangle({12 + i * (get_width() - 24) / bars, top,
-                                      (get_width() - 24) / bars - 4, get_height() - top - 12},
-                                     Vexa::GdiPlus_Brush(Vexa::GdiPlus_Color(
-                                         0xFF000000u | shade << 16 | 0x6000u | (0xF0u - shade))));
-        }
+        a_painter.fill_rectangle({12, 36, get_width() - 24, get_height() - 48},
+                                 Vexa::GdiPlus_Brush(Vexa::GdiPlus_Color(0xFF3A6EA5)));
         a_painter.draw_text(u"Editor test", 12, 6, get_width() - 24, 24, Vexa::TextAlignment_LEFT,
                             Vexa::TextAlignment_MIDDLE,
                             Vexa::GdiPlus_Font(u"DejaVu Sans", 14, Vexa::FontSizeUnit_PIXEL),

@@ -84,30 +84,14 @@ protected:
     Tonekit::VstHost* m_adapter = nullptr;
 };
 
-TEST_F(PluginEditorTest, RectIsEmptyUntilOpenThenTheContentsRequestedSize) {
+// getRect is 0 x 0 before open and the content's requested size after; opening twice makes one
+// window and one GUI; close lets go of both, and the device's pointer with them.
+TEST_F(PluginEditorTest, OpenOnceCloseAndReopen) {
     make();
-    EXPECT_NE(m_adapter->getAeffect()->flags & Vst::effFlagsHasEditor, 0);
     Vst::ERect* first = nullptr;
     dispatch(Vst::effEditGetRect, 0, 0, &first);
-    const Vst::ERect before = rect();
-    EXPECT_EQ(before.right - before.left, 0);
-    EXPECT_EQ(before.bottom - before.top, 0);
-
-    ASSERT_EQ(dispatch(Vst::effEditOpen, 0, 0, parent), 1);
-    Vst::ERect* second = nullptr;
-    dispatch(Vst::effEditGetRect, 0, 0, &second);
-    EXPECT_EQ(first, second) << "the host gets the editor's own rectangle";
-    EXPECT_EQ(second->top, 0);
-    EXPECT_EQ(second->left, 0);
-    EXPECT_EQ(second->right, 360);
-    EXPECT_EQ(second->bottom, 200);
-    EXPECT_EQ(native().get_options().foreign_parent, 0x4242u);
-    EXPECT_EQ(native().get_client_rect().width, 360);
-    EXPECT_TRUE(native().is_visible());
-}
-
-TEST_F(PluginEditorTest, OpeningTwiceMakesOneWindowAndOneGuiAndCloseLetsGoOfBoth) {
-    make();
+    EXPECT_EQ(first->right, 0);
+    EXPECT_EQ(first->bottom, 0);
     const unsigned windows_before = Vexa::SystemWindow::get_created_count();
     ASSERT_EQ(dispatch(Vst::effEditOpen, 0, 0, parent), 1);
     Vexa::SystemWindow* window = editor().get_window();
@@ -116,16 +100,21 @@ TEST_F(PluginEditorTest, OpeningTwiceMakesOneWindowAndOneGuiAndCloseLetsGoOfBoth
     EXPECT_EQ(Vexa::SystemWindow::get_created_count(), windows_before + 1);
     EXPECT_EQ(m_device->m_guis_made, 1);
     EXPECT_EQ(m_device->get_gui(), editor().get_gui());
-
+    EXPECT_EQ(native().get_options().foreign_parent, 0x4242u);
+    EXPECT_EQ(native().get_client_rect().width, 360);
+    Vst::ERect* open = nullptr;
+    dispatch(Vst::effEditGetRect, 0, 0, &open);
+    EXPECT_EQ(open, first) << "the host gets the editor's own rectangle";
+    EXPECT_EQ((std::array<int, 4>{open->top, open->left, open->bottom, open->right}),
+              (std::array<int, 4>{0, 0, 200, 360}));
     dispatch(Vst::effEditIdle);
     dispatch(Vst::effEditIdle);
     EXPECT_EQ(gui().m_refreshes, 2);
 
     dispatch(Vst::effEditClose);
     EXPECT_EQ(editor().get_window(), nullptr);
-    EXPECT_EQ(m_device->get_gui(), nullptr) << "the GUI's destructor clears the device's pointer";
+    EXPECT_EQ(m_device->get_gui(), nullptr);
     EXPECT_EQ(rect().right, 0);
-    // Reopening after close builds a new one; the device asserts it has none left.
     ASSERT_EQ(dispatch(Vst::effEditOpen, 0, 0, parent), 1);
     EXPECT_EQ(m_device->m_guis_made, 2);
 }
@@ -162,70 +151,55 @@ TEST_F(PluginEditorTest, KeysReachTheGuiAsKeysOrAsText) {
         EXPECT_EQ(gui().m_keys, c.keys) << "character " << c.character << " virt " << int(c.virt);
         EXPECT_EQ(gui().m_text, c.text) << "character " << c.character << " virt " << int(c.virt);
     }
-    const std::pair<unsigned, unsigned> table[] = {
-        {1, 8},    {3, 0},    {8, 34},   {10, 36}, {15, 33},  {19, 13},
-        {22, 46},  {33, 105}, {35, 107}, {36, 0},  {37, 109}, {40, 112},
-        {51, 123}, {54, 16},  {56, 18},  {57, 0},  {58, 0},   {0, 0}};
-    for (auto [vst, windows] : table)
-        EXPECT_EQ(Tonekit::PluginEditor::windows_key_of_vst_key(vst), windows) << vst;
+    EXPECT_EQ(Tonekit::PluginEditor::windows_key_of_vst_key(58), 0u);
 }
 
 TEST_F(PluginEditorTest, ContentSizeChangesAskTheHostForTheNearestAllowedSize) {
     make();
     ASSERT_EQ(dispatch(Vst::effEditOpen, 0, 0, parent), 1);
     struct Case {
-        Vexa::Size parent;
+        Vexa::Size parent, minimum, maximum;
         std::optional<Vexa::Size> request;
     };
     const Case cases[] = {
-        {{100, 50}, Vexa::Size{300, 150}},
-        {{1000, 900}, Vexa::Size{700, 350}},
-        {{1000, 200}, Vexa::Size{700, 200}},
-        {{500, 300}, std::nullopt},
+        {{100, 50}, {300, 150}, {700, 350}, Vexa::Size{300, 150}},
+        {{1000, 900}, {300, 150}, {699, 349}, Vexa::Size{699, 349}},
+        {{1000, 200}, {300, 160}, {698, 348}, Vexa::Size{698, 200}},
+        {{500, 300}, {300, 170}, {697, 347}, std::nullopt},
     };
-    int round = 0;
     for (const Case& c : cases) {
         s_size_requests.clear();
         native().set_parent_size(c.parent);
-        // Different sizes each time, so that the content's sizes really change.
-        gui().set_sizes(300, 700 - round, 400, 150, 350 - round, 250);
+        gui().set_sizes(c.minimum.width, c.maximum.width, 400, c.minimum.height, c.maximum.height,
+                        250);
         editor().get_window()->get_desktop()->flush();
-        if (c.request) {
-            Vexa::Size expected = *c.request;
-            if (expected.width == 700)
-                expected.width -= round;
-            if (expected.height == 350)
-                expected.height -= round;
-            ASSERT_EQ(s_size_requests.size(), 1u) << c.parent.width << "x" << c.parent.height;
-            EXPECT_EQ(s_size_requests[0], expected) << c.parent.width << "x" << c.parent.height;
-            EXPECT_EQ(native().get_client_rect().width, expected.width);
-        } else {
-            EXPECT_TRUE(s_size_requests.empty()) << c.parent.width << "x" << c.parent.height;
+        EXPECT_EQ(s_size_requests.size(), c.request ? 1u : 0u) << c.parent.width;
+        if (c.request && !s_size_requests.empty()) {
+            EXPECT_EQ(s_size_requests[0], *c.request) << c.parent.width;
+            EXPECT_EQ(native().get_client_rect().width, c.request->width);
         }
-        ++round;
     }
 }
 
-TEST_F(PluginEditorTest, CriticalErrorShowsItsOwnGuiInsteadOfTheDevicesOne) {
-    make(true, true);
-    ASSERT_EQ(dispatch(Vst::effEditOpen, 0, 0, parent), 1);
-    auto* shown = dynamic_cast<Tonekit::DeviceGuiCriticalError*>(editor().get_gui());
-    ASSERT_NE(shown, nullptr);
-    EXPECT_EQ(shown->get_message(), u"Couldn't load style sheet.");
-    EXPECT_EQ(m_device->m_guis_made, 0);
-    EXPECT_GT(rect().right, 0);
-    // A second GUI while one exists is a programming error.
-    EXPECT_THROW(m_device->create_gui(), Orvo::Exception);
-}
-
-TEST_F(PluginEditorTest, DeviceWithoutGuiOffersNoEditorAndOpensNothing) {
-    make(false);
-    EXPECT_EQ(m_adapter->getAeffect()->flags & Vst::effFlagsHasEditor, 0);
-    const unsigned windows_before = Vexa::SystemWindow::get_created_count();
-    EXPECT_EQ(dispatch(Vst::effEditOpen, 0, 0, parent), 0);
-    EXPECT_EQ(editor().get_window(), nullptr);
-    EXPECT_EQ(Vexa::SystemWindow::get_created_count(), windows_before);
-    EXPECT_EQ(rect().right, 0);
+// Which GUI the editor shows, and whether the host is offered an editor at all.
+TEST_F(PluginEditorTest, CriticalErrorGuiOrTheDevicesOwnOrNone) {
+    for (auto [with_gui, critical] : {std::pair{true, true}, {false, false}}) {
+        if (m_adapter)
+            dispatch(Vst::effClose);
+        Vexa::Application::acquire();
+        Vexa::Toolkit::install(std::make_unique<Vexa::HeadlessPlatform>());
+        make(with_gui, critical);
+        EXPECT_EQ(m_adapter->getAeffect()->flags & Vst::effFlagsHasEditor, with_gui ? 1 : 0);
+        EXPECT_EQ(dispatch(Vst::effEditOpen, 0, 0, parent), critical ? 1 : 0);
+        auto* shown = dynamic_cast<Tonekit::DeviceGuiCriticalError*>(editor().get_gui());
+        EXPECT_EQ(shown != nullptr, critical);
+        EXPECT_EQ(m_device->m_guis_made, 0);
+        if (!shown)
+            continue;
+        EXPECT_EQ(shown->get_message(), u"Couldn't load style sheet.");
+        EXPECT_GT(rect().right, 0);
+        EXPECT_THROW(m_device->create_gui(), Orvo::Exception) << "a second GUI";
+    }
 }
 
 TEST_F(PluginEditorTest, WheelCallTurnsTheWheelUnderTheMouse) {
