@@ -112,6 +112,7 @@ void GuiCommand::run() {
     XMapWindow(x, window);
     XSync(x, False);
 
+    context.set_editor_window(true);
     if (!plugin.dispatch(Vst::effEditOpen, 0, 0, reinterpret_cast<void*>(window))) {
         XDestroyWindow(x, window);
         throw HostError::runtime("the plug-in could not open its editor");
@@ -150,6 +151,7 @@ void GuiCommand::run() {
         std::this_thread::sleep_until(pass + idle_period);
     }
     plugin.dispatch(Vst::effEditClose);
+    context.set_editor_window(false);
     XDestroyWindow(x, window);
     XSync(x, False);
     plugin.close();

@@ -59,8 +59,8 @@ Vst::IntPtr HostContext::p_dispatch(Vst::Int32 a_opcode, Vst::Int32 a_index, Vst
                                     void* a_pointer, float a_option) noexcept {
     switch (a_opcode) {
     case Vst::audioMasterSizeWindow:
-        // Only a host with a window answers yes; the gui command takes the request.
-        if (a_index <= 0 || a_value <= 0 || a_index > 16384 || a_value > 16384)
+        // Only while an editor window exists; the gui command takes the request.
+        if (!m_editor_window || a_index <= 0 || a_value <= 0 || a_index > 16384 || a_value > 16384)
             return 0;
         m_size_requested = true;
         m_requested_width = a_index;
@@ -79,6 +79,9 @@ Vst::IntPtr HostContext::p_dispatch(Vst::Int32 a_opcode, Vst::Int32 a_index, Vst
         ++m_want_midi_count;
         return 1;
     case Vst::audioMasterCanDo:
+        if (m_editor_window && a_pointer &&
+            std::strncmp(static_cast<const char*>(a_pointer), "sizeWindow", 11) == 0)
+            return 1;
         return host_can_do(static_cast<const char*>(a_pointer)) ? 1 : 0;
     case Vst::audioMasterAutomate:
         ++m_automate_count;
