@@ -47,6 +47,15 @@ TEST(HostContext, AnswersWhatPlugInsAsk) {
     EXPECT_EQ(call(Vst::audioMasterCanDo, 0, 0, size_window), 0);
     EXPECT_EQ(call(Vst::audioMasterCanDo), 0);
     EXPECT_EQ(call(Vst::audioMasterSizeWindow, 400, 300), 0);
+    // With the editor's window shown, the size requests are granted and kept for the window.
+    host.set_editor_window(true);
+    EXPECT_EQ(call(Vst::audioMasterCanDo, 0, 0, size_window), 1);
+    EXPECT_EQ(call(Vst::audioMasterSizeWindow, 400, 300), 1);
+    EXPECT_EQ(call(Vst::audioMasterSizeWindow, 0, 300), 0);
+    int width = 0, height = 0;
+    EXPECT_TRUE(host.take_size_request(width, height));
+    EXPECT_EQ(width * 10000 + height, 4000300);
+    EXPECT_FALSE(host.take_size_request(width, height));
     EXPECT_EQ(call(Vst::audioMasterIdle), 0);
     EXPECT_EQ(call(9999), 0);
 }

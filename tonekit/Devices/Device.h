@@ -129,6 +129,19 @@ public:
     ModulationManager* get_modulation_manager() const noexcept { return m_modulation.get(); }
     MusicalTriggerManager* get_triggers() const noexcept { return m_triggers.get(); }
     DeviceGui* get_gui() const noexcept { return m_gui; }
+    // [ui-thread] The editor's content: the critical-error GUI when the device has a critical
+    // error, else the concrete device's own (null when it has none). Fails "!m_gui" while a GUI
+    // exists. Defined by the device GUI library (tonekit_gui): only code that links it opens
+    // editors.
+    DeviceGui* create_gui();
+    // The GUI's destructor lets go of it.
+    void p_gui_destroyed(DeviceGui* a_gui) noexcept {
+        if (m_gui == a_gui)
+            m_gui = nullptr;
+    }
+    // Whether the concrete device makes a GUI of its own (create_gui_object); hosts are offered
+    // an editor only then.
+    virtual bool provides_gui() const { return false; }
     MidiRing& get_midi_ring() noexcept { return m_midi_ring; }
     const std::vector<Parameter*>& get_all_parameters() const noexcept { return m_all_parameters; }
     // Null before initialize() and after close().

@@ -82,6 +82,28 @@ Vst::IntPtr AudioEffect::dispatcher(Vst::Int32 a_opcode, Vst::Int32 a_index, Vst
         return a_pointer ? getChunk(static_cast<void**>(a_pointer), a_index != 0) : 0;
     case Vst::effSetChunk:
         return setChunk(a_pointer, Vst::Int32(a_value), a_index != 0);
+    case Vst::effEditGetRect:
+        return m_editor && a_pointer ? m_editor->getRect(static_cast<Vst::ERect**>(a_pointer)) : 0;
+    case Vst::effEditOpen:
+        return m_editor ? m_editor->open(a_pointer) : 0;
+    case Vst::effEditClose:
+        if (m_editor)
+            m_editor->close();
+        return 0;
+    case Vst::effEditIdle:
+        if (m_editor)
+            m_editor->idle();
+        return 0;
+    case Vst::effEditKeyDown:
+    case Vst::effEditKeyUp: {
+        if (!m_editor)
+            return 0;
+        Vst::VstKeyCode key{a_index, static_cast<unsigned char>(a_value),
+                            static_cast<unsigned char>(a_option)};
+        return a_opcode == Vst::effEditKeyDown ? m_editor->onKeyDown(key) : m_editor->onKeyUp(key);
+    }
+    case Vst::effSetEditKnobMode:
+        return m_editor ? m_editor->setKnobMode(Vst::Int32(a_value)) : 0;
     default:
         return 0;
     }

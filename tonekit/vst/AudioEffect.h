@@ -4,7 +4,10 @@
 // AudioEffectX's. Entry points that the host calls catch every exception: nothing may unwind into
 // a host.
 
+#include "tonekit/vst/AEffEditor.h"
 #include "tonekit/vst/VstAbi.h"
+
+#include <memory>
 
 namespace Tonekit {
 
@@ -16,6 +19,11 @@ public:
     virtual ~AudioEffect();
 
     Vst::AEffect* getAeffect() noexcept { return &m_effect; }
+    AEffEditor* getEditor() const noexcept { return m_editor.get(); }
+    // Takes the editor; the effect deletes it last, after everything of the derived class.
+    void setEditor(std::unique_ptr<AEffEditor> a_editor) noexcept {
+        m_editor = std::move(a_editor);
+    }
 
     virtual Vst::IntPtr dispatcher(Vst::Int32 a_opcode, Vst::Int32 a_index, Vst::IntPtr a_value,
                                    void* a_pointer, float a_option);
@@ -59,6 +67,9 @@ protected:
     Vst::AEffect m_effect{};
 
 private:
+    // Declared after the record: members go in reverse order, and the editor must go last of all.
+    std::unique_ptr<AEffEditor> m_editor;
+
     static Vst::IntPtr s_dispatch(Vst::AEffect* a_effect, Vst::Int32 a_opcode, Vst::Int32 a_index,
                                   Vst::IntPtr a_value, void* a_pointer, float a_option);
     static void s_process(Vst::AEffect* a_effect, float** a_inputs, float** a_outputs,

@@ -249,6 +249,21 @@ struct ERect {
     std::int16_t right;
 };
 
+// A key the host hands to the editor (effEditKeyDown/Up: index = character, value = virtual
+// code, option = modifier bits).
+struct VstKeyCode {
+    Int32 character;
+    unsigned char virt; // 1..57 (the VST virtual keys), 0 for a character only
+    unsigned char modifier;
+};
+
+enum VstModifierKey : unsigned char {
+    MODIFIER_SHIFT = 1 << 0,
+    MODIFIER_ALTERNATE = 1 << 1,
+    MODIFIER_COMMAND = 1 << 2,
+    MODIFIER_CONTROL = 1 << 3,
+};
+
 // The wheel call that hosts use for editors: effVendorSpecific with these index and value words.
 constexpr Int32 vendor_specific_wheel_index = 0x73744341;  // "stCA"
 constexpr IntPtr vendor_specific_wheel_value = 0x57686565; // "Whee"

@@ -38,7 +38,8 @@ void copy_host_text(const std::string& a_text, char* a_buffer, std::size_t a_lim
     a_buffer[length] = 0;
 }
 
-VstHost::VstHost(Vst::HostCallback a_host, std::unique_ptr<Device> a_device)
+VstHost::VstHost(Vst::HostCallback a_host, std::unique_ptr<Device> a_device,
+                 EditorFactory a_editor_factory)
     : AudioEffectX(a_host, 1, Vst::Int32(a_device->get_program()->host_count())),
       m_device(std::move(a_device)), m_program(m_device->get_program()) {
     m_device->set_host(this);
@@ -53,10 +54,17 @@ VstHost::VstHost(Vst::HostCallback a_host, std::unique_ptr<Device> a_device)
     setFlag(Vst::effFlagsIsSynth, m_device->is_instrument());
     if (m_sample_rate > 0.0f)
         m_device->setSampleRate(m_sample_rate);
+    if (a_editor_factory)
+        setEditor(a_editor_factory(*this));
+    setFlag(Vst::effFlagsHasEditor, getEditor() && m_device->provides_gui());
     p_resume_sequence();
 }
 
 VstHost::~VstHost() {
+    // A host may close the effect with the editor still open: its window and the device GUI go
+    // while the device and the toolkit are still there.
+    if (AEffEditor* editor = getEditor())
+        editor->close();
     m_device.reset();
     Vexa::Application::release();
 }
@@ -303,11 +311,20 @@ bool VstHost::getProductString(char* a_text) {
     return true;
 }
 
-Vst::IntPtr VstHost::vendorSpecific(Vst::Int32 a_index, Vst::IntPtr a_value, void*, float) {
+Vst::IntPtr VstHost::vendorSpecific(Vst::Int32 a_index, Vst::IntPtr a_value, void*,
+                                    float a_option) {
     // The mouse wheel over the editor; with no editor window there is nothing to scroll.
-    if (a_index == Vst::vendor_specific_wheel_index && a_value == Vst::vendor_specific_wheel_value)
-        return 1;
-    return 0;
+    if (a_index != Vst::vendor_specific_wheel_index || a_value != Vst::vendor_specific_wheel_value)
+        return 0;
+    if (AEffEditor* editor = getEditor(); editor && std::isfinite(a_option)) {
+        const float delta = std::clamp(a_option * 120.0f, -1.0e6f, 1.0e6f);
+        editor->wheel_at_cursor(int(delta));
+    }
+    return 1;
+}
+
+bool VstHost::size_window(int a_width, int a_height) {
+    return call_host(Vst::audioMasterSizeWindow, a_width, a_height) != 0;
 }
 
 Vst::Int32 VstHost::canDo(char* a_text) {

@@ -16,16 +16,26 @@ class Device;
 class DeviceProgram;
 class Parameter;
 
+class VstHost;
+
+// Makes the editor of an adapter; the plug-in module passes the toolkit's, so that the framework
+// itself links no windowing.
+using EditorFactory = std::unique_ptr<AEffEditor> (*)(VstHost& a_adapter);
+
 class VstHost : public AudioEffectX, private Host {
 public:
     static constexpr std::size_t parameter_text_limit = 15;
     static constexpr Vst::Int32 midi_event_filter = 1;
 
-    // Takes ownership of a_device, which must be initialized.
-    VstHost(Vst::HostCallback a_host, std::unique_ptr<Device> a_device);
+    // Takes ownership of a_device, which must be initialized. The host learns of an editor only
+    // when the device has a GUI to show in it.
+    VstHost(Vst::HostCallback a_host, std::unique_ptr<Device> a_device,
+            EditorFactory a_editor_factory = nullptr);
     ~VstHost() override;
 
     Device* get_device() const noexcept { return m_device.get(); }
+    // audioMasterSizeWindow; true when the host agreed.
+    bool size_window(int a_width, int a_height);
 
     void close() override;
     void setParameter(Vst::Int32 a_index, float a_value) override;

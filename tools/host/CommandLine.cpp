@@ -187,6 +187,7 @@ struct OptionRule {
     bool m_repeatable;
     bool m_render_only;
     void (*m_apply)(HostOptions&, std::string_view a_option, std::string_view a_value);
+    bool m_gui_only = false;
 };
 
 const OptionRule option_rules[] = {
@@ -246,6 +247,19 @@ const OptionRule option_rules[] = {
      }},
     {"--quiet", false, false, false,
      [](HostOptions& o, std::string_view, std::string_view) { o.m_quiet = true; }},
+    {"--screenshot", true, false, false,
+     [](HostOptions& o, std::string_view, std::string_view v) { o.m_screenshot = std::string(v); },
+     true},
+    {"--after", true, false, false,
+     [](HostOptions& o, std::string_view n, std::string_view v) {
+         o.m_screenshot_after = int(parse_integer(n, v, 0, 3600000, "milliseconds"));
+     },
+     true},
+    {"--close-after", true, false, false,
+     [](HostOptions& o, std::string_view n, std::string_view v) {
+         o.m_close_after = int(parse_integer(n, v, 0, 86400000, "milliseconds"));
+     },
+     true},
 };
 
 const OptionRule* find_rule(std::string_view a_name) {
@@ -299,6 +313,7 @@ HostOptions CommandLine::parse(const std::vector<std::string>& a_args) {
     std::optional<std::string> positional_plugin;
     std::set<std::string_view> seen;
     std::vector<std::string_view> render_only_used;
+    std::vector<std::string_view> gui_only_used;
     bool options_ended = false;
 
     for (std::size_t i = 0; i < a_args.size(); ++i) {
@@ -355,6 +370,9 @@ HostOptions CommandLine::parse(const std::vector<std::string>& a_args) {
         if (rule->m_render_only) {
             render_only_used.push_back(rule->m_name);
         }
+        if (rule->m_gui_only) {
+            gui_only_used.push_back(rule->m_name);
+        }
         rule->m_apply(options, rule->m_name, value);
     }
 
@@ -383,6 +401,10 @@ HostOptions CommandLine::parse(const std::vector<std::string>& a_args) {
         fail("option " + std::string(render_only_used.front()) + " is not valid for " +
              command_word(*command));
     }
+    if (*command != Command::gui && !gui_only_used.empty()) {
+        fail("option " + std::string(gui_only_used.front()) + " is not valid for " +
+             command_word(*command));
+    }
     if (*command == Command::render && !options.m_output) {
         fail("render needs --out FILE");
     }
@@ -400,7 +422,7 @@ A command-line VST 2.4 host for Linux plug-ins (.so exporting VSTPluginMain).
 Commands:
   info      load the plug-in and print its record, names and every parameter
   render    process an audio file (or the built-in demo chord) into a WAV file
-  gui       open the plug-in's editor (not available in this build)
+  gui       open the plug-in's editor in a window of its own (needs an X display)
   preset    print a preset file or a saved chunk as a tree: tolvan-host preset FILE
   help      print this text
 
@@ -436,6 +458,11 @@ Render options:
                          after rendering
   --tail SECONDS         silence processed after the input (0..3600, default 0.5)
   --quiet                no progress line and no warnings
+
+Gui options:
+  --screenshot FILE      save a PNG of the editor's window after --after MS
+                         (default 500) of idle calls, then close
+  --close-after MS       close the editor and quit after MS milliseconds
 
 Options take their value as the next word or after "=" (--out=x.wav); "--" ends options.
 Exit codes: 0 success, 1 runtime error (files, plug-in), 2 usage error.

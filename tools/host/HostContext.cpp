@@ -46,9 +46,26 @@ Vst::IntPtr HostContext::callback(Vst::AEffect*, Vst::Int32 a_opcode, Vst::Int32
     return s_active->p_dispatch(a_opcode, a_index, a_value, a_pointer, a_option);
 }
 
-Vst::IntPtr HostContext::p_dispatch(Vst::Int32 a_opcode, Vst::Int32 a_index, Vst::IntPtr,
+bool HostContext::take_size_request(int& a_width, int& a_height) {
+    if (!m_size_requested)
+        return false;
+    m_size_requested = false;
+    a_width = m_requested_width;
+    a_height = m_requested_height;
+    return true;
+}
+
+Vst::IntPtr HostContext::p_dispatch(Vst::Int32 a_opcode, Vst::Int32 a_index, Vst::IntPtr a_value,
                                     void* a_pointer, float a_option) noexcept {
     switch (a_opcode) {
+    case Vst::audioMasterSizeWindow:
+        // Only while an editor window exists; the gui command takes the request.
+        if (!m_editor_window || a_index <= 0 || a_value <= 0 || a_index > 16384 || a_value > 16384)
+            return 0;
+        m_size_requested = true;
+        m_requested_width = a_index;
+        m_requested_height = int(a_value);
+        return 1;
     case Vst::audioMasterVersion:
         return host_version;
     case Vst::audioMasterGetTime:
@@ -62,6 +79,9 @@ Vst::IntPtr HostContext::p_dispatch(Vst::Int32 a_opcode, Vst::Int32 a_index, Vst
         ++m_want_midi_count;
         return 1;
     case Vst::audioMasterCanDo:
+        if (m_editor_window && a_pointer &&
+            std::strncmp(static_cast<const char*>(a_pointer), "sizeWindow", 11) == 0)
+            return 1;
         return host_can_do(static_cast<const char*>(a_pointer)) ? 1 : 0;
     case Vst::audioMasterAutomate:
         ++m_automate_count;

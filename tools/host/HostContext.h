@@ -45,6 +45,11 @@ public:
     std::size_t begin_edit_count() const { return m_begin_edit_count; }
     std::size_t end_edit_count() const { return m_end_edit_count; }
     std::size_t want_midi_count() const { return m_want_midi_count; }
+    // While the gui command shows the editor, size requests are granted (and "sizeWindow" is a
+    // capability); at all other times they are refused.
+    void set_editor_window(bool a_open) { m_editor_window = a_open; }
+    // The last editor size the plug-in asked for (audioMasterSizeWindow) since the last call.
+    bool take_size_request(int& a_width, int& a_height);
 
 private:
     Vst::IntPtr p_dispatch(Vst::Int32 a_opcode, Vst::Int32 a_index, Vst::IntPtr a_value,
@@ -61,6 +66,10 @@ private:
     std::size_t m_begin_edit_count = 0;
     std::size_t m_end_edit_count = 0;
     std::size_t m_want_midi_count = 0;
+    bool m_editor_window = false;
+    bool m_size_requested = false;
+    int m_requested_width = 0;
+    int m_requested_height = 0;
 };
 
 } // namespace tolvanhost

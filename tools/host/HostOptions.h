@@ -70,6 +70,11 @@ struct HostOptions {
     // The file the preset command shows.
     std::optional<std::string> m_preset_file;
     double m_tail_seconds = 0.5;
+    // gui: a PNG of the editor's window taken after m_screenshot_after ms, then quit; or quit
+    // after m_close_after ms.
+    std::optional<std::string> m_screenshot;
+    int m_screenshot_after = 500;
+    std::optional<int> m_close_after;
     bool m_quiet = false;
 };
 

@@ -1,6 +1,7 @@
 // tolvan-host: a command-line VST 2.4 host. See CommandLine.h for the syntax and README.md.
 
 #include "tools/host/CommandLine.h"
+#include "tools/host/GuiCommand.h"
 #include "tools/host/HostError.h"
 #include "tools/host/InfoCommand.h"
 #include "tools/host/PresetCommand.h"
@@ -56,7 +57,8 @@ int run(const std::vector<std::string>& a_args) {
         Renderer(options, plugin_path(options)).run();
         return 0;
     case Command::gui:
-        return fail(HostError::usage_exit_code, "the editor is not available in this build");
+        GuiCommand(options, plugin_path(options)).run();
+        return 0;
     case Command::preset:
         PresetCommand(*options.m_preset_file).run(stdout);
         return 0;

@@ -64,6 +64,19 @@ public:
     // when another program holds it. Every pointer event then comes in this window's coordinates.
     virtual bool grab_input() { return true; }
     virtual void release_input() {}
+    // Where the mouse is, in client coordinates (also when outside the window); false when it
+    // cannot be read.
+    virtual bool get_cursor_position(int& a_x, int& a_y) const {
+        (void)a_x;
+        (void)a_y;
+        return false;
+    }
+    // The client size of the foreign parent an embedded window lives in; false when there is none
+    // or it cannot be read (it is gone).
+    virtual bool get_parent_size(Size& a_size) const {
+        (void)a_size;
+        return false;
+    }
 };
 
 } // namespace Vexa

@@ -32,6 +32,22 @@ public:
     void activate() override { ++m_activations; }
     void set_cursor(MouseCursor a_cursor) override { m_cursor = a_cursor; }
     MouseCursor get_cursor() const noexcept { return m_cursor; }
+    bool get_cursor_position(int& a_x, int& a_y) const override {
+        a_x = m_cursor_x;
+        a_y = m_cursor_y;
+        return true;
+    }
+    bool get_parent_size(Size& a_size) const override {
+        a_size = m_parent_size;
+        return m_options.foreign_parent != 0 && m_parent_size.width > 0;
+    }
+    // What tests make the pointer and the foreign parent look like (a parent of width 0 is
+    // unknown).
+    void set_cursor_position(int a_x, int a_y) noexcept {
+        m_cursor_x = a_x;
+        m_cursor_y = a_y;
+    }
+    void set_parent_size(Size a_size) noexcept { m_parent_size = a_size; }
 
     bool is_visible() const noexcept { return m_visible; }
     bool is_captured() const noexcept { return m_captured; }
@@ -54,6 +70,9 @@ private:
     MouseCursor m_cursor = MouseCursor_DEFAULT;
     Size m_minimum{1, 1};
     Size m_maximum{65536, 65536};
+    int m_cursor_x = 0;
+    int m_cursor_y = 0;
+    Size m_parent_size{0, 0};
 };
 
 } // namespace Vexa

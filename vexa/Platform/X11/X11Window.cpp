@@ -44,6 +44,7 @@ X11Window::X11Window(X11Platform& a_platform, NativeWindowClient& a_client,
         throw Orvo::Exception(Orvo::WString(u"Cannot create a window in the parent window."));
     }
     m_alive = true;
+    m_foreign_parent = ::Window(a_options.foreign_parent);
     if (m_top_level) {
         Atom protocols[] = {a_platform.atom(X11Platform::Atom_WM_DELETE_WINDOW)};
         XSetWMProtocols(display, m_window, protocols, 1);
@@ -233,6 +234,45 @@ void X11Window::activate() {
     X11ErrorTrap trap(display);
     XRaiseWindow(display, m_window);
     XSetInputFocus(display, m_window, RevertToParent, CurrentTime);
+}
+
+} // namespace Vexa
+
+namespace Vexa {
+
+bool X11Window::get_cursor_position(int& a_x, int& a_y) const {
+    Display* display = m_platform.get_display();
+    if (!display || !m_alive)
+        return false;
+    X11ErrorTrap trap(display);
+    ::Window root = 0;
+    ::Window child = 0;
+    int root_x = 0;
+    int root_y = 0;
+    unsigned mask = 0;
+    const Bool same_screen =
+        XQueryPointer(display, m_window, &root, &child, &root_x, &root_y, &a_x, &a_y, &mask);
+    return !trap.sync_and_check() && same_screen;
+}
+
+bool X11Window::get_parent_size(Size& a_size) const {
+    Display* display = m_platform.get_display();
+    if (!display || !m_foreign_parent)
+        return false;
+    X11ErrorTrap trap(display);
+    ::Window root = 0;
+    int x = 0;
+    int y = 0;
+    unsigned width = 0;
+    unsigned height = 0;
+    unsigned border = 0;
+    unsigned depth = 0;
+    const Status status =
+        XGetGeometry(display, m_foreign_parent, &root, &x, &y, &width, &height, &border, &depth);
+    if (trap.sync_and_check() || !status)
+        return false;
+    a_size = {int(width), int(height)};
+    return true;
 }
 
 } // namespace Vexa

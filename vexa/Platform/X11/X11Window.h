@@ -36,6 +36,8 @@ public:
     Rect map_to_screen(const Rect& a_rect) const override;
     bool grab_input() override;
     void release_input() override;
+    bool get_cursor_position(int& a_x, int& a_y) const override;
+    bool get_parent_size(Size& a_size) const override;
 
     // From the platform's event dispatch.
     void p_expose(const Rect& a_rect);
@@ -50,6 +52,7 @@ private:
     X11Platform& m_platform;
     NativeWindowClient& m_client;
     ::Window m_window = 0;
+    ::Window m_foreign_parent = 0;
     bool m_alive = false;
     bool m_mapped = false;
     bool m_top_level;
