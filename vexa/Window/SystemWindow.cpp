@@ -1,5 +1,7 @@
 #include "vexa/Window/SystemWindow.h"
 
+#include "vexa/Desktop/KeyboardModifiers.h"
+
 #include "vexa/Application/Application.h"
 #include "vexa/Application/Toolkit.h"
 #include "vexa/Graphics/Painter.h"
@@ -257,6 +259,7 @@ void SystemWindow::handle_native_event(const NativeEvent& a_event) {
         break;
     case NativeEventType::deactivated:
         m_desktop->drop_grab();
+        KeyboardModifiers::p_reset();
         break;
     case NativeEventType::capture_lost:
         if (m_capture_counter > 0)
@@ -317,6 +320,7 @@ void SystemWindow::p_dispatch_input(const NativeEvent& a_event) {
         event.type = InputEventType_KEYBOARD_DOWN;
         event.key = key_code_of_virtual_key(a_event.virtual_key);
         event.repeat = a_event.repeat;
+        KeyboardModifiers::p_key(event.key, true);
         // Typed text follows only a key that no widget consumed.
         if (m_desktop->dispatch(event) || a_event.text.empty() || !m_desktop)
             return;
@@ -329,6 +333,7 @@ void SystemWindow::p_dispatch_input(const NativeEvent& a_event) {
     case NativeEventType::key_up:
         event.type = InputEventType_KEYBOARD_UP;
         event.key = key_code_of_virtual_key(a_event.virtual_key);
+        KeyboardModifiers::p_key(event.key, false);
         break;
     default:
         return;
