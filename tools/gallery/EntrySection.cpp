@@ -24,6 +24,7 @@ public:
     EntrySection() {
         auto* entry = new Entry;
         entry->set_text(u"Warm ensemble");
+        entry->set_width_in_characters(20);
         entry->get_model().move_to(5, false);
         entry->get_model().move_end(true);
         m_rows.push_back({u"Preset name", entry});
@@ -60,8 +61,11 @@ protected:
         int y = gap;
         const int x = gap + label_width;
         for (const Row& row : m_rows) {
-            const int width = row.widget->get_requested_sizes().get_requested_width();
-            row.widget->set_geometry(x, y, std::min(width, get_width() - x - gap), row_height);
+            const auto& sizes = row.widget->get_requested_sizes();
+            const int height = std::min(sizes.get_requested_height(), row_height);
+            row.widget->set_geometry(x, y + (row_height - height) / 2,
+                                     std::min(sizes.get_requested_width(), get_width() - x - gap),
+                                     height);
             y += row_height + gap;
         }
         m_list->set_geometry(gap, y, get_width() - 2 * gap, get_height() - y - gap);

@@ -1,5 +1,6 @@
 #include "GalleryScene.h"
 
+#include "EntrySection.h"
 #include "GalleryBoard.h"
 
 #include "vexa/Graphics/Painter.h"
@@ -33,6 +34,7 @@ protected:
 
 GalleryScene::GalleryScene(std::uint64_t a_native_parent)
     : m_system_window(nullptr, a_native_parent), m_normal(u"Normal window"),
+      m_entries(u"Entries and lists"),
       m_message_box(u"Message box",
                     u"Save the changes to the preset\n\"Warm Ensemble\" before closing?", true) {
     m_system_window.set_title(u"Vexa gallery");
@@ -49,6 +51,10 @@ GalleryScene::GalleryScene(std::uint64_t a_native_parent)
     m_normal.set_client(new NoteWidget);
     m_normal.set_geometry(GalleryBoard::cards_right + 12, 76, 290, 200);
     m_normal.open(desktop, Modality_MODELESS);
+
+    m_entries.set_client(make_entry_section());
+    m_entries.set_geometry(GalleryBoard::cards_right + 12 + 290 + 12, 76, 290, 392);
+    m_entries.open(desktop, Modality_MODELESS);
 
     const Size box = m_message_box.get_preferred_size();
     m_message_box.set_geometry(GalleryBoard::cards_right + 12, 300, std::max(box.width, 290),

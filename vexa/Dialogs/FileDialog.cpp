@@ -153,7 +153,9 @@ protected:
         const int field_x = margin + label_width;
         const int field_width = right - button_width - gap - field_x;
         name_label->set_geometry(margin, name_y, label_width, row);
-        name->set_geometry(field_x, name_y, field_width, row);
+        // The entry is only as high as its text needs: centred on the row.
+        const int name_height = std::min(row, name->get_requested_sizes().get_requested_height());
+        name->set_geometry(field_x, name_y + (row - name_height) / 2, field_width, name_height);
         confirm->set_geometry(right - button_width, name_y, button_width, row);
         filter_label->set_geometry(margin, filter_y, label_width, row);
         filter->set_geometry(field_x, filter_y, field_width, row);
