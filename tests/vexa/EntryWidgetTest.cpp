@@ -243,4 +243,14 @@ TEST_F(EntryWidget, NumericEntriesRefuseOtherCharactersAndRestoreOutOfRangeValue
     EXPECT_EQ(std::u16string(decimal->get_entry().get_text().view()), u"12.50");
 }
 
+TEST_F(EntryWidget, TheSheetGivesTheSelectionItsColours) {
+    Application::get()->load_style_sheet_text(
+        u"class Entry;\n  selection_background: solid_brush(#102030);\n"
+        u"  selection_text_color: #405060;\nend class;\n");
+    auto* styled = new Entry;
+    m_window->add_child(styled);
+    EXPECT_EQ(styled->m_selection_text_color, GdiPlus_Color(0xFF405060));
+    EXPECT_EQ(styled->m_selection_background.get_color(), GdiPlus_Color(0xFF102030));
+}
+
 } // namespace

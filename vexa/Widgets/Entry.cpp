@@ -65,6 +65,14 @@ Entry::Entry() : m_selection_background(GdiPlus_Color(StockObjects::accent)) {
     });
     connect(m_on_focus_in, this, &Entry::p_on_focus_in);
     connect(m_on_focus_out, this, &Entry::p_on_focus_out);
+    connect(m_on_desktop_changed, this, &Entry::p_on_desktop_changed);
+    WidgetEvents::OnDesktopChanged now{this, nullptr, nullptr};
+    p_on_desktop_changed(now);
+}
+
+// The properties need their storage before the restyle that entering a desktop brings, and a
+// sheet loaded after the widget was made needs it for the next restyle.
+void Entry::p_on_desktop_changed(WidgetEvents::OnDesktopChanged&) {
     if (const Application* application = Application::get())
         if (application->get_style_sheet())
             install_style(application->get_style_sheet()->get_registry());

@@ -98,6 +98,7 @@ protected:
     void resized() override;
 
 private:
+    void p_on_desktop_changed(WidgetEvents::OnDesktopChanged& a_event);
     void p_exit();
     bool p_handle_key(KeyCode a_key);
     void p_edited(bool a_changed);

@@ -42,6 +42,14 @@ ListView::ListView()
     set_paddings({1, 1, 1, 1});
     set_horizontally_stretchable(true);
     set_vertically_stretchable(true);
+    connect(m_on_desktop_changed, this, &ListView::p_on_desktop_changed);
+    WidgetEvents::OnDesktopChanged now{this, nullptr, nullptr};
+    p_on_desktop_changed(now);
+}
+
+// The properties need their storage before the restyle that entering a desktop brings, and a
+// sheet loaded after the widget was made needs it for the next restyle.
+void ListView::p_on_desktop_changed(WidgetEvents::OnDesktopChanged&) {
     if (const Application* application = Application::get())
         if (application->get_style_sheet())
             install_style(application->get_style_sheet()->get_registry());

@@ -88,6 +88,7 @@ protected:
     void resized() override;
 
 private:
+    void p_on_desktop_changed(WidgetEvents::OnDesktopChanged& a_event);
     void p_changed();
 
     std::vector<ListViewItem> m_items;
