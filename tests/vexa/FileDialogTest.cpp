@@ -85,6 +85,7 @@ TEST_F(FileDialogs, TheKeyboardAloneBrowsesFiltersAndChoosesAFile) {
     EXPECT_EQ(listing(), "Soft.preset ");
     press(KeyCode_BACKSPACE); // up again
     EXPECT_EQ(m_model->get_folder(), folder());
+    EXPECT_EQ(m_dialog->get_listing().get_selection(), std::optional<std::size_t>(0));
     type(u"w");
     EXPECT_EQ(m_dialog->get_name_box().get_text(), Orvo::WString(u"Warm.preset"));
     press(KeyCode_ENTER);

@@ -250,7 +250,19 @@ void FileDialog::confirm() {
 }
 
 void FileDialog::go_up() {
-    p_step(m_model.show_parent());
+    // The folder left behind stays highlighted, so the keyboard goes on from where it was.
+    const std::u16string_view folder = m_model.get_folder().view();
+    const std::size_t slash = folder.find_last_of(u'/');
+    const Orvo::WString left(slash == std::u16string_view::npos ? folder
+                                                                : folder.substr(slash + 1));
+    const FileDialogStep step = m_model.show_parent();
+    p_step(step);
+    if (step != FileDialogStep_FOLDER_SHOWN)
+        return;
+    const auto& entries = m_model.get_entries();
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (entries[i].is_folder && entries[i].name == left)
+            m_listing->select(i);
 }
 
 void FileDialog::next_filter() {
