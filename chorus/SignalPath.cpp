@@ -11,7 +11,6 @@ namespace {
 namespace k = kernels::sse;
 namespace Simd = Orvo::Simd;
 using Simd::Float4;
-using Simd::Int4;
 
 unsigned int frames_of_maximum_delay(double a_sample_rate) {
     ORVO_ASSERT(a_sample_rate > 0.0 && a_sample_rate <= SignalPath::maximum_sample_rate);
@@ -29,21 +28,12 @@ const float* transformed(TransformationFunction a_kernel, const float* a_block,
     return a_scratch;
 }
 
-// Whether two blocks hold the same bits in every lane.
-bool same_bits(const Block& a_first, const Block& a_second) noexcept {
-    Int4 equal = Simd::set1(~0u);
-    for (unsigned int g = 0; g < block_frames; g += 4)
-        equal = Simd::bit_and(equal, Simd::equal(Simd::bits_of(Simd::load(a_first.data() + g)),
-                                                 Simd::bits_of(Simd::load(a_second.data() + g))));
-    return Simd::all(equal);
-}
-
 // A law's gains are a function of its law, its pan block and the stereo block alone, and voices
 // mostly stand still: the law runs again only when the law or a bit of the pan block changed, or
 // the stereo block did (p_forget_stale_gains clears the law then).
-void refresh_gains(detail::PanningCache& a_cache, PanningLawFunction a_law, const Block& a_pan,
-                   const Block& a_stereo) noexcept {
-    if (a_law != a_cache.law || !same_bits(a_pan, a_cache.pan)) {
+void refresh_gains(detail::PanningCache& a_cache, PanningLawFunction a_law, bool a_pan_changed,
+                   const Block& a_pan, const Block& a_stereo) noexcept {
+    if (a_law != a_cache.law || a_pan_changed) {
         a_cache.law = a_law;
         a_cache.pan = a_pan;
         a_law(a_pan.data(), a_stereo.data(), a_cache.gains.data());
@@ -136,8 +126,12 @@ void SignalPath::set_default_state(double a_sample_rate) noexcept {
 void SignalPath::update_effective_enabled() noexcept {
     const bool any_solo = std::any_of(m_voices.begin(), m_voices.end(),
                                       [](const Voice& a_voice) { return a_voice.solo(); });
-    for (Voice& voice : m_voices)
+    m_sounding = 0;
+    for (unsigned int j = 0; j < voice_count; ++j) {
+        Voice& voice = m_voices[j];
         voice.set_effective_enabled(any_solo ? voice.solo() : voice.enabled());
+        m_sounding |= unsigned(voice.effective_enabled()) << j;
+    }
 }
 
 void SignalPath::set_processing_function(ProcessingFunction a_function) noexcept {
@@ -234,24 +228,31 @@ void SignalPath::p_rebuild_reads(unsigned int a_sounding) noexcept {
         read.output_gains = m_panning_caches[2 * j + 1].gains.data();
         m_read_sources[m_read_count - 1] = {&voice, &m_panning_caches[2 * j],
                                             &m_panning_caches[2 * j + 1], &m_transformed[j]};
+        m_gain_inputs[2 * m_read_count - 2] = {voice.input_pan_block().data(),
+                                               m_panning_caches[2 * j].pan.data()};
+        m_gain_inputs[2 * m_read_count - 1] = {voice.output_pan_block().data(),
+                                               m_panning_caches[2 * j + 1].pan.data()};
     }
+    m_gain_inputs[2 * m_read_count] = {m_input_stereo.data(), m_gains_stereo[0].data()};
+    m_gain_inputs[2 * m_read_count + 1] = {m_output_stereo.data(), m_gains_stereo[1].data()};
 }
 
-void SignalPath::p_update_reads() noexcept {
-    unsigned int sounding = 0;
-    for (unsigned int j = 0; j < voice_count; ++j)
-        sounding |= unsigned(m_voices[j].effective_enabled()) << j;
+void SignalPath::p_update_reads(const kernels::PassKernels& a_kernels) noexcept {
+    const unsigned int sounding = m_sounding;
     if (sounding != m_reads_sounding || m_delay_transformation != m_reads_delay_transformation ||
         m_depth_transformation != m_reads_depth_transformation) [[unlikely]]
         p_rebuild_reads(sounding);
     (this->*m_transform_reads)();
-    p_forget_stale_gains();
+    const unsigned int changed =
+        a_kernels.changed_blocks(m_gain_inputs.data(), 2 * m_read_count + 2);
+    p_forget_stale_gains(changed >> (2 * m_read_count));
     for (unsigned int r = 0; r < m_read_count; ++r) {
         const detail::ReadSource& source = m_read_sources[r];
-        refresh_gains(*source.input, source.voice->input_panning_law(),
+        refresh_gains(*source.input, source.voice->input_panning_law(), (changed >> (2 * r)) & 1u,
                       source.voice->input_pan_block(), m_input_stereo);
         refresh_gains(*source.output, source.voice->output_panning_law(),
-                      source.voice->output_pan_block(), m_output_stereo);
+                      (changed >> (2 * r + 1)) & 1u, source.voice->output_pan_block(),
+                      m_output_stereo);
     }
 }
 
@@ -267,12 +268,11 @@ void SignalPath::p_transform_reads() noexcept {
     }
 }
 
-void SignalPath::p_forget_stale_gains() noexcept {
+void SignalPath::p_forget_stale_gains(unsigned int a_sides) noexcept {
     for (unsigned int side = 0; side < 2; ++side) {
-        const Block& stereo = side == 0 ? m_input_stereo : m_output_stereo;
-        if (same_bits(stereo, m_gains_stereo[side]))
+        if (!((a_sides >> side) & 1u))
             continue;
-        m_gains_stereo[side] = stereo;
+        m_gains_stereo[side] = side == 0 ? m_input_stereo : m_output_stereo;
         for (unsigned int j = 0; j < voice_count; ++j)
             m_panning_caches[2 * j + side].law = nullptr;
     }
@@ -292,7 +292,7 @@ void SignalPath::p_process_two_buffers(const float* a_left_in, const float* a_ri
     p_stage(a_left_in, a_right_in, a_frames);
     m_two_line_bank.write(0, m_staging.left(), a_frames);
     m_two_line_bank.write(1, m_staging.right(), a_frames);
-    p_update_reads();
+    p_update_reads(pass);
 
     const kernels::ReadPass read_pass = p_read_pass(m_two_line_bank);
     if (m_interpolation == InterpolationAlgorithm_LINEAR)
@@ -309,7 +309,7 @@ void SignalPath::p_process_eight_buffers(const float* a_left_in, const float* a_
     const kernels::PassKernels& pass = kernels::pass_kernels();
     p_stage(a_left_in, a_right_in, a_frames);
 
-    p_update_reads();
+    p_update_reads(pass);
 
     // All sounding voices write their lines before any is read. A voice reads only its own line,
     // so this gives what writing and reading voice by voice would.

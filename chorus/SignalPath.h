@@ -133,14 +133,15 @@ private:
     // The sounding voices' reads for this control block. What they point to is kept from block to
     // block and rebuilt only when the set of sounding voices or a transformation choice changed;
     // the transformations and the panning gains are brought up to date every block.
-    void p_update_reads() noexcept;
+    void p_update_reads(const kernels::PassKernels& a_kernels) noexcept;
     // Out of line: the rare rebuild would otherwise burden every block's set-up.
     [[gnu::noinline]] void p_rebuild_reads(unsigned int a_sounding) noexcept;
     void p_transform_nothing() noexcept;
     void p_transform_reads() noexcept;
     void p_choose_transform() noexcept;
-    // Drops the cached gains of a side whose stereo block changed since they were computed.
-    void p_forget_stale_gains() noexcept;
+    // Drops the cached gains of the sides whose bits are set in a_sides (0 input, 1 output): their
+    // stereo block changed since the gains were computed.
+    void p_forget_stale_gains(unsigned int a_sides) noexcept;
     kernels::ReadPass p_read_pass(const DelayBank& a_bank) noexcept;
     void p_mix(const kernels::PassKernels& a_kernels, float* a_left_out, float* a_right_out,
                unsigned int a_frames) const noexcept;
@@ -185,9 +186,14 @@ private:
     std::array<detail::TransformedBlocks, voice_count> m_transformed{};
     std::array<kernels::VoiceRead, voice_count> m_reads{};
     std::array<detail::ReadSource, voice_count> m_read_sources{};
+    // Every block the cached panning gains depend on, compared in one pass each block: read r's
+    // input and output pan at 2r and 2r + 1, then the input and output stereo blocks.
+    std::array<kernels::BlockComparison, 2 * voice_count + 2> m_gain_inputs{};
     unsigned int m_read_count = 0;
     // What m_reads were built for; no voice set has all bits, so the first block builds them.
     unsigned int m_reads_sounding = ~0u;
+    // Bit j for each voice that sounds, kept by update_effective_enabled.
+    unsigned int m_sounding = 0;
     TransformationFunction m_reads_delay_transformation = nullptr;
     TransformationFunction m_reads_depth_transformation = nullptr;
     void (SignalPath::*m_transform_reads)() noexcept = &SignalPath::p_transform_nothing;

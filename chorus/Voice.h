@@ -13,9 +13,9 @@ public:
     void set_enabled(bool a_enabled) noexcept { m_enabled = a_enabled; }
     bool solo() const noexcept { return m_solo; }
     void set_solo(bool a_solo) noexcept { m_solo = a_solo; }
-    // Derived from enabled and solo of all voices by SignalPath::update_effective_enabled.
+    // Derived from enabled and solo of all voices by SignalPath::update_effective_enabled, which
+    // alone sets it (the path keeps the set of sounding voices with it).
     bool effective_enabled() const noexcept { return m_effective_enabled; }
-    void set_effective_enabled(bool a_enabled) noexcept { m_effective_enabled = a_enabled; }
 
     // In frames.
     Block& delay_block() noexcept { return m_delay; }
@@ -49,6 +49,9 @@ public:
     }
 
 private:
+    friend class SignalPath;
+    void set_effective_enabled(bool a_enabled) noexcept { m_effective_enabled = a_enabled; }
+
     Block m_delay{};
     Block m_depth{};
     Block m_input_gain{};

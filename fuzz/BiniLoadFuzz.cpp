@@ -14,8 +14,8 @@
 
 #include "orvo/Binis/BiniNode.h"
 #include "orvo/Core/Exception.h"
-#include "orvo/Streams/ExpandingOutputStream.h"
 #include "orvo/Streams/MemoryInputStream.h"
+#include "tests/orvo/Binis/BiniTestBytes.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -26,19 +26,9 @@
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
 [[noreturn]] void fail(const char* a_what) {
     std::fprintf(stderr, "BiniLoadFuzz property violated: %s\n", a_what);
     std::abort();
-}
-
-Bytes saved(const Orvo::BiniNode& a_node) {
-    Orvo::ExpandingOutputStream output(4096);
-    a_node.save(output, {});
-    Bytes bytes(output.get_size());
-    output.copy_to(bytes.data());
-    return bytes;
 }
 
 // Re-encodes the records of an input that loaded, by the format's rules alone.
@@ -125,7 +115,7 @@ void check_round_trip(const std::uint8_t* a_data, std::size_t a_size) {
     const auto consumed = std::size_t(input.get_consumed_bytes());
     if (consumed > a_size)
         fail("consumed more bytes than the input holds");
-    const Bytes first = saved(tree);
+    const Bytes first = save_bytes(tree);
     const Bytes expected = Normaliser(a_data, consumed).run();
     if (first != expected) {
         const auto mismatch =
@@ -140,7 +130,7 @@ void check_round_trip(const std::uint8_t* a_data, std::size_t a_size) {
     reloaded.load(again, {});
     if (again.get_remaining() != 0)
         fail("reloading left bytes unread");
-    if (saved(reloaded) != first)
+    if (save_bytes(reloaded) != first)
         fail("second save differs from the first");
 }
 

@@ -6,7 +6,6 @@
 
 #include "ChorusFuzzSupport.h"
 
-#include "orvo/Core/Exception.h"
 #include "tonekit/Devices/DeviceGlobalSettings.h"
 #include "tonekit/Devices/DeviceProgram.h"
 #include "tonekit/Modulation/ModifyingModulatorEntry.h"
@@ -123,17 +122,10 @@ void write_presets(const std::filesystem::path& a_folder,
     copy_written_file(scratch, a_folder / "modulated.preset");
     // The same state as a host chunk, for the stress host to start its storm from.
     if (!a_chunk_folder.empty()) {
-        Orvo::ExpandingOutputStream output(4096);
-        modulated->get_preset_manager()->save(output, Tonekit::PresetManager::Section_ALL);
-        Bytes chunk(std::size_t(output.get_size()));
-        output.copy_to(chunk.data());
-        write_bytes(a_chunk_folder / "modulated.chunk", chunk);
+        const unsigned all = Tonekit::PresetManager::Section_ALL;
+        write_bytes(a_chunk_folder / "modulated.chunk", preset_bytes(*modulated, all));
         assign_upper_slots(*modulated);
-        Orvo::ExpandingOutputStream automated(4096);
-        modulated->get_preset_manager()->save(automated, Tonekit::PresetManager::Section_ALL);
-        chunk.assign(std::size_t(automated.get_size()), 0);
-        automated.copy_to(chunk.data());
-        write_bytes(a_chunk_folder / "automated.chunk", chunk);
+        write_bytes(a_chunk_folder / "automated.chunk", preset_bytes(*modulated, all));
     }
 }
 
@@ -167,9 +159,6 @@ int main(int argc, char** argv) {
     try {
         write_presets(argv[1], argc == 4 ? argv[3] : "");
         write_settings(argv[2]);
-    } catch (const Orvo::Exception& failure) {
-        std::fprintf(stderr, "%s\n", failure.what());
-        return 1;
     } catch (const std::exception& failure) {
         std::fprintf(stderr, "%s\n", failure.what());
         return 1;

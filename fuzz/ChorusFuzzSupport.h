@@ -7,6 +7,7 @@
 #include "orvo/Binis/BiniNode.h"
 #include "orvo/Core/Utf.h"
 #include "orvo/Streams/ExpandingOutputStream.h"
+#include "tests/orvo/Binis/BiniTestBytes.h"
 #include "tests/tonekit/TestDevice.h"
 #include "tonekit/Devices/DeviceProgram.h"
 #include "tonekit/Devices/PresetManager.h"
@@ -22,8 +23,6 @@
 #include <vector>
 
 namespace ChorusFuzz {
-
-using Bytes = std::vector<unsigned char>;
 
 [[noreturn]] inline void fail(const char* a_target, const char* a_what) {
     std::fprintf(stderr, "%s property violated: %s\n", a_target, a_what);
@@ -74,19 +73,10 @@ inline void write_bytes(const std::filesystem::path& a_path, const Bytes& a_byte
     file.write(reinterpret_cast<const char*>(a_bytes.data()), std::streamsize(a_bytes.size()));
 }
 
-inline Bytes preset_bytes(tolvanchorus::TheEffect& a_effect) {
+inline Bytes preset_bytes(tolvanchorus::TheEffect& a_effect,
+                          unsigned a_sections = Tonekit::PresetManager::Section_PRESET_FILE) {
     Orvo::ExpandingOutputStream output(4096);
-    a_effect.get_preset_manager()->save(output, Tonekit::PresetManager::Section_PRESET_FILE);
-    Bytes bytes(std::size_t(output.get_size()));
-    output.copy_to(bytes.data());
-    return bytes;
-}
-
-inline Bytes collection_bytes(Tonekit::ParameterCollection& a_collection) {
-    Orvo::BiniNode root;
-    a_collection.save(root);
-    Orvo::ExpandingOutputStream output(4096);
-    root.save(output, {});
+    a_effect.get_preset_manager()->save(output, a_sections);
     Bytes bytes(std::size_t(output.get_size()));
     output.copy_to(bytes.data());
     return bytes;

@@ -3,7 +3,6 @@
 // format or the device and commit the result:
 //   <build>/fuzz/chunk_corpus_generator fuzz/corpus/chunk_load
 
-#include "orvo/Core/Exception.h"
 #include "tests/tonekit/PresetTestDevice.h"
 
 #include <cstdio>
@@ -57,9 +56,6 @@ int main(int argc, char** argv) {
         newer.initialize();
         set(*newer.m_newer, 0.9f);
         write(folder, "version2.chunk", newer.save_bytes());
-    } catch (const Orvo::Exception& failure) {
-        std::fprintf(stderr, "%s\n", failure.what());
-        return 1;
     } catch (const std::exception& failure) {
         std::fprintf(stderr, "%s\n", failure.what());
         return 1;

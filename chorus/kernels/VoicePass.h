@@ -48,6 +48,12 @@ struct ReadPass {
     float* wet;
 };
 
+// A block the per-block set-up depends on, and the copy of it that its cached result was made from.
+struct BlockComparison {
+    const float* current;
+    const float* cached;
+};
+
 struct PassKernels {
     using Read = void (*)(const ReadPass& a_pass) noexcept;
     // Own lines (eight-buffer mode) and shared lines (two-buffer mode), linear and cubic.
@@ -65,6 +71,10 @@ struct PassKernels {
     // out = (wet * wet_level + in * dry) * global_gain for both sides, into a block pair.
     void (*mix)(const float* a_wet_sum, const float* a_staging, const float* a_wet_level,
                 const float* a_dry, const float* a_global_gain, float* a_result) noexcept;
+    // Bit i set when the two blocks of comparison i differ in any bit (a NaN is equal to the same
+    // NaN, 0 differs from -0); a_count at most 32.
+    unsigned int (*changed_blocks)(const BlockComparison* a_comparisons,
+                                   unsigned int a_count) noexcept;
 };
 
 // [any-thread] The set for the current level.
@@ -213,6 +223,21 @@ void mix(const float* a_wet_sum, const float* a_staging, const float* a_wet_leve
 }
 
 template <typename V>
+unsigned int changed_blocks(const BlockComparison* a_comparisons, unsigned int a_count) noexcept {
+    unsigned int changed = 0;
+    for (unsigned int i = 0; i < a_count; ++i) {
+        const BlockComparison& comparison = a_comparisons[i];
+        auto same =
+            equal(bits_of(load_as<V>(comparison.current)), bits_of(load_as<V>(comparison.cached)));
+        for (unsigned int g = width<V>; g < block_frames; g += width<V>)
+            same = bit_and(same, equal(bits_of(load_as<V>(comparison.current + g)),
+                                       bits_of(load_as<V>(comparison.cached + g))));
+        changed |= unsigned(!all(same)) << i;
+    }
+    return changed;
+}
+
+template <typename V>
 constexpr PassKernels kernels_for() noexcept {
     return {&read_own_lines<V, Linear>,
             &read_own_lines<V, Cubic>,
@@ -220,7 +245,8 @@ constexpr PassKernels kernels_for() noexcept {
             &read_shared_lines<V, Cubic>,
             &voice_input<V>,
             &voice_inputs<V>,
-            &mix<V>};
+            &mix<V>,
+            &changed_blocks<V>};
 }
 
 } // namespace pass

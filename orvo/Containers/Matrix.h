@@ -68,6 +68,33 @@ public:
         --m_size_2;
     }
 
+    // Ranges of rows or columns at once: `a_count` lines inserted before `a_at`, or removed from
+    // it.
+    void insert_1(std::size_t a_at, std::size_t a_count, const T& a_fill) {
+        ORVO_ASSERT(a_at <= m_size_1);
+        m_cells.insert(m_cells.begin() + std::ptrdiff_t(a_at * m_size_2), a_count * m_size_2,
+                       a_fill);
+        m_size_1 += a_count;
+    }
+    void insert_2(std::size_t a_at, std::size_t a_count, const T& a_fill) {
+        ORVO_ASSERT(a_at <= m_size_2);
+        for (std::size_t i = 0; i < a_count; ++i)
+            insert_2(a_at, a_fill);
+    }
+    void remove_1(std::size_t a_at, std::size_t a_count) {
+        ORVO_ASSERT(a_at <= m_size_1);
+        ORVO_ASSERT(a_count <= m_size_1 - a_at);
+        const auto first = m_cells.begin() + std::ptrdiff_t(a_at * m_size_2);
+        m_cells.erase(first, first + std::ptrdiff_t(a_count * m_size_2));
+        m_size_1 -= a_count;
+    }
+    void remove_2(std::size_t a_at, std::size_t a_count) {
+        ORVO_ASSERT(a_at <= m_size_2);
+        ORVO_ASSERT(a_count <= m_size_2 - a_at);
+        for (std::size_t i = 0; i < a_count; ++i)
+            remove_2(a_at);
+    }
+
 private:
     std::size_t m_size_1 = 0;
     std::size_t m_size_2 = 0;

@@ -95,8 +95,10 @@ std::vector<Frame> frames_for(const Case& a_case, double a_rate, std::size_t a_c
         frame.depth_offset = size * 0.05f * bipolar();
         frame.depth_scale = unit(engine);
         frame.global_gain = 0.5f + 1.5f * unit(engine);
-        frame.input_stereo = unit(engine);
-        frame.output_stereo = sweep;
+        // Set-up 0 holds both stereo widths: only a moving pan can then renew the panning gains.
+        const float input_stereo = unit(engine);
+        frame.input_stereo = a_case.setup == 0 ? 0.75f : input_stereo;
+        frame.output_stereo = a_case.setup == 0 ? 0.6f : sweep;
         frame.dry = bipolar();
         frame.wet = bipolar();
         for (int j = 0; j < 8; ++j) {

@@ -83,17 +83,4 @@ ProcessResult run_host(const std::vector<std::string>& a_args,
     return result;
 }
 
-TempFolder::TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tolvan-host-test-XXXXXX");
-    if (!mkdtemp(pattern.data())) {
-        throw std::runtime_error("cannot create a temporary folder");
-    }
-    m_path = pattern;
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(m_path, ignored);
-}
-
 } // namespace hosttest

@@ -2,6 +2,8 @@
 // Runs tolvan-host as a child process the way a user or a script would, capturing what it
 // prints and how it exits.
 
+#include "tests/support/TemporaryFolder.h"
+
 #include <map>
 #include <optional>
 #include <string>
@@ -20,18 +22,6 @@ struct ProcessResult {
 ProcessResult run_host(const std::vector<std::string>& a_args,
                        const std::map<std::string, std::optional<std::string>>& a_environment = {});
 
-// A fresh folder under the system's temporary folder, removed with its files at destruction.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    std::string path(const std::string& a_name) const { return m_path + "/" + a_name; }
-
-private:
-    std::string m_path;
-};
+using TempFolder = TestSupport::TemporaryFolder;
 
 } // namespace hosttest

@@ -5,20 +5,25 @@
 # every test passing is missed. The checkout itself is never changed.
 #
 #   tests/mutation/run.sh [SCRATCH_DIR] [NAME_PATTERN]
+#   tests/mutation/run.sh --check     (only checks that every find text occurs once; no build)
 #
 # SCRATCH_DIR (default /tmp/tolvan-mutation) keeps its copy and build between runs, so a second
 # run only rebuilds what changed. NAME_PATTERN (an extended regular expression) picks faults by
 # name. TOLVAN_MUTANT_SECONDS bounds the tests of one fault (default 300).
 set -euo pipefail
 
+check_only=
+if [ "${1:-}" = --check ]; then check_only=1; shift; fi
 source_root=$(cd "$(dirname "$0")/../.." && pwd)
 faults=$source_root/tests/mutation/faults.txt
 scratch=${1:-/tmp/tolvan-mutation}
 pattern=${2:-.}
 limit=${TOLVAN_MUTANT_SECONDS:-300}
-mkdir -p "$scratch"
-scratch=$(cd "$scratch" && pwd)
-[ "$scratch" != "$source_root" ] || { echo "The scratch copy must not be the checkout." >&2; exit 2; }
+if [ -z "$check_only" ]; then
+  mkdir -p "$scratch"
+  scratch=$(cd "$scratch" && pwd)
+  [ "$scratch" != "$source_root" ] || { echo "The scratch copy must not be the checkout." >&2; exit 2; }
+fi
 
 # Fault records: "name:", "file:", "find:", "put:", "why:" lines, a blank line between records.
 # In find and put texts "\n" stands for a line break.
@@ -67,6 +72,7 @@ for ((i = 0; i < count; ++i)); do
   triples+=("$source_root/${files[i]}" "${finds[i]}" "${puts[i]}")
 done
 substitute --check "${triples[@]}"
+if [ -n "$check_only" ]; then echo "$count faults; every find text occurs once."; exit 0; fi
 
 # Brings the scratch copy up to date, touching only files whose content differs, so that the
 # build there stays incremental.

@@ -18,7 +18,7 @@ Vst::IntPtr host_callback(Vst::AEffect*, Vst::Int32 a_opcode, Vst::Int32, Vst::I
     case Vst::audioMasterVersion:
         return state.m_version;
     case Vst::audioMasterGetTime:
-        return state.m_give_time ? reinterpret_cast<Vst::IntPtr>(&state.m_time) : 0;
+        return reinterpret_cast<Vst::IntPtr>(&state.m_time);
     default:
         return 0;
     }

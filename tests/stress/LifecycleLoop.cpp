@@ -9,10 +9,6 @@
 
 namespace Stress {
 
-long LifecycleLoop::resident_bytes() {
-    return Orvo::resident_memory_bytes();
-}
-
 bool LifecycleLoop::p_cycle() {
     Vst::AEffect* effect = m_host.open();
     if (!effect)
@@ -33,7 +29,7 @@ bool LifecycleLoop::p_cycle() {
 }
 
 bool LifecycleLoop::run() {
-    const long start = resident_bytes();
+    const long start = Orvo::resident_memory_bytes();
     long warm = start;
     for (std::size_t i = 0; i < m_instances; ++i) {
         if (!p_cycle()) {
@@ -41,9 +37,9 @@ bool LifecycleLoop::run() {
             return false;
         }
         if (i + 1 == warm_up_instances)
-            warm = resident_bytes();
+            warm = Orvo::resident_memory_bytes();
     }
-    const long end = resident_bytes();
+    const long end = Orvo::resident_memory_bytes();
     const long growth = end - warm;
     std::printf("stress: %zu instances opened and closed; resident memory %.1f MB at the start, "
                 "%.1f MB after %zu, %.1f MB at the end (%+.2f MB)\n",

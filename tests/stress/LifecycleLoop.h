@@ -23,9 +23,6 @@ public:
     // more than the limit (the latter is only judged where no sanitizer holds freed memory back).
     bool run();
 
-    // Resident bytes of this process, from /proc/self/statm; -1 when unreadable.
-    static long resident_bytes();
-
 private:
     bool p_cycle();
 

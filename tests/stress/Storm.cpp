@@ -49,28 +49,12 @@ std::size_t p_below(std::minstd_rand& a_random, std::size_t a_limit) {
 }
 
 unsigned p_block_frames(std::minstd_rand& a_random, unsigned a_max) {
-    switch (a_random() % 16) {
-    case 0:
-        return 0;
-    case 1:
-        return 1;
-    case 2:
-        return a_max;
-    case 3:
-    case 4:
-    case 5:
-    case 6:
-        // Around one control block, where partial blocks start, continue and finish.
-        return unsigned(p_below(a_random, 33));
-    case 7:
-    case 8:
-    case 9:
-    case 10:
-    case 11:
-        return unsigned(p_below(a_random, 1025));
-    default:
-        return unsigned(p_below(a_random, a_max + 1));
-    }
+    const unsigned pick = unsigned(a_random() % 16);
+    if (pick < 3)
+        return pick == 2 ? a_max : pick;
+    // Often around one control block, where partial blocks start, continue and finish.
+    const std::size_t limit = pick < 7 ? 33 : pick < 12 ? 1025 : std::size_t(a_max) + 1;
+    return unsigned(p_below(a_random, limit));
 }
 
 double p_microseconds(std::chrono::nanoseconds a_time) {
@@ -102,13 +86,13 @@ void Storm::p_fail(const std::string& a_message) {
 
 // --- the audio thread ---------------------------------------------------------------------------
 
-void Storm::p_audio(std::uint32_t a_seed, CallTimes& a_times, unsigned long a_call_limit) {
+void Storm::p_audio(std::uint32_t a_seed) {
     std::minstd_rand random(a_seed);
     std::vector<float> storage(4 * buffer_frames);
     float* const base = storage.data();
     double phase = 0.0;
     unsigned long calls = 0;
-    while (!m_stop.load(std::memory_order_relaxed) && calls < a_call_limit) {
+    while (!m_stop.load(std::memory_order_relaxed)) {
         const unsigned frames = p_block_frames(random, max_frames);
         const std::size_t shift = p_below(random, 4);
         float* inputs[2] = {base + shift, base + buffer_frames + shift};
@@ -131,7 +115,7 @@ void Storm::p_audio(std::uint32_t a_seed, CallTimes& a_times, unsigned long a_ca
         const auto start = Clock::now();
         m_effect->processReplacing(m_effect, no_inputs ? nullptr : inputs, host_outputs,
                                    Vst::Int32(frames));
-        a_times.add(Clock::now() - start);
+        m_worst_process = std::max<std::chrono::nanoseconds>(m_worst_process, Clock::now() - start);
         ++calls;
         m_audio_calls.fetch_add(1, std::memory_order_relaxed);
 
@@ -379,25 +363,11 @@ bool Storm::p_still_sounds() {
 }
 
 bool Storm::run(Watchdog& a_watchdog) {
-    // Alone first, over the same sequence of blocks, for a figure to compare with.
-    a_watchdog.set_phase("uncontended processing");
-    CallTimes alone(1u << 18);
-    a_watchdog.watch("audio", &m_audio_calls);
-    const auto alone_limit = std::max(std::chrono::milliseconds(250), m_duration / 8);
-    std::thread solo([&] {
-        const auto end = Clock::now() + alone_limit;
-        while (Clock::now() < end && !m_bad_output.load())
-            p_audio(m_seed, alone, 64);
-    });
-    solo.join();
-    const unsigned long alone_calls = m_audio_calls.exchange(0);
-
     a_watchdog.set_phase("storm");
-    CallTimes contended(1u << 21);
+    a_watchdog.watch("audio", &m_audio_calls);
     a_watchdog.watch("control", &m_control_calls);
     const auto start = Clock::now();
-    std::thread audio(
-        [&] { p_audio(m_seed, contended, std::numeric_limits<unsigned long>::max()); });
+    std::thread audio([&] { p_audio(m_seed); });
     std::thread control([&] { p_control(m_seed + 1); });
     control.join();
     const auto storm_time = Clock::now() - start;
@@ -415,7 +385,6 @@ bool Storm::run(Watchdog& a_watchdog) {
     p_set_valid_chunk(m_chunks.first(), "after the storm");
     m_stop.store(true);
     audio.join();
-    const auto audio_time = Clock::now() - start;
     a_watchdog.forget_counters();
 
     if (m_bad_output.load(std::memory_order_acquire))
@@ -426,34 +395,20 @@ bool Storm::run(Watchdog& a_watchdog) {
     if (!p_still_sounds())
         p_fail("after the storm the default state gives no sound (or a non-finite one)");
 
-    const unsigned long audio_calls = m_audio_calls.load();
-    const unsigned long control_calls = m_control_calls.load();
     std::printf("stress: storm of %.1f s, seed %u\n", p_seconds(storm_time), m_seed);
-    std::printf("  audio thread:   %lu processReplacing calls, %.0f/s (%lu silent blocks with "
-                "sound in)\n",
-                audio_calls, double(audio_calls) / p_seconds(audio_time), m_silent_blocks.load());
-    std::printf("  control thread: %lu calls, %.0f/s\n", control_calls,
-                double(control_calls) / p_seconds(storm_time));
+    std::printf("  audio thread: %lu processReplacing calls (%lu silent blocks with sound in), "
+                "worst %.1f us\n",
+                m_audio_calls.load(), m_silent_blocks.load(), p_microseconds(m_worst_process));
+    std::printf("  control thread: %lu calls\n", m_control_calls.load());
     for (int operation = 0; operation < Operation_ENUM_SIZE; ++operation)
         std::printf("    %-16s %lu\n", operation_names[operation], m_operation_counts[operation]);
     std::printf("  distinct valid chunks seen: %zu\n", m_chunks.size());
-    std::printf("  automation thread: %lu calls during %lu chunk loads; wall time (us), median / "
-                "99.9%% / 99.99%% / worst:\n",
-                m_automation_calls.load(), m_automation_loads);
-    for (const auto& [name, times] : {std::pair{"setParameter", &m_set_parameter_times},
-                                      std::pair{"a call doing nothing", &m_trivial_call_times}})
-        std::printf("    %-22s %9.1f %9.1f %9.1f %9.1f\n", name,
-                    p_microseconds(times->quantile(0.5)), p_microseconds(times->quantile(0.999)),
-                    p_microseconds(times->quantile(0.9999)), p_microseconds(times->worst()));
+    std::printf("  automation thread: %lu calls during %lu chunk loads, worst setParameter "
+                "%.1f us\n",
+                m_automation_calls.load(), m_automation_loads,
+                p_microseconds(m_worst_set_parameter));
     std::printf("  saving while playing: %lu chunks saved, %lu silent blocks\n", m_saves,
                 m_silent_while_saving);
-    std::printf("  processReplacing wall time (us), median / 99.9%% / worst:\n");
-    std::printf("    alone (%lu calls):     %9.1f %9.1f %9.1f\n", alone_calls,
-                p_microseconds(alone.quantile(0.5)), p_microseconds(alone.quantile(0.999)),
-                p_microseconds(alone.worst()));
-    std::printf("    contended (%lu calls): %9.1f %9.1f %9.1f\n", audio_calls,
-                p_microseconds(contended.quantile(0.5)), p_microseconds(contended.quantile(0.999)),
-                p_microseconds(contended.worst()));
     std::fflush(stdout);
     return !p_failed();
 }

@@ -1,23 +1,24 @@
 // plugin_stress: a hostile host for the built plug-in.
 //
-//   plugin_stress storm [--seconds S] [--seed N] [--chunk FILE] [--automated FILE]
+//   plugin_stress storm [--seconds S] [--seed N] [--chunk FILE]
 //                                                  three threads on one effect (see Storm.h)
 //   plugin_stress lifecycle [--instances N]        open and close effects (see LifecycleLoop.h)
 //
-// TOLVAN_STRESS_SECONDS sets the storm's default duration (3 s). The plug-in's folders go to a
-// temporary data home, so a run never touches the user's settings or presets.
+// The plug-in's folders go to a temporary data home, so a run never touches the user's settings
+// or presets. The automation phase automates the modulators of tests/stress/data/automated.chunk.
 
 #include "LifecycleLoop.h"
 #include "Storm.h"
 #include "StressHost.h"
 #include "Watchdog.h"
 
+#include "tests/support/TemporaryFolder.h"
+
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <exception>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -32,85 +33,51 @@ struct Options {
     unsigned long m_instances = 1000;
     // A chunk to start from, so that the storm also runs with modulators in place.
     std::string m_chunk;
-    // The chunk whose modulators the automation phase automates and removes again.
-    std::string m_automated = TOLVAN_STRESS_DATA "/automated.chunk";
 };
 
 [[noreturn]] void usage(const char* a_problem) {
     std::fprintf(stderr,
                  "plugin_stress: %s\n"
-                 "usage: plugin_stress storm [--seconds S] [--seed N] [--chunk FILE] "
-                 "[--automated FILE]\n"
+                 "usage: plugin_stress storm [--seconds S] [--seed N] [--chunk FILE]\n"
                  "       plugin_stress lifecycle [--instances N]\n",
                  a_problem);
     std::exit(2);
 }
 
-double positive_number(const char* a_text) {
+// A whole number, or with a_seconds a positive number of seconds up to a day.
+double number(const char* a_text, bool a_seconds) {
     char* end = nullptr;
     const double value = std::strtod(a_text, &end);
-    if (end == a_text || *end != 0 || !(value > 0.0) || value > 86400.0)
-        usage("expected a positive number of seconds");
-    return value;
-}
-
-unsigned long whole_number(const char* a_text) {
-    char* end = nullptr;
-    const unsigned long value = std::strtoul(a_text, &end, 10);
-    if (end == a_text || *end != 0 || a_text[0] == '-')
-        usage("expected a whole number");
+    if (end == a_text || *end != 0 ||
+        (a_seconds ? !(value > 0.0) || value > 86400.0 : value < 0.0 || value != std::floor(value)))
+        usage(a_seconds ? "expected a positive number of seconds" : "expected a whole number");
     return value;
 }
 
 Options parse(int argc, char** argv) {
     Options options;
-    if (const char* seconds = std::getenv("TOLVAN_STRESS_SECONDS"); seconds && *seconds)
-        options.m_seconds = positive_number(seconds);
-    if (argc < 2)
-        usage("no mode given");
-    options.m_mode = argv[1];
+    options.m_mode = argc < 2 ? "" : argv[1];
     if (options.m_mode != "storm" && options.m_mode != "lifecycle")
         usage("the mode is storm or lifecycle");
-    for (int i = 2; i < argc; ++i) {
+    const bool storm = options.m_mode == "storm";
+    for (int i = 2; i < argc; i += 2) {
         const std::string option = argv[i];
         if (i + 1 == argc)
             usage("an option lacks its value");
-        const char* value = argv[++i];
-        if (option == "--seconds" && options.m_mode == "storm")
-            options.m_seconds = positive_number(value);
-        else if (option == "--seed" && options.m_mode == "storm")
-            options.m_seed = whole_number(value);
-        else if (option == "--chunk" && options.m_mode == "storm")
+        const char* value = argv[i + 1];
+        if (option == "--seconds" && storm)
+            options.m_seconds = number(value, true);
+        else if (option == "--seed" && storm)
+            options.m_seed = static_cast<unsigned long>(number(value, false));
+        else if (option == "--chunk" && storm)
             options.m_chunk = value;
-        else if (option == "--automated" && options.m_mode == "storm")
-            options.m_automated = value;
-        else if (option == "--instances" && options.m_mode == "lifecycle")
-            options.m_instances = whole_number(value);
+        else if (option == "--instances" && !storm)
+            options.m_instances = static_cast<unsigned long>(number(value, false));
         else
             usage("unknown option");
     }
     return options;
 }
-
-// A data home of the run's own, removed at the end.
-class TemporaryDataHome {
-public:
-    TemporaryDataHome() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "tolvan-stress-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            throw std::runtime_error("cannot create a temporary folder");
-        m_path = pattern;
-        setenv("XDG_DATA_HOME", m_path.c_str(), 1);
-    }
-    ~TemporaryDataHome() {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
-    }
-
-private:
-    std::filesystem::path m_path;
-};
 
 Stress::Bytes read_chunk(const std::string& a_path) {
     std::ifstream file(a_path, std::ios::binary);
@@ -125,27 +92,21 @@ int storm(Stress::StressHost& a_host, const Options& a_options) {
     const auto length = duration_cast<milliseconds>(duration<double>(a_options.m_seconds));
     // Generous: a sanitizer slows every call many times over. A stalled thread fails sooner.
     Stress::Watchdog watchdog(length * 3 + seconds(120), seconds(60));
+    const Stress::Bytes automated = read_chunk(TOLVAN_STRESS_DATA "/automated.chunk");
+    const Stress::Bytes chunk =
+        a_options.m_chunk.empty() ? Stress::Bytes{} : read_chunk(a_options.m_chunk);
+    if (automated.empty() || (!a_options.m_chunk.empty() && chunk.empty()))
+        return 1;
     Vst::AEffect* effect = a_host.open();
     if (!effect) {
         std::fprintf(stderr, "stress: FAILED: the module gave no effect\n");
         return 1;
     }
-    Stress::Bytes chunk;
-    Stress::Bytes automated = read_chunk(a_options.m_automated);
-    if (!a_options.m_chunk.empty())
-        chunk = read_chunk(a_options.m_chunk);
-    if (automated.empty() || (!a_options.m_chunk.empty() && chunk.empty())) {
-        Stress::StressHost::close(effect);
-        return 1;
-    }
     if (!chunk.empty())
-        effect->dispatcher(effect, Vst::effSetChunk, 0, Vst::IntPtr(chunk.size()), chunk.data(),
-                           0.0f);
-    bool passed;
-    {
-        Stress::Storm storm(effect, length, std::uint32_t(a_options.m_seed), std::move(automated));
-        passed = storm.run(watchdog);
-    }
+        effect->dispatcher(effect, Vst::effSetChunk, 0, Vst::IntPtr(chunk.size()),
+                           const_cast<unsigned char*>(chunk.data()), 0.0f);
+    const bool passed =
+        Stress::Storm(effect, length, std::uint32_t(a_options.m_seed), automated).run(watchdog);
     watchdog.set_phase("closing");
     Stress::StressHost::close(effect);
     std::printf("  host callbacks answered: %lu\n", Stress::StressHost::callback_count());
@@ -163,7 +124,9 @@ int lifecycle(Stress::StressHost& a_host, const Options& a_options) {
 int main(int argc, char** argv) {
     const Options options = parse(argc, argv);
     try {
-        TemporaryDataHome home;
+        // A data home of the run's own, removed at the end.
+        const TestSupport::TemporaryFolder home;
+        setenv("XDG_DATA_HOME", home.path().c_str(), 1);
         Stress::StressHost host(TOLVAN_PLUGIN_PATH);
         const int status =
             options.m_mode == "storm" ? storm(host, options) : lifecycle(host, options);

@@ -1,8 +1,10 @@
 #pragma once
-// A private folder for one test or benchmark, removed with everything in it afterwards.
+// A private folder for one test, benchmark or stress run, removed with everything in it afterwards.
 
 #include <cstdlib>
 #include <filesystem>
+#include <stdexcept>
+#include <string>
 #include <system_error>
 
 namespace TestSupport {
@@ -10,8 +12,10 @@ namespace TestSupport {
 class TemporaryFolder {
 public:
     TemporaryFolder() {
-        char pattern[] = "/tmp/tonekit-test-XXXXXX";
-        m_path = mkdtemp(pattern);
+        std::string pattern = (std::filesystem::temp_directory_path() / "tolvan-test-XXXXXX");
+        if (!mkdtemp(pattern.data()))
+            throw std::runtime_error("cannot create a temporary folder");
+        m_path = pattern;
     }
     TemporaryFolder(const TemporaryFolder&) = delete;
     TemporaryFolder& operator=(const TemporaryFolder&) = delete;
@@ -20,6 +24,8 @@ public:
         std::filesystem::remove_all(m_path, ignored);
     }
     const std::filesystem::path& path() const { return m_path; }
+    // A file inside, as text (a_name empty: the folder with a trailing separator).
+    std::string path(const std::string& a_name) const { return (m_path / a_name).string(); }
 
 private:
     std::filesystem::path m_path;

@@ -10,7 +10,6 @@
 #include "tonekit/Devices/MidiRing.h"
 #include "tonekit/Modulation/LfoModulator.h"
 #include "tonekit/Modulation/LfoModulatorEntry.h"
-#include "tonekit/ParameterTypes/P_GenericChoice.h"
 #include "tonekit/ParameterTypes/P_Integer.h"
 
 #include <vector>
@@ -36,15 +35,9 @@ public:
 
     void build() override {
         ModulationTestDevice::build();
-        auto* width = new Tonekit::FloatParameter;
-        width->m_id = Orvo::four_cc("Widt");
-        width->set_display_name(u"Width");
-        width->bind_lanes(m_width_lanes, 16);
-        Tonekit::FloatParameterVariation& variation =
-            width->set_units(Tonekit::Unit_NONE, Tonekit::Unit_NONE);
-        variation.m_external_default_value = 0.0f;
-        Tonekit::DeviceProgramBuilder(*get_program()).add_parameter(width);
-        m_width = width;
+        Tonekit::DeviceProgramBuilder builder(*get_program());
+        m_width = p_float(builder, "Widt", u"Width", m_width_lanes, 16, Tonekit::Unit_NONE, 0.0f,
+                          1.0f, 0.0f);
     }
 
     void note_on(unsigned a_channel, unsigned a_key, unsigned a_velocity) override {
@@ -97,18 +90,7 @@ private:
 inline Tonekit::ModulatorEntry* aim(Tonekit::ModulationManager& a_manager,
                                     Tonekit::Modulator* a_lfo, Tonekit::FloatParameter* a_target) {
     a_target->set_normalized_value(0.0f);
-    Tonekit::ModulatorEntry* entry = a_manager.add_entry(a_lfo);
-    static_cast<Tonekit::Parameter_Modulatee*>(
-        entry->find_parameter(Tonekit::ModulatorEntry::id_modulatee))
-        ->set_value(a_target->get_modulatee());
-    entry->find_parameter(Tonekit::ModifyingModulatorEntry::id_range)->set_normalized_value(1.0f);
-    return entry;
-}
-
-// A modulator or entry chooses an option.
-template <class Owner>
-void choose(Owner* a_owner, std::uint32_t a_id, std::uint32_t a_option) {
-    static_cast<Tonekit::P_GenericChoice*>(a_owner->find_parameter(a_id))->set_option(a_option);
+    return route(a_manager, a_lfo, a_target, 1, 1.0f);
 }
 
 } // namespace TonekitTest

@@ -3,6 +3,8 @@
 
 #include "ModulationTestDevice.h"
 
+#include "tests/orvo/Binis/BiniTestBytes.h"
+
 #include "tonekit/Devices/DeviceProgram.h"
 #include "tonekit/Modulation/CombinatorModulator.h"
 #include "tonekit/Modulation/ModifyingModulatorEntry.h"
@@ -18,9 +20,11 @@
 #include <memory>
 
 using namespace Tonekit;
-using TonekitTest::Bytes;
+using TonekitTest::aim;
+using TonekitTest::choose;
 using TonekitTest::failure_of;
 using TonekitTest::ModulationTestDevice;
+using TonekitTest::route;
 
 namespace {
 
@@ -48,45 +52,30 @@ protected:
         static_cast<Parameter_String*>(pad->find_parameter(Modulator::id_name))->set_value(u"Pad");
         pad->get_x()->set_normalized_value(0.3f);
         pad->get_y()->set_normalized_value(0.6f);
-        choose(*pad, ModifyingModulator::id_smoothing, 3);
+        choose(pad, ModifyingModulator::id_smoothing, 3);
 
         ModulatorEntry* depth = m.add_entry(pad);
         aim(*depth, a_device.m_depth);
-        choose(*depth, ModifyingModulatorEntry::id_location, 10);
-        choose(*depth, XyModulatorEntry::id_axis, 2);
+        choose(depth, ModifyingModulatorEntry::id_location, 10);
+        choose(depth, XyModulatorEntry::id_axis, 2);
         depth->find_parameter(ModifyingModulatorEntry::id_range)->set_normalized_value(0.2f);
         depth->find_parameter(ModifyingModulatorEntry::id_invert)->set_normalized_value(1.0f);
-        aim(*m.add_entry(pad), combinator->get_x());
-        aim(*m.add_entry(combinator), a_device.m_time);
+        route(m, pad, combinator->get_x());
+        route(m, combinator, a_device.m_time);
         m.add_entry(m.get_modulator(0));
 
         a_device.get_program()->assign(0, pad->get_y());
         a_device.get_program()->assign(1, depth->find_parameter(ModifyingModulatorEntry::id_range));
         a_device.settle();
     }
-    static void aim(ModulatorEntry& a_entry, Parameter* a_target) {
-        static_cast<Parameter_Modulatee*>(a_entry.find_parameter(ModulatorEntry::id_modulatee))
-            ->set_value(a_target->get_modulatee());
-    }
-    template <class Owner>
-    static void choose(Owner& a_owner, std::uint32_t a_id, std::uint32_t a_option) {
-        static_cast<P_GenericChoice*>(a_owner.find_parameter(a_id))->set_option(a_option);
-    }
-
     // The saved chunk with one edit of its modulation node.
     Bytes edited(const std::function<void(Orvo::BiniNode&)>& a_edit) {
         auto device = fresh();
         build(*device);
-        const Bytes bytes = device->save_bytes();
         Orvo::BiniNode root;
-        Orvo::MemoryInputStream input(bytes.data(), bytes.size());
-        root.load(input, "Test Device/Preset");
+        load_bytes(root, device->save_bytes(), "Test Device/Preset");
         a_edit(*root.get_child(Orvo::four_cc("Modu")));
-        Orvo::ExpandingOutputStream output(4096);
-        root.save(output, "Test Device/Preset");
-        Bytes result(std::size_t(output.get_size()));
-        output.copy_to(result.data());
-        return result;
+        return save_bytes(root, "Test Device/Preset");
     }
     static Orvo::BiniNode& child(Orvo::BiniNode& a_node, std::uint32_t a_id) {
         return *a_node.get_child(a_id);

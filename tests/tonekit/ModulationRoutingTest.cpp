@@ -4,8 +4,6 @@
 #include "ModulationTestDevice.h"
 
 #include "tonekit/Devices/DeviceProgram.h"
-#include "tonekit/Devices/ParameterIterator.h"
-#include "tonekit/Devices/ParameterIteratorListener.h"
 #include "tonekit/Modulation/CombinatorModulator.h"
 #include "tonekit/Modulation/ModifyingModulatorEntry.h"
 #include "tonekit/Modulation/ModulationExceptions.h"
@@ -36,16 +34,9 @@ protected:
         return static_cast<XyModulator*>(
             device.modulation().add_modulator(XyModulator::type_code, a_stage, a_position));
     }
-    // An entry of a_modulator aimed at a_target with a location and range.
     ModulatorEntry* route(Modulator* a_modulator, Parameter* a_target, std::uint32_t a_location = 1,
                           float a_range = 0.5f) {
-        ModulatorEntry* entry = device.modulation().add_entry(a_modulator);
-        static_cast<Parameter_Modulatee*>(entry->find_parameter(ModulatorEntry::id_modulatee))
-            ->set_value(a_target->get_modulatee());
-        static_cast<P_GenericChoice*>(entry->find_parameter(ModifyingModulatorEntry::id_location))
-            ->set_option(a_location);
-        entry->find_parameter(ModifyingModulatorEntry::id_range)->set_normalized_value(a_range);
-        return entry;
+        return TonekitTest::route(device.modulation(), a_modulator, a_target, a_location, a_range);
     }
     static Modulatee* target_of(ModulatorEntry* a_entry) { return a_entry->get_chosen_target(); }
 
@@ -69,7 +60,7 @@ TEST_F(Routing, AnXyEntryPlacesItsSignalOnTheTargetsLanes) {
     // Linear mapping: "Time" 10 ms of 0..50 is 0.2; Below with range 1 and Y = 0.25 gives
     // 0.2 - 1 x (1 - 0.25) < 0, clamped to the bottom: 0 frames.
     ModulatorEntry* below = route(xy, device.m_time, 9, 1.0f);
-    static_cast<P_GenericChoice*>(below->find_parameter(XyModulatorEntry::id_axis))->set_option(2);
+    TonekitTest::choose(below, XyModulatorEntry::id_axis, 2);
     xy->get_y()->set_normalized_value(0.25f);
     device.settle();
     device.run();
@@ -165,44 +156,3 @@ TEST_F(Routing, AnAssignedModulatorParameterIsWhatTheHostAutomates) {
     EXPECT_FLOAT_EQ(xy->get_x()->get_value(), 0.5f);
     EXPECT_FLOAT_EQ(device.m_depth_lanes[0], 0.25f + 0.5f);
 }
-
-namespace {
-
-// Counts the routines the manager runs.
-class CountingModulator : public Modulator {
-public:
-    explicit CountingModulator(Device* a_device, int a_key)
-        : Modulator(a_device, TestModulator::type_code), m_key(a_key) {}
-    Modulator* create_same_kind() const override { return new CountingModulator(m_device, m_key); }
-    ModulatorEntry* create_entry() override { return nullptr; }
-    void process(unsigned, bool) noexcept override {}
-    void restart() noexcept override { ++m_restarts; }
-    void retrigger() noexcept override { ++m_retriggers; }
-    int get_retrigger_key() const noexcept override { return m_key; }
-
-    int m_key;
-    int m_restarts = 0;
-    int m_retriggers = 0;
-};
-
-} // namespace
-
-namespace {
-
-struct WalkRecorder : ParameterIteratorListener {
-    void before_modulators() override { m_calls += "M["; }
-    void before_modulator_group() override { m_calls += "m("; }
-    void after_modulator_group() override { m_calls += ")"; }
-    void before_entry_group() override { m_calls += "e("; }
-    void after_entry_group() override { m_calls += ")"; }
-    void after_modulator_entries() override { m_calls += "|"; }
-    void modulator_end() override { m_calls += "."; }
-    void after_modulators() override { m_calls += "]"; }
-    void parameter(Parameter& a_parameter) override {
-        m_calls += Orvo::to_utf8(Orvo::four_cc_text(a_parameter.get_id()).view());
-        m_calls += ",";
-    }
-    std::string m_calls;
-};
-
-} // namespace

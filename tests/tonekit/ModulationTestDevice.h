@@ -6,12 +6,14 @@
 
 #include "PresetTestSupport.h"
 
+#include "tonekit/Modulation/ModifyingModulatorEntry.h"
 #include "tonekit/Modulation/ModulationManager.h"
 #include "tonekit/Modulation/Modulator.h"
 #include "tonekit/Modulation/ModulatorEntry.h"
 #include "tonekit/Modulation/Parameter_Modulatee.h"
 #include "tonekit/ParameterTypes/FloatParameter.h"
 #include "tonekit/ParameterTypes/FloatParameterVariation.h"
+#include "tonekit/ParameterTypes/P_GenericChoice.h"
 
 namespace TonekitTest {
 
@@ -47,7 +49,7 @@ public:
     alignas(16) float m_time_lanes[16] = {};
     alignas(16) float m_mono_lanes[16] = {};
 
-private:
+protected:
     static Tonekit::FloatParameter* p_float(Tonekit::DeviceProgramBuilder& a_builder,
                                             const char (&a_id)[5], const char16_t* a_name,
                                             float* a_lanes, unsigned a_size, Tonekit::Unit a_unit,
@@ -65,5 +67,30 @@ private:
         return parameter;
     }
 };
+
+// Points a_entry at a_target.
+inline void aim(Tonekit::ModulatorEntry& a_entry, Tonekit::Parameter* a_target) {
+    static_cast<Tonekit::Parameter_Modulatee*>(
+        a_entry.find_parameter(Tonekit::ModulatorEntry::id_modulatee))
+        ->set_value(a_target->get_modulatee());
+}
+
+// A modulator or entry chooses an option.
+template <class Owner>
+void choose(Owner* a_owner, std::uint32_t a_id, std::uint32_t a_option) {
+    static_cast<Tonekit::P_GenericChoice*>(a_owner->find_parameter(a_id))->set_option(a_option);
+}
+
+// A new entry of a_modulator on a_target, at a_location (1 is Above) with a_range.
+inline Tonekit::ModulatorEntry* route(Tonekit::ModulationManager& a_manager,
+                                      Tonekit::Modulator* a_modulator, Tonekit::Parameter* a_target,
+                                      std::uint32_t a_location = 1, float a_range = 0.5f) {
+    Tonekit::ModulatorEntry* entry = a_manager.add_entry(a_modulator);
+    aim(*entry, a_target);
+    choose(entry, Tonekit::ModifyingModulatorEntry::id_location, a_location);
+    entry->find_parameter(Tonekit::ModifyingModulatorEntry::id_range)
+        ->set_normalized_value(a_range);
+    return entry;
+}
 
 } // namespace TonekitTest

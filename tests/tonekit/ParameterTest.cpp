@@ -5,18 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <thread>
 
 using namespace TonekitTest;
 
 namespace {
-
-// A kind with variations that never binds a conversion from the normalized value.
-class InertParameter : public Tonekit::Parameter {
-public:
-    bool do_load(Orvo::BiniNode&) override { return true; }
-    void do_save(Orvo::BiniNode&) override {}
-};
 
 struct CallbackCounter {
     void count() { ++m_commits; }

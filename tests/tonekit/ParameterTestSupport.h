@@ -7,7 +7,6 @@
 #include "orvo/Core/Exception.h"
 #include "tonekit/Devices/Host.h"
 #include "tonekit/Parameters/ParameterCollection.h"
-#include "tonekit/Parameters/ParameterEditorLink.h"
 #include "tonekit/Parameters/ParameterGroup.h"
 
 #include <functional>
@@ -27,14 +26,6 @@ public:
         m_events.push_back("automate " + std::to_string(a_index) + " " + std::to_string(a_value));
     }
     std::vector<std::string> m_events;
-};
-
-class RecordingEditor : public Tonekit::ParameterEditorLink {
-public:
-    void on_variation_changed(Tonekit::Parameter&) override { ++m_variation_changes; }
-    void on_modulation_changed(Tonekit::Parameter&) override { ++m_modulation_changes; }
-    int m_variation_changes = 0;
-    int m_modulation_changes = 0;
 };
 
 class ParameterBench {

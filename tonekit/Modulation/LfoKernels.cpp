@@ -57,15 +57,34 @@ double p_accumulate(double a_phase, const float* a_factor, double a_base_increme
     return a_phase;
 }
 
+// A steady increment in 0..1 from a phase in 0..1: the sum stays at or below 2 - 2^-52 (the
+// largest double below 2 is the sum of the largest ones below 1), and taking 1 from a sum in 1..2
+// is exact, so one wrap keeps the phase in 0..1 and the check after it never fires.
+double p_accumulate_in_range(double a_phase, double a_increment, unsigned a_frames,
+                             float* a_phases) noexcept {
+    for (unsigned i = 0; i < a_frames; ++i) {
+        a_phases[i] = float(a_phase);
+        a_phase += a_increment;
+        if (a_phase >= 1.0)
+            a_phase -= 1.0;
+    }
+    return a_phase;
+}
+
 } // namespace
 
 void accumulate_phase(double& a_phase, const float* a_factor, double a_base_increment,
                       unsigned a_frames, float* a_phases) noexcept {
     const unsigned frames = a_frames < block_size ? a_frames : block_size;
     // A factor that holds still over the chunk is the usual case.
-    a_phase = p_steady(a_factor)
-                  ? p_accumulate<true>(a_phase, a_factor, a_base_increment, frames, a_phases)
-                  : p_accumulate<false>(a_phase, a_factor, a_base_increment, frames, a_phases);
+    if (!p_steady(a_factor)) {
+        a_phase = p_accumulate<false>(a_phase, a_factor, a_base_increment, frames, a_phases);
+        return;
+    }
+    const double increment = double(a_factor[0]) * a_base_increment;
+    a_phase = increment >= 0.0 && increment < 1.0 && a_phase >= 0.0 && a_phase < 1.0
+                  ? p_accumulate_in_range(a_phase, increment, frames, a_phases)
+                  : p_accumulate<true>(a_phase, a_factor, a_base_increment, frames, a_phases);
 }
 
 void offset_phases(const float* a_phases, const float* a_offsets, float* a_out) noexcept {

@@ -40,10 +40,11 @@ void shift_phases_scalar(const float* a_phases, float a_offset, float* a_out) no
 using Waveform = void (*)(const float* a_q, const float* a_pwm, float* a_out) noexcept;
 // Null for a value that is not one of the six.
 Waveform waveform(LfoModulatorWaveform a_waveform) noexcept;
-// The signal of one phase group: waveform(frac(a_phases[i] + a_offset[i])), or
-// waveform(a_phases[i]) for a null a_offset; offset_phases and the waveform in one pass.
-using GroupWaveform = void (*)(const float* a_phases, const float* a_offset, const float* a_pwm,
-                               float* a_out) noexcept;
+// The signals of a_count phase groups from one set of phases, in one call:
+// a_out[g][i] = waveform(frac(a_phases[i] + a_offsets[g][i])), or waveform(a_phases[i]) for a
+// null a_offsets[g]; offset_phases and the waveform in one pass.
+using GroupWaveform = void (*)(const float* a_phases, const float* const* a_offsets,
+                               const float* a_pwm, float* const* a_out, unsigned a_count) noexcept;
 GroupWaveform group_waveform(LfoModulatorWaveform a_waveform) noexcept;
 Waveform waveform_scalar(LfoModulatorWaveform a_waveform) noexcept;
 bool is_discontinuous(LfoModulatorWaveform a_waveform) noexcept;

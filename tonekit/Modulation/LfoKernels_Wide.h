@@ -84,19 +84,28 @@ void shape(const float* a_q, const float* a_pwm, float* a_out) noexcept {
     }
 }
 
-// offset_phases and the waveform in one pass, nothing stored in between.
+// offset_phases and the waveform in one pass, nothing stored in between; the phases, widths and
+// constants are loaded once for all the groups.
 template <typename V, typename Shape>
-void group_shape(const float* a_phases, const float* a_offset, const float* a_pwm,
-                 float* a_out) noexcept {
-    if (!a_offset) {
-        shape<V, Shape>(a_phases, a_pwm, a_out);
-        return;
+void group_shape(const float* a_phases, const float* const* a_offsets, const float* a_pwm,
+                 float* const* a_out, unsigned a_count) noexcept {
+    constexpr unsigned width = Simd::width<V>;
+    constexpr unsigned vectors = block_size / width;
+    V phases[vectors];
+    V pwm[vectors];
+    for (unsigned v = 0; v < vectors; ++v) {
+        phases[v] = Simd::load_as<V>(a_phases + v * width);
+        pwm[v] = a_pwm ? Simd::load_as<V>(a_pwm + v * width) : Simd::set1_as<V>(0.0f);
     }
-    for (unsigned i = 0; i < block_size; i += Simd::width<V>) {
-        const V pwm = a_pwm ? Simd::load_as<V>(a_pwm + i) : Simd::set1_as<V>(0.0f);
-        const V q =
-            fraction(Simd::add(Simd::load_as<V>(a_phases + i), Simd::load_as<V>(a_offset + i)));
-        Simd::store(a_out + i, Shape::apply(q, pwm));
+    for (unsigned g = 0; g < a_count; ++g) {
+        const float* offset = a_offsets[g];
+        float* out = a_out[g];
+        for (unsigned v = 0; v < vectors; ++v) {
+            const V q = offset
+                            ? fraction(Simd::add(phases[v], Simd::load_as<V>(offset + v * width)))
+                            : phases[v];
+            Simd::store(out + v * width, Shape::apply(q, pwm[v]));
+        }
     }
 }
 

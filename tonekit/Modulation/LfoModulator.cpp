@@ -142,6 +142,16 @@ void LfoModulator::p_lanes_changed() {
     m_phases.assign(lanes, 0.0);
     m_sync.set_output(m_increments, lanes);
     m_sync.recompute();
+    p_collect_group_outputs();
+}
+
+void LfoModulator::p_collect_group_outputs() {
+    m_group_count = unsigned(std::min<std::size_t>(m_group_offsets.size(), get_record_count()));
+    const auto lanes = unsigned(m_phases.size());
+    m_group_outputs.resize(std::size_t(m_group_count) * lanes);
+    for (unsigned lane = 0; lane < lanes; ++lane)
+        for (unsigned group = 0; group < m_group_count; ++group)
+            m_group_outputs[lane * m_group_count + group] = p_record(group, lane).m_own_raw;
 }
 
 void LfoModulator::p_waveform_changed() {
@@ -170,6 +180,7 @@ void LfoModulator::entries_changed() {
         offsets.push_back(nullptr);
     p_set_record_count(unsigned(offsets.size()));
     m_group_offsets.swap(offsets);
+    p_collect_group_outputs();
     for (std::size_t index = 0; index < m_entries.size(); ++index) {
         auto* entry = static_cast<LfoModulatorEntry*>(m_entries[index].get());
         if (entry->m_record != groups[index]) {
@@ -182,15 +193,13 @@ void LfoModulator::entries_changed() {
 void LfoModulator::p_write_raw(unsigned a_frames, bool) noexcept {
     alignas(16) float running[block_size] = {};
     alignas(16) float shifted[block_size];
-    const auto groups = unsigned(std::min<std::size_t>(m_group_offsets.size(), get_record_count()));
     const auto lanes = unsigned(m_phases.size());
     for (unsigned lane = 0; lane < lanes; ++lane) {
         LfoKernels::accumulate_phase(m_phases[lane], m_frequency_factor_lanes, m_increments[lane],
                                      a_frames, running);
         LfoKernels::offset_phases(running, m_phase_lanes, shifted);
-        for (unsigned group = 0; group < groups; ++group)
-            m_group_kernel(shifted, m_group_offsets[group], m_pwm_lanes,
-                           p_record(group, lane).m_own_raw);
+        m_group_kernel(shifted, m_group_offsets.data(), m_pwm_lanes,
+                       m_group_outputs.data() + std::size_t(lane) * m_group_count, m_group_count);
     }
 }
 

@@ -95,6 +95,8 @@ private:
     };
 
     void p_waveform_changed();
+    // Where each group's raw signal goes, per lane; after the records or the groups changed.
+    void p_collect_group_outputs();
     // [audio-thread] The host reported a song position.
     void p_follow_song_position() noexcept;
 
@@ -123,6 +125,9 @@ private:
     std::vector<double> m_phases;
     // Per group: the opening entry's Phase lanes, or null for no offset.
     std::vector<const float*> m_group_offsets;
+    // Lane l's output for group g at l x m_group_count + g: the record's own raw buffer.
+    std::vector<float*> m_group_outputs;
+    unsigned m_group_count = 0;
 
     Listener m_tempo_listener{this, DeviceListener::List_TEMPO};
     Listener m_sample_rate_listener{this, DeviceListener::List_SAMPLE_RATE};

@@ -2,12 +2,14 @@
 
 #include "tonekit/Modulation/ModifyingModulatorEntry.h"
 #include "tonekit/Modulation/ModulationManager.h"
+#include "tonekit/Modulation/ModulationRoute.h"
 #include "tonekit/ParameterTypes/FloatParameter.h"
 #include "tonekit/ParameterTypes/FloatParameterVariation.h"
 #include "tonekit/ParameterTypes/P_Boolean.h"
 #include "tonekit/Parameters/CommittableCallback.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace Tonekit {
 
@@ -60,6 +62,7 @@ void ModifyingModulator::p_lanes_changed() {
         for (unsigned lane = 0; lane < lanes; ++lane)
             initialize_lane_record(m_records[r][lane], r, lane);
     }
+    refresh_plan();
 }
 
 void ModifyingModulator::initialize_lane_record(LaneRecord& a_record, unsigned, unsigned) {
@@ -80,6 +83,7 @@ void ModifyingModulator::p_set_record_count(unsigned a_count) {
         for (unsigned lane = 0; lane < lanes; ++lane)
             initialize_lane_record(m_records[r][lane], r, lane);
     }
+    refresh_plan();
 }
 
 void ModifyingModulator::p_begin_crossfade(unsigned a_lane) noexcept {
@@ -106,17 +110,15 @@ void ModifyingModulator::restart() noexcept {
         p_begin_crossfade(lane);
 }
 
-void ModifyingModulator::p_smooth(LaneRecord& a_record, unsigned a_frames) noexcept {
+void ModifyingModulator::p_smooth(LaneRecord& a_record, unsigned a_frames, bool a_slew) noexcept {
     if (a_record.m_fresh) {
         a_record.m_last_output = a_record.m_raw[0];
         a_record.m_fresh = false;
         a_record.m_crossfading = false;
     }
-    const bool slew = m_smoothing_value == SmoothingLogic_ON ||
-                      (m_smoothing_value == SmoothingLogic_IF_NECESSARY && m_discontinuous);
     // Unless something smooths it, the entries read the raw signal where it is.
     const float* signal = a_record.m_raw;
-    if (slew) {
+    if (a_slew) {
         ModulationKernels::slew_limit(a_record.m_raw, m_smoothness_lanes, a_record.m_last_output,
                                       a_record.m_output, a_frames);
         // A restart met by slew limiting needs no crossfade of its own.
@@ -142,17 +144,76 @@ const float* ModifyingModulator::p_derived_form(LaneRecord& a_record,
     return a_record.m_forms[a_form];
 }
 
+void ModifyingModulator::routing_rebuilt() {
+    std::size_t steps = 0;
+    for (const ModulatorEntry* entry : m_active_entries)
+        steps += entry->m_lanes.size();
+    m_plan.assign(steps, PlanStep{});
+    refresh_plan();
+}
+
+void ModifyingModulator::refresh_plan() noexcept {
+    unsigned size = 0;
+    for (ModulatorEntry* entry : m_active_entries) {
+        const auto* placing = static_cast<const ModifyingModulatorEntry*>(entry);
+        // Between a structural change and the rebuild the records may not match the entries
+        // yet; the audio thread runs nothing then, and the rebuild refreshes the plan again.
+        if (placing->m_record >= m_records.size())
+            continue;
+        std::vector<LaneRecord>& records = m_records[placing->m_record];
+        const auto lanes = unsigned(std::min(entry->m_lanes.size(), records.size()));
+        for (unsigned lane = 0; lane < lanes && size < m_plan.size(); ++lane) {
+            const ModulatorEntry::LaneBuffers& buffers = entry->m_lanes[lane];
+            const bool last = lane + 1 == lanes;
+            const bool wired = buffers.m_input && buffers.m_output;
+            if (!wired && !(last && entry->m_route_end))
+                continue;
+            // A lane without both buffers places nothing and copies nothing (input equals output).
+            PlanStep& step = m_plan[size++];
+            step.m_placement = wired ? placing->get_placement() : nullptr;
+            step.m_input = wired ? buffers.m_input : nullptr;
+            step.m_output = wired ? buffers.m_output : nullptr;
+            step.m_range = placing->get_range_lanes();
+            step.m_enabled = entry->get_enabled_flag();
+            step.m_record = &records[lane];
+            step.m_form = placing->get_signal_form();
+            step.m_route_end = last ? entry->m_route_end : nullptr;
+        }
+    }
+    m_plan_size = size;
+}
+
 void ModifyingModulator::process(unsigned a_frames, bool a_start) noexcept {
     p_write_raw(a_frames, a_start);
-    for (auto& lanes : m_records)
-        for (LaneRecord& record : lanes)
-            p_smooth(record, a_frames);
-    const unsigned lane_count = get_lane_count();
-    for (ModulatorEntry* entry : m_active_entries) {
-        auto* placing = static_cast<ModifyingModulatorEntry*>(entry);
-        for (unsigned lane = 0; lane < lane_count; ++lane)
-            placing->place(lane);
-        entry->finish();
+    const bool slew = m_smoothing_value == SmoothingLogic_ON ||
+                      (m_smoothing_value == SmoothingLogic_IF_NECESSARY && m_discontinuous);
+    const bool fades = m_smoothing_value == SmoothingLogic_IF_NECESSARY;
+    for (auto& lanes : m_records) {
+        for (LaneRecord& record : lanes) {
+            // The usual chunk: nothing smooths the signal, so the entries read it where it is.
+            if (!slew && !record.m_fresh && !(fades && record.m_crossfading)) [[likely]] {
+                record.m_signal = record.m_raw;
+                record.m_last_output = record.m_raw[a_frames - 1];
+                record.m_forms_current = false;
+            } else {
+                p_smooth(record, a_frames, slew);
+            }
+        }
+    }
+    const bool modulator_enabled = is_enabled();
+    for (const PlanStep *step = m_plan.data(), *end = step + m_plan_size; step != end; ++step) {
+        // A disabled entry or modulator passes the target's value on unchanged.
+        if (*step->m_enabled && modulator_enabled && step->m_placement) {
+            LaneRecord& record = *step->m_record;
+            const float* signal = step->m_form == ModulationKernels::SignalForm_UPWARD
+                                      ? record.m_signal
+                                      : p_derived_form(record, step->m_form);
+            step->m_placement(step->m_input, step->m_range, m_amount_lanes, signal, step->m_output);
+        } else if (step->m_output != step->m_input) {
+            std::memcpy(step->m_output, step->m_input, sizeof(float) * block_size);
+        }
+        if (step->m_route_end)
+            step->m_route_end->finish();
     }
 }
 

@@ -16,6 +16,8 @@
 
 namespace Tonekit {
 
+class ModulationRoute;
+
 class ModifyingModulator : public Modulator {
 public:
     static constexpr std::uint32_t id_amount = Orvo::four_cc("Amnt");
@@ -49,10 +51,29 @@ public:
         alignas(16) float m_forms[ModulationKernels::SignalForm_COUNT][block_size] = {};
     };
 
+    // One placement of a chunk, resolved when the routing is rebuilt: an active entry on one lane,
+    // with what it reads, where it writes and, on an entry that ends its target's chain, the
+    // route it finishes. Entries, records and routes stay where they are until the next rebuild;
+    // what a commit can change (placement, form, record) is refreshed in place.
+    struct PlanStep {
+        ModulationKernels::Placement m_placement = nullptr;
+        const float* m_input = nullptr;
+        float* m_output = nullptr;
+        const float* m_range = nullptr;
+        const bool* m_enabled = nullptr;
+        LaneRecord* m_record = nullptr;
+        ModulationKernels::SignalForm m_form = ModulationKernels::SignalForm_UPWARD;
+        const ModulationRoute* m_route_end = nullptr;
+    };
+
     ModifyingModulator(Device* a_device, unsigned a_type_code, unsigned a_record_count = 1);
 
     void process(unsigned a_frames, bool a_start) noexcept override;
     void restart() noexcept override;
+    void routing_rebuilt() override;
+    // [audio-thread in the commit pass, or structural locks held] An entry chose another
+    // placement, form or record: the plan follows, without allocating.
+    void refresh_plan() noexcept;
 
     // The lane record's raw signal points to its own buffer, which the kind writes each chunk.
     virtual void initialize_lane_record(LaneRecord& a_record, unsigned a_record_index,
@@ -104,12 +125,15 @@ protected:
     void p_lanes_changed() override;
 
 private:
-    void p_smooth(LaneRecord& a_record, unsigned a_frames) noexcept;
+    void p_smooth(LaneRecord& a_record, unsigned a_frames, bool a_slew) noexcept;
     const float* p_derived_form(LaneRecord& a_record,
                                 ModulationKernels::SignalForm a_form) noexcept;
     void p_reconfigure_entries();
 
     std::vector<std::vector<LaneRecord>> m_records;
+    // Sized by routing_rebuilt for every lane of every entry; the first m_plan_size steps run.
+    std::vector<PlanStep> m_plan;
+    unsigned m_plan_size = 0;
     FloatParameter* m_amount;
     alignas(16) float m_amount_lanes[block_size] = {};
     P_Boolean* m_invert = nullptr;

@@ -112,21 +112,9 @@ void ModifyingModulatorEntry::configure() noexcept {
     m_bounds = ModulationKernels::placement_bounds(m_location_value);
     if (m_record >= p_modulator()->get_record_count())
         m_record = 0;
+    p_modulator()->refresh_plan();
     if (m_modulator->m_manager)
         m_modulator->m_manager->entry_configuration_changed(this);
-}
-
-void ModifyingModulatorEntry::place(unsigned a_lane) const noexcept {
-    const LaneBuffers& buffers = m_lanes[a_lane];
-    if (!buffers.m_output || !buffers.m_input)
-        return;
-    ModifyingModulator* modulator = p_modulator();
-    if (!m_enabled_value || !modulator->is_enabled() || !m_placement) {
-        pass_through(a_lane);
-        return;
-    }
-    m_placement(buffers.m_input, m_range_lanes, modulator->get_amount_lanes(),
-                modulator->get_signal_form(m_record, a_lane, m_form), buffers.m_output);
 }
 
 } // namespace Tonekit

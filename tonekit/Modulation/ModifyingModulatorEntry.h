@@ -23,12 +23,10 @@ public:
 
     void configure() noexcept override;
 
-    // [audio-thread] Places the chosen form of lane a_lane's signal from the lane's input to its
-    // output; a disabled entry or modulator passes the input on.
-    void place(unsigned a_lane) const noexcept;
-
     ModificationType get_location() const noexcept { return m_location_value; }
     ModulationKernels::SignalForm get_signal_form() const noexcept { return m_form; }
+    // Null for a location outside the enumeration: the entry then passes its input on.
+    ModulationKernels::Placement get_placement() const noexcept { return m_placement; }
     const float* get_range_lanes() const noexcept { return m_range_lanes; }
     // The record of the modulator's signal the entry reads (the XY pad's axis).
     unsigned m_record = 0;

@@ -529,6 +529,8 @@ void ModulationManager::p_rebuild() {
         if (!routes.count(target))
             changed.emplace_back(target, false);
     m_routes.swap(routes);
+    for (Modulator* modulator : m_order)
+        modulator->routing_rebuilt();
 
     for (unsigned stage = 0; stage < ProcessingStage_ENUM_SIZE; ++stage) {
         m_active[stage].clear();

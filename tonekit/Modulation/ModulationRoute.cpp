@@ -6,17 +6,10 @@
 
 namespace Tonekit {
 
-float* ModulationRoute::get_result() const noexcept {
-    return m_target->m_block.m_work_areas[0];
-}
-
-void ModulationRoute::finish() const noexcept {
-    if (!m_finishing)
-        return;
-    const FloatParameter::ModulationBlock& block = m_target->m_block;
-    m_finishing(get_result(), block.m_internal_start, block.m_internal_span, block.m_exponent_scale,
-                m_target->m_lanes);
-}
+ModulationRoute::ModulationRoute(FloatParameter* a_target)
+    : m_target(a_target), m_result(a_target->m_block.m_work_areas[0]),
+      m_start(a_target->m_block.m_internal_start), m_span(a_target->m_block.m_internal_span),
+      m_exponent_scale(a_target->m_block.m_exponent_scale), m_internal(a_target->m_lanes) {}
 
 void ModulationRoute::refresh_finishing(const Device& a_device) noexcept {
     // Both sides start kept; a plain mode opens its side(s), a later clip mode keeps them again.

@@ -52,6 +52,10 @@ public:
     virtual Modulator* create_same_kind() const = 0;
     // The entries or their targets changed: rewire the lanes (the entries' records).
     virtual void entries_changed() {}
+    // [ui-thread, structural locks held] The routing was rebuilt (the entries' buffers and chain
+    // ends are set): the kind may lay out what its processing follows. The one place it may
+    // allocate for that.
+    virtual void routing_rebuilt() {}
     virtual ModulatorEntry* create_entry() = 0;
     virtual ModulatorGui* create_gui();
     virtual Orvo::WString get_type_name() const { return {}; }

@@ -51,6 +51,8 @@ public:
     Modulatee* get_chosen_target() const;
     FloatParameter* get_target_parameter() const noexcept { return m_target; }
     bool is_enabled() const noexcept { return m_enabled_value; }
+    // Where "Enabled" commits, for processing that reads it every chunk.
+    const bool* get_enabled_flag() const noexcept { return &m_enabled_value; }
 
     // [audio-thread] Copies the input to the output of a lane (a disabled entry passes its
     // target's value on unchanged).

@@ -49,7 +49,7 @@ void GalleryBoard::paint_content(Painter& a_painter) {
     a_painter.draw_text(u"Vexa gallery", gap, 18, 400, 30, TextAlignment_LEFT, TextAlignment_MIDDLE,
                         font(22), ink);
     a_painter.draw_text(u"What the toolkit draws so far: the painter's primitives, text, a normal "
-                        u"window and a message box.",
+                        u"window, a message box and nested layouts.",
                         gap, 46, cards_right + 280, 20, TextAlignment_LEFT, TextAlignment_MIDDLE,
                         font(13), muted);
     const std::u16string_view titles[] = {u"Outlines and fills",   u"Bevelled borders", u"Arrows",

@@ -2,6 +2,8 @@
 
 #include "EntrySection.h"
 #include "GalleryBoard.h"
+#include "GalleryLayouts.h"
+#include "GalleryMenu.h"
 
 #include "vexa/Graphics/Painter.h"
 
@@ -36,7 +38,8 @@ GalleryScene::GalleryScene(std::uint64_t a_native_parent)
     : m_system_window(nullptr, a_native_parent), m_normal(u"Normal window"),
       m_entries(u"Entries and lists"),
       m_message_box(u"Message box",
-                    u"Save the changes to the preset\n\"Warm Ensemble\" before closing?", true) {
+                    u"Save the changes to the preset\n\"Warm Ensemble\" before closing?", true),
+      m_layouts(u"Layouts") {
     m_system_window.set_title(u"Vexa gallery");
     m_system_window.set_client_size(width, height);
     m_system_window.set_quit_application_on_close(a_native_parent == 0);
@@ -53,13 +56,31 @@ GalleryScene::GalleryScene(std::uint64_t a_native_parent)
     m_normal.open(desktop, Modality_MODELESS);
 
     m_entries.set_client(make_entry_section());
-    m_entries.set_geometry(GalleryBoard::cards_right + 12 + 290 + 12, 76, 290, 392);
+    m_entries.set_geometry(GalleryBoard::cards_right + 12 + 290 + 12, 76, 290, 510);
     m_entries.open(desktop, Modality_MODELESS);
 
     const Size box = m_message_box.get_preferred_size();
     m_message_box.set_geometry(GalleryBoard::cards_right + 12, 300, std::max(box.width, 290),
                                box.height);
     m_message_box.open(desktop, Modality_MODELESS);
+
+    auto* menu = new GalleryMenu;
+    m_menu_card.add_child(menu);
+    m_menu_card.set_can_be_activated(false);
+    m_menu_card.set_geometry(GalleryBoard::cards_right + 12, 464, 290, 104);
+    menu->set_geometry(0, 0, 290, 104);
+    m_menu_card.open(desktop, Modality_MODELESS);
+    // The window answers the menu's shortcuts while the menu is closed.
+    m_system_window.set_menu(menu->get_menu());
+
+    m_layouts.set_client(make_layouts_client());
+    m_layouts.set_geometry(18, 604, width - 36, height - 604 - 18);
+    m_layouts.open(desktop, Modality_MODELESS);
+}
+
+Rect GalleryScene::get_menu_button_rect() const {
+    const auto* menu = static_cast<const GalleryMenu*>(m_menu_card.get_children().front());
+    return menu->get_button_rect().translated(m_menu_card.get_rect().x, m_menu_card.get_rect().y);
 }
 
 } // namespace Gallery

@@ -1,6 +1,6 @@
 #pragma once
 // Everything the gallery shows, placed in one system window: the board of painter samples, a
-// normal window, a message box, and a window of entries and a list view.
+// normal window, a message box, a window of nested layouts and one of entries and a list view.
 
 #include "vexa/Window/MessageBoxWindow.h"
 #include "vexa/Window/NormalWindow.h"
@@ -13,13 +13,15 @@ namespace Gallery {
 class GalleryScene {
 public:
     static constexpr int width = 1200;
-    static constexpr int height = 600;
+    static constexpr int height = 940;
 
     // A top-level window, or a child of `a_native_parent` when it is not 0.
     explicit GalleryScene(std::uint64_t a_native_parent = 0);
 
     Vexa::SystemWindow& get_system_window() noexcept { return m_system_window; }
     Vexa::NormalWindow& get_normal_window() noexcept { return m_normal; }
+    // The menu card's button, in the window's client coordinates.
+    Vexa::Rect get_menu_button_rect() const;
 
 private:
     Vexa::SystemWindow m_system_window;
@@ -27,6 +29,8 @@ private:
     Vexa::NormalWindow m_normal;
     Vexa::NormalWindow m_entries;
     Vexa::MessageBoxWindow m_message_box;
+    Vexa::Window m_menu_card;
+    Vexa::NormalWindow m_layouts;
 };
 
 } // namespace Gallery

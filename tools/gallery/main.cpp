@@ -3,6 +3,10 @@
 //   vexa-gallery                         the gallery in a window (needs a display)
 //   vexa-gallery --close-after MS        the same, closing itself after MS milliseconds
 //   vexa-gallery --screenshot FILE.png   renders it off screen, without any display
+//   vexa-gallery --menu-keys KEY...     without a display: clicks the menu button, types the keys
+//                                        (Up, Down, Left, Right, Return, Escape, letters) into
+//                                        the menu and prints the choice
+//   vexa-gallery --layout-outlines ...  any of the above with every layout's cells outlined
 //   vexa-gallery --file-dialog [FOLDER]  the gallery with the open-file dialog over it; prints the
 //                                        chosen path (or "cancelled") and closes
 //   vexa-gallery --stress-child-windows N
@@ -19,9 +23,11 @@
 #include "vexa/Application/Toolkit.h"
 #include "vexa/Dialogs/FileDialog.h"
 #include "vexa/Graphics/Painter.h"
+#include "vexa/Layouts/Layout.h"
 #include "vexa/Platform/Headless/HeadlessPlatform.h"
 #include "vexa/Window/Timer.h"
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -30,8 +36,9 @@
 namespace {
 
 int usage() {
-    std::fprintf(stderr, "usage: vexa-gallery [--close-after MS | --screenshot FILE.png | "
-                         "--file-dialog [FOLDER] | --stress-child-windows N]\n");
+    std::fprintf(stderr, "usage: vexa-gallery [--layout-outlines] [--close-after MS | "
+                         "--screenshot FILE.png | --menu-keys KEY... | --file-dialog [FOLDER] | "
+                         "--stress-child-windows N]\n");
     return 2;
 }
 
@@ -51,6 +58,44 @@ int screenshot(const char* a_path) {
         return 1;
     }
     std::printf("wrote %s (%d x %d)\n", a_path, picture.get_width(), picture.get_height());
+    return 0;
+}
+
+int menu_keys(int a_count, char** a_keys) {
+    auto platform = std::make_unique<Vexa::HeadlessPlatform>();
+    Vexa::HeadlessPlatform& headless = *platform;
+    Vexa::Toolkit::install(std::move(platform));
+    Gallery::GalleryScene scene;
+    Vexa::SystemWindow& window = scene.get_system_window();
+    window.show(Vexa::Modality_MODELESS);
+    Vexa::PopupMenuAnswer answer;
+    for (int i = 0; i < a_count; ++i) {
+        const std::string name = a_keys[i];
+        static const std::pair<const char*, unsigned> named[] = {
+            {"Up", 38}, {"Down", 40}, {"Left", 37}, {"Right", 39}, {"Return", 13}, {"Escape", 27}};
+        Vexa::NativeEvent key;
+        key.type = Vexa::NativeEventType::key_down;
+        for (const auto& [key_name, virtual_key] : named)
+            if (name == key_name)
+                key.virtual_key = virtual_key;
+        if (name.size() == 1 && std::isalnum(static_cast<unsigned char>(name[0])))
+            key.virtual_key = unsigned(std::toupper(static_cast<unsigned char>(name[0])));
+        if (!key.virtual_key) {
+            std::fprintf(stderr, "vexa-gallery: unknown key %s\n", name.c_str());
+            return 2;
+        }
+        answer.events.push_back(key);
+    }
+    headless.push_popup_menu_answer(std::move(answer));
+    const Vexa::Rect button = scene.get_menu_button_rect();
+    for (auto type : {Vexa::NativeEventType::button_down, Vexa::NativeEventType::button_up}) {
+        Vexa::NativeEvent click;
+        click.type = type;
+        click.button = 1;
+        click.x = button.x + button.width / 2;
+        click.y = button.y + button.height / 2;
+        headless.send(*window.get_native_window(), click);
+    }
     return 0;
 }
 
@@ -121,6 +166,11 @@ int file_dialog(const char* a_start) {
 } // namespace
 
 int main(int a_argc, char** a_argv) {
+    if (a_argc > 1 && std::string(a_argv[1]) == "--layout-outlines") {
+        Vexa::Layout::set_outlines_shown(true);
+        --a_argc;
+        ++a_argv;
+    }
     Vexa::Application::acquire();
     int result = 0;
     try {
@@ -131,6 +181,8 @@ int main(int a_argc, char** a_argv) {
             result = windowed(std::atoi(a_argv[2]));
         else if (option == "--screenshot" && a_argc == 3)
             result = screenshot(a_argv[2]);
+        else if (option == "--menu-keys" && a_argc >= 3)
+            result = menu_keys(a_argc - 2, a_argv + 2);
         else if (option == "--file-dialog" && a_argc <= 3)
             result = file_dialog(a_argc == 3 ? a_argv[2] : nullptr);
         else if (option == "--stress-child-windows" && a_argc == 3)

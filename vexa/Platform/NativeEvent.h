@@ -33,6 +33,7 @@ struct NativeEvent {
     bool double_click = false;
     int wheel_delta = 0; // 120 per notch, positive away from the user
     unsigned virtual_key = 0;
+    unsigned modifiers = 0; // held with a key: Alt 1, Ctrl 2, Shift 4 (the shortcut bits)
     bool repeat = false;
     std::u16string text; // typed by a key_down
     unsigned timer_id = 0;

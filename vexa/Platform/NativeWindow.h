@@ -55,6 +55,15 @@ public:
     virtual void set_capture(bool a_captured) = 0;
     virtual void activate() = 0;
     virtual void set_cursor(MouseCursor a_cursor) = 0;
+    // A client position in screen coordinates.
+    virtual Rect map_to_screen(const Rect& a_rect) const {
+        const Rect client = get_client_rect();
+        return a_rect.translated(client.x, client.y);
+    }
+    // Takes all pointer and keyboard input of the display for this window (an open menu); false
+    // when another program holds it. Every pointer event then comes in this window's coordinates.
+    virtual bool grab_input() { return true; }
+    virtual void release_input() {}
 };
 
 } // namespace Vexa

@@ -10,8 +10,17 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace Vexa {
+
+// A test's scripted answer to a pop-up menu: the events are played to the menu as if the user
+// gave them (coordinates relative to the top menu); a menu still open afterwards answers the
+// command identifier (0: cancelled).
+struct PopupMenuAnswer {
+    std::vector<NativeEvent> events;
+    unsigned command_id = 0;
+};
 
 // A file dialog answered by a script: the name typed and confirmed, or Cancel.
 struct FileDialogAnswer {
@@ -51,6 +60,10 @@ public:
     virtual bool can_wait_for_user() { return true; }
     // Answers that tests queued for message boxes; none by default.
     virtual std::optional<int> take_message_box_answer() { return std::nullopt; }
+    // Answers that tests queued for pop-up menus; none by default.
+    virtual std::optional<PopupMenuAnswer> take_popup_menu_answer() { return std::nullopt; }
+    // Where the mouse pointer is on the screen.
+    virtual std::optional<Rect> get_pointer_position() { return std::nullopt; }
     // Answers that tests queued for file dialogs; none by default.
     virtual std::optional<FileDialogAnswer> take_file_dialog_answer() { return std::nullopt; }
 };

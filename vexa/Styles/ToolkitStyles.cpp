@@ -34,6 +34,9 @@ constexpr StyleClassSpec classes[] = {
     {u"GridLayout", u"Layout"},
     {u"HorizontalLayout", u"GridLayout"},
     {u"VerticalLayout", u"GridLayout"},
+    {u"StretchLayout", u"Layout"},
+    {u"PageLayout", u"Layout"},
+    {u"WidgetMover", u"Layout"},
     {u"Entry", u"Widget"},
     {u"DecimalEditEntry", u"Entry"},
     {u"ComboBox", u"Widget"},
@@ -177,6 +180,7 @@ constexpr StylePropertySpec border_layout_properties[] = {
     {u"spaces", DIMENSION, 6},
     {u"spaces", LIST, 7},
     {u"vertical_spaces", DIMENSION, 8},
+    {u"vertical_spaces", LIST, 9},
 };
 
 } // namespace

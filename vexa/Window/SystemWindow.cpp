@@ -141,6 +141,7 @@ void SystemWindow::destroy() {
         std::erase(s_shown, this);
     SystemWindowEvent destroyed{this};
     m_on_destroyed.emit(destroyed);
+    m_menu.reset();
     m_native.reset();
     // The desktop may be in use further up the stack (a slot of one of its widgets closed the
     // window), so it goes at the next turn of the loop; so does a window that deletes itself.
@@ -321,6 +322,8 @@ void SystemWindow::p_dispatch_input(const NativeEvent& a_event) {
         event.key = key_code_of_virtual_key(a_event.virtual_key);
         event.repeat = a_event.repeat;
         KeyboardModifiers::p_key(event.key, true);
+        if (m_menu && m_menu->try_shortcut(event.key, a_event.modifiers))
+            return;
         // Typed text follows only a key that no widget consumed.
         if (m_desktop->dispatch(event) || a_event.text.empty() || !m_desktop)
             return;

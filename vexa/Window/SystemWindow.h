@@ -9,6 +9,7 @@
 
 #include "orvo/Signals/Signal1.h"
 #include "vexa/Desktop/Desktop.h"
+#include "vexa/Menus/SystemMenuBase.h"
 #include "vexa/Platform/NativeWindow.h"
 #include "vexa/Window/Modality.h"
 
@@ -46,6 +47,9 @@ public:
     void destroy();
 
     void set_title(std::u16string_view a_title);
+    // The menu whose keyboard shortcuts the window's key presses try first; null for none.
+    void set_menu(SystemMenuBase* a_menu) { m_menu = a_menu; }
+    SystemMenuBase* get_menu() const noexcept { return m_menu.get(); }
     void set_client_size(int a_width, int a_height);
     // Position of the client area in the parent's (or the screen's) coordinates.
     void set_position(int a_x, int a_y);
@@ -108,6 +112,7 @@ private:
     Bitmap m_back_buffer;
     int m_last_mouse_x = 0;
     int m_last_mouse_y = 0;
+    SharedRef<SystemMenuBase> m_menu;
 
     static unsigned s_created_count;
     static std::vector<SystemWindow*> s_shown;

@@ -3,9 +3,8 @@
 //
 // Parameter 0 "Gain": out = in * (2 * value), plus 0.25 for every note held at that frame.
 // Parameter 1 "Probe" replaces the audio with what the host delivered (value rounded to fifths):
-//   0.2 blocks: left = frames of the processReplacing call, right = samplePos of the time record
-//   0.4 tempo:  left = tempo (-1 when not valid), right = the time record's flags
-//   0.6 ppq:    left = ppqPos (-1 when not valid), right = the time record's sampleRate
+//   0.2 tempo: left = tempo (-1 when not valid), right = the time record's flags
+//   0.4 ppq:   left = ppqPos (-1 when not valid), right = the time record's samplePos
 // Any breach of the host protocol (processing before effMainsChanged 1, a block longer than
 // effSetBlockSize, an event outside its block, wrong callback answers) latches the output at 999.
 // With $TOLVAN_TEST_PLUGIN_LOG set, the calls the plug-in saw are written there at effClose.
@@ -27,7 +26,7 @@ constexpr Int32 chunk_magic = 0x4B434754;    // "TGCK" in file byte order
 constexpr int max_pending = 1024;
 constexpr float violation_level = 999.0f;
 
-enum class Probe { off, blocks, tempo, ppq };
+enum class Probe { off, tempo, ppq };
 
 struct GainPlugin {
     AEffect m_record{};
@@ -49,7 +48,7 @@ struct GainPlugin {
     }
     Probe probe() const {
         const int mode = static_cast<int>(std::lround(m_params[1] * 5.0f));
-        return static_cast<Probe>(mode < 0 ? 0 : mode > 3 ? 3 : mode);
+        return static_cast<Probe>(mode < 0 ? 0 : mode > 2 ? 2 : mode);
     }
     void log(const std::string& a_line) { m_log += a_line + "\n"; }
 };
@@ -63,7 +62,7 @@ void copy_text(void* a_target, const char* a_text) {
 }
 
 void parameter_text(GainPlugin& a_plugin, Int32 a_opcode, Int32 a_index, char* a_target) {
-    static const char* probe_names[] = {"off", "blocks", "tempo", "ppq"};
+    static const char* probe_names[] = {"off", "tempo", "ppq"};
     if (a_index < 0 || a_index > 1) {
         return;
     }
@@ -248,17 +247,13 @@ void process_replacing(AEffect* a_effect, float** a_inputs, float** a_outputs, I
             right = a_inputs[1][i] * gain + level;
             break;
         }
-        case Probe::blocks:
-            left = static_cast<float>(a_frames);
-            right = time ? static_cast<float>(time->samplePos) : -1.0f;
-            break;
         case Probe::tempo:
             left = time && (time->flags & kVstTempoValid) ? static_cast<float>(time->tempo) : -1;
             right = time ? static_cast<float>(time->flags) : -1.0f;
             break;
         case Probe::ppq:
             left = time && (time->flags & kVstPpqPosValid) ? static_cast<float>(time->ppqPos) : -1;
-            right = time ? static_cast<float>(time->sampleRate) : -1.0f;
+            right = time ? static_cast<float>(time->samplePos) : -1.0f;
             break;
         }
         a_outputs[0][i] = left;

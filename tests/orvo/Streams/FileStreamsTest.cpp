@@ -1,20 +1,37 @@
 #include "orvo/Core/OperationFailedException.h"
+#include "orvo/Core/Utf.h"
 #include "orvo/Streams/FileInputStream.h"
 #include "orvo/Streams/FileOutputStream.h"
 #include "orvo/Streams/ReplacingFileOutputStream.h"
-#include "tests/orvo/Streams/TemporaryDirectory.h"
+#include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <sys/stat.h>
 
 using namespace Orvo;
+using TestSupport::TemporaryFolder;
+
+namespace {
+
+WString wide(const TemporaryFolder& a_folder, const std::string& a_name) {
+    return to_utf16(a_folder.path(a_name));
+}
+
+std::string read(const TemporaryFolder& a_folder, const std::string& a_name) {
+    std::ifstream file(a_folder.path(a_name), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+} // namespace
 
 TEST(FileStreams, WriteThenReadBackWithPeekAndSkip) {
-    TemporaryDirectory folder;
-    const WString path = folder.wide("data.bin");
+    TemporaryFolder folder;
+    const WString path = wide(folder, "data.bin");
     {
         FileOutputStream output(path);
         output.write_all(10, "0123456789");
@@ -48,7 +65,7 @@ TEST(FileStreams, WritingToAFullDeviceIsReported) {
 
 namespace {
 
-std::size_t entry_count(const std::string& a_folder) {
+std::size_t entry_count(const std::filesystem::path& a_folder) {
     std::size_t count = 0;
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(a_folder))
         ++count;
@@ -58,41 +75,41 @@ std::size_t entry_count(const std::string& a_folder) {
 } // namespace
 
 TEST(ReplacingFileOutputStream, OldFileStaysUntilTheCommit) {
-    TemporaryDirectory folder;
-    folder.write("a.preset", "old");
+    TemporaryFolder folder;
+    std::ofstream(folder.path("a.preset")) << "old";
     {
-        ReplacingFileOutputStream output(folder.wide("a.preset"));
+        ReplacingFileOutputStream output(wide(folder, "a.preset"));
         output.write_all(3, "new");
         output.flush();
-        EXPECT_EQ(folder.read("a.preset"), "old");
+        EXPECT_EQ(read(folder, "a.preset"), "old");
         EXPECT_EQ(entry_count(folder.path()), 2u);
         EXPECT_TRUE(output.get_temporary_path().starts_with(folder.path("a.preset.tmp")));
         output.commit();
         EXPECT_EQ(output.get_temporary_path(), "");
     }
-    EXPECT_EQ(folder.read("a.preset"), "new");
+    EXPECT_EQ(read(folder, "a.preset"), "new");
     EXPECT_EQ(entry_count(folder.path()), 1u);
 }
 
 TEST(ReplacingFileOutputStream, AbandonedStreamRemovesItsTemporaryFile) {
-    TemporaryDirectory folder;
-    folder.write("a.preset", "old");
+    TemporaryFolder folder;
+    std::ofstream(folder.path("a.preset")) << "old";
     {
-        ReplacingFileOutputStream output(folder.wide("a.preset"));
+        ReplacingFileOutputStream output(wide(folder, "a.preset"));
         output.write_all(5, "fresh");
     }
-    EXPECT_EQ(folder.read("a.preset"), "old");
+    EXPECT_EQ(read(folder, "a.preset"), "old");
     EXPECT_EQ(entry_count(folder.path()), 1u);
-    { ReplacingFileOutputStream output(folder.wide("new.preset")); }
+    { ReplacingFileOutputStream output(wide(folder, "new.preset")); }
     EXPECT_FALSE(std::filesystem::exists(folder.path("new.preset")));
 }
 
 TEST(FileStreams, SkipNeverPassesTheEndOfTheFile) {
-    TemporaryDirectory folder;
-    folder.write("short", "abcde");
-    FileInputStream input(folder.wide("short"));
+    TemporaryFolder folder;
+    std::ofstream(folder.path("short")) << "abcde";
+    FileInputStream input(wide(folder, "short"));
     EXPECT_EQ(input.try_skip(3), 3u);
     EXPECT_EQ(input.try_skip(100), 2u);
     EXPECT_EQ(input.try_skip(1), 0u);
-    EXPECT_THROW(FileInputStream(folder.wide("short")).skip(6), OperationFailedException);
+    EXPECT_THROW(FileInputStream(wide(folder, "short")).skip(6), OperationFailedException);
 }

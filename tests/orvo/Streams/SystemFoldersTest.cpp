@@ -1,8 +1,9 @@
 #include "orvo/Streams/SystemFolders.h"
 #include "orvo/Core/OperationFailedException.h"
+#include "orvo/Core/Utf.h"
 #include "orvo/Streams/FilePath.h"
-#include "tests/orvo/Streams/TemporaryDirectory.h"
 #include "tests/support/ScopedEnvironment.h"
+#include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -41,7 +42,7 @@ WString user(const char* a_data_home, const char* a_home) {
 } // namespace
 
 TEST(SystemFolders, CommonFolderPrefersTheEntryHoldingTheVendor) {
-    TemporaryDirectory root;
+    TestSupport::TemporaryFolder root;
     const std::string a = root.path("a"), b = root.path("b");
     ASSERT_EQ(mkdir(a.c_str(), 0700), 0);
     ASSERT_EQ(mkdir(b.c_str(), 0700), 0);
@@ -75,7 +76,7 @@ TEST(SystemFolders, UserFolderFromDataHomeOrHome) {
 }
 
 TEST(SystemFolders, EnsureDirectoryWithParentsCreatesTheWholeChain) {
-    TemporaryDirectory root;
+    TestSupport::TemporaryFolder root;
     const std::string deep = root.path("Tolvan Plugins//Tolvan Chorus/Presets/");
     ensure_directory_with_parents(wide(deep));
     EXPECT_TRUE(is_directory(root.path("Tolvan Plugins/Tolvan Chorus/Presets")));

@@ -108,6 +108,14 @@ std::optional<int> HeadlessPlatform::take_message_box_answer() {
     return answer;
 }
 
+std::optional<PopupMenuAnswer> HeadlessPlatform::take_popup_menu_answer() {
+    if (m_popup_answers.empty())
+        return std::nullopt;
+    PopupMenuAnswer answer = std::move(m_popup_answers.front());
+    m_popup_answers.pop_front();
+    return answer;
+}
+
 std::optional<FileDialogAnswer> HeadlessPlatform::take_file_dialog_answer() {
     if (m_file_dialog_answers.empty())
         return std::nullopt;

@@ -26,6 +26,10 @@ public:
     // Moves the clock on, firing every timer that falls due on the way, in time order.
     void advance_time(std::uint64_t a_milliseconds);
     void push_message_box_answer(int a_answer) { m_answers.push_back(a_answer); }
+    void push_popup_menu_answer(PopupMenuAnswer a_answer) {
+        m_popup_answers.push_back(std::move(a_answer));
+    }
+    void set_pointer_position(int a_x, int a_y) { m_pointer = Rect{a_x, a_y, 0, 0}; }
     // The next file dialog confirms this name, as if typed; every answer is one confirmation.
     void push_file_dialog_answer(std::u16string a_name) {
         m_file_dialog_answers.push_back({std::move(a_name)});
@@ -52,6 +56,8 @@ public:
     bool set_clipboard_text(std::u16string_view a_text) override;
     Size get_screen_size() override { return m_screen; }
     std::optional<int> take_message_box_answer() override;
+    std::optional<PopupMenuAnswer> take_popup_menu_answer() override;
+    std::optional<Rect> get_pointer_position() override { return m_pointer; }
     std::optional<FileDialogAnswer> take_file_dialog_answer() override;
 
     void p_window_destroyed(HeadlessWindow* a_window);
@@ -67,6 +73,8 @@ private:
     std::vector<HeadlessWindow*> m_windows;
     std::deque<Posted> m_queue;
     std::deque<int> m_answers;
+    std::deque<PopupMenuAnswer> m_popup_answers;
+    std::optional<Rect> m_pointer;
     std::deque<FileDialogAnswer> m_file_dialog_answers;
     TimerTable m_timers;
     std::optional<std::u16string> m_clipboard;

@@ -346,6 +346,10 @@ void X11Platform::p_dispatch_key(X11Window& a_window, XKeyEvent& a_event, bool a
     NativeEvent event;
     event.type = a_press ? NativeEventType::key_down : NativeEventType::key_up;
     event.virtual_key = virtual_key_of_keysym(XLookupKeysym(&a_event, 0));
+    // The state of this event, not of the keyboard now: a shortcut typed quickly still matches.
+    event.modifiers = (a_event.state & Mod1Mask ? 1u : 0u) |
+                      (a_event.state & ControlMask ? 2u : 0u) |
+                      (a_event.state & ShiftMask ? 4u : 0u);
     if (!a_press)
         m_held_keys.erase(a_event.keycode);
     if (a_press) {
@@ -366,6 +370,20 @@ Size X11Platform::get_screen_size() {
         return {1280, 800};
     return {DisplayWidth(display, DefaultScreen(display)),
             DisplayHeight(display, DefaultScreen(display))};
+}
+
+std::optional<Rect> X11Platform::get_pointer_position() {
+    Display* display = get_display();
+    if (!display)
+        return std::nullopt;
+    X11ErrorTrap trap(display);
+    ::Window root = 0, child = 0;
+    int x = 0, y = 0, window_x = 0, window_y = 0;
+    unsigned mask = 0;
+    if (!XQueryPointer(display, DefaultRootWindow(display), &root, &child, &x, &y, &window_x,
+                       &window_y, &mask))
+        return std::nullopt;
+    return Rect{x, y, 0, 0};
 }
 
 ::Window X11Platform::p_selection_window() {

@@ -53,6 +53,7 @@ public:
     std::optional<std::u16string> get_clipboard_text() override;
     bool set_clipboard_text(std::u16string_view a_text) override;
     Size get_screen_size() override;
+    std::optional<Rect> get_pointer_position() override;
 
     void p_register(::Window a_id, X11Window* a_window);
     void p_unregister(::Window a_id, X11Window* a_window);

@@ -8,6 +8,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <algorithm>
+#include <poll.h>
 
 namespace Vexa {
 
@@ -177,6 +178,52 @@ void X11Window::set_cursor(MouseCursor a_cursor) {
         XUndefineCursor(display, m_window);
     else
         XDefineCursor(display, m_window, m_platform.cursor(a_cursor));
+}
+
+Rect X11Window::map_to_screen(const Rect& a_rect) const {
+    Display* display = m_platform.get_display();
+    if (!m_alive || !display)
+        return NativeWindow::map_to_screen(a_rect);
+    X11ErrorTrap trap(display);
+    int x = 0, y = 0;
+    ::Window child = 0;
+    XTranslateCoordinates(display, m_window, DefaultRootWindow(display), a_rect.x, a_rect.y, &x, &y,
+                          &child);
+    return {x, y, a_rect.width, a_rect.height};
+}
+
+// Without owner events, so that a click on another window of ours (the editor under the menu) is
+// a click outside the menu, reported here like any other.
+bool X11Window::grab_input() {
+    Display* display = m_platform.get_display();
+    if (!m_alive || !display)
+        return false;
+    X11ErrorTrap trap(display);
+    constexpr unsigned pointer_mask =
+        ButtonPressMask | ButtonReleaseMask | PointerMotionMask | EnterWindowMask | LeaveWindowMask;
+    // The button that opened the menu may still be down in another program for a moment.
+    for (int attempt = 0; attempt < 25; ++attempt) {
+        if (XGrabPointer(display, m_window, False, pointer_mask, GrabModeAsync, GrabModeAsync, None,
+                         None, CurrentTime) == GrabSuccess) {
+            if (XGrabKeyboard(display, m_window, False, GrabModeAsync, GrabModeAsync,
+                              CurrentTime) == GrabSuccess)
+                return true;
+            XUngrabPointer(display, CurrentTime);
+        }
+        XSync(display, False);
+        poll(nullptr, 0, 20);
+    }
+    return false;
+}
+
+void X11Window::release_input() {
+    Display* display = m_platform.get_display();
+    if (!display)
+        return;
+    X11ErrorTrap trap(display);
+    XUngrabKeyboard(display, CurrentTime);
+    XUngrabPointer(display, CurrentTime);
+    XFlush(display);
 }
 
 void X11Window::activate() {

@@ -33,6 +33,9 @@ public:
     void set_capture(bool a_captured) override;
     void activate() override;
     void set_cursor(MouseCursor a_cursor) override;
+    Rect map_to_screen(const Rect& a_rect) const override;
+    bool grab_input() override;
+    void release_input() override;
 
     // From the platform's event dispatch.
     void p_expose(const Rect& a_rect);
