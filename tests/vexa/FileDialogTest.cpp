@@ -115,13 +115,9 @@ TEST_F(FileDialogs, SavingOverAFileAsksFirstAndEscapeCancels) {
     EXPECT_FALSE(m_dialog->get_result());
 }
 
-TEST_F(FileDialogs, TheEntryPointsNeverWaitWithoutSomeoneToAnswer) {
+TEST_F(FileDialogs, TheEntryPointsTakeQueuedAnswersOnTheHeadlessBackend) {
     Orvo::Vector<FileDialogFilter> filters;
     filters.push_back(FileDialogFilter(Orvo::WString(u"Presets (*.preset)"), u"*.preset"));
-    testing::internal::CaptureStderr();
-    EXPECT_FALSE(get_open_file_name(nullptr, u"Load preset", filters, 0, folder().view()));
-    EXPECT_NE(testing::internal::GetCapturedStderr().find("Load preset: "), std::string::npos);
-
     auto* owner = new Widget;
     open(owner, {0, 0, 10, 10});
     m_platform->push_file_dialog_answer(u"Cold.preset");

@@ -92,7 +92,7 @@ void ListViewMain::handle_input(InputEvent& a_event) {
     }
     case InputEventType_MOUSE_WHEEL:
         m_list_view.set_scroll(m_list_view.get_scroll() -
-                               a_event.wheel_delta / 120 * 3 * m_list_view.get_row_height());
+                               a_event.wheel_delta * 3 * m_list_view.get_row_height() / 120);
         a_event.consumed = true;
         return;
     case InputEventType_KEYBOARD_DOWN:
