@@ -1,5 +1,6 @@
 #include "GalleryScene.h"
 
+#include "ChoiceSection.h"
 #include "EntrySection.h"
 #include "GalleryBoard.h"
 #include "GalleryLayouts.h"
@@ -39,7 +40,7 @@ GalleryScene::GalleryScene(std::uint64_t a_native_parent)
       m_entries(u"Entries and lists"),
       m_message_box(u"Message box",
                     u"Save the changes to the preset\n\"Warm Ensemble\" before closing?", true),
-      m_layouts(u"Layouts") {
+      m_layouts(u"Layouts"), m_choices(u"Combo boxes, choices and tabs") {
     m_system_window.set_title(u"Vexa gallery");
     m_system_window.set_client_size(width, height);
     m_system_window.set_quit_application_on_close(a_native_parent == 0);
@@ -74,8 +75,12 @@ GalleryScene::GalleryScene(std::uint64_t a_native_parent)
     m_system_window.set_menu(menu->get_menu());
 
     m_layouts.set_client(make_layouts_client());
-    m_layouts.set_geometry(18, 604, width - 36, height - 604 - 18);
+    m_layouts.set_geometry(18, 604, width - 36, 318);
     m_layouts.open(desktop, Modality_MODELESS);
+
+    m_choices.set_client(make_choice_section());
+    m_choices.set_geometry(18, 940, width - 36, height - 940 - 18);
+    m_choices.open(desktop, Modality_MODELESS);
 }
 
 Rect GalleryScene::get_menu_button_rect() const {

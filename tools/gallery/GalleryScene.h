@@ -13,7 +13,7 @@ namespace Gallery {
 class GalleryScene {
 public:
     static constexpr int width = 1200;
-    static constexpr int height = 940;
+    static constexpr int height = 1150;
 
     // A top-level window, or a child of `a_native_parent` when it is not 0.
     explicit GalleryScene(std::uint64_t a_native_parent = 0);
@@ -31,6 +31,7 @@ private:
     Vexa::MessageBoxWindow m_message_box;
     Vexa::Window m_menu_card;
     Vexa::NormalWindow m_layouts;
+    Vexa::NormalWindow m_choices;
 };
 
 } // namespace Gallery

@@ -4,13 +4,16 @@
 #include "vexa/GuiBuilder/GB_GridLayoutPusher.h"
 #include "vexa/GuiBuilder/GB_HorizontalLayoutPusher.h"
 #include "vexa/GuiBuilder/GB_PageLayoutPusher.h"
+#include "vexa/GuiBuilder/GB_SingleTabPusher.h"
 #include "vexa/GuiBuilder/GB_StretchLayoutPusher.h"
+#include "vexa/GuiBuilder/GB_TabsPusher.h"
 #include "vexa/GuiBuilder/GB_VerticalLayoutPusher.h"
 #include "vexa/Layouts/GridLayout.h"
 #include "vexa/Layouts/HorizontalLayout.h"
 #include "vexa/Layouts/PageLayout.h"
 #include "vexa/Layouts/StretchLayout.h"
 #include "vexa/Layouts/VerticalLayout.h"
+#include "vexa/Widgets/Tabs.h"
 
 #include <utility>
 
@@ -67,6 +70,19 @@ PageLayout* GuiBuilder::begin_pages() {
     auto* layout = new PageLayout;
     begin(layout, std::make_unique<GB_PageLayoutPusher>(layout));
     return layout;
+}
+
+Tabs* GuiBuilder::begin_tabs() {
+    auto* tabs = new Tabs;
+    begin(tabs, std::make_unique<GB_TabsPusher>(tabs));
+    return tabs;
+}
+
+void GuiBuilder::tab(std::u16string a_title) {
+    ORVO_ASSERT(!m_pushers.empty());
+    ORVO_ASSERT(m_pushers.back()->is_tabs());
+    auto* tabs = static_cast<Tabs*>(m_pushers.back()->get_container());
+    m_pushers.push_back(std::make_unique<GB_SingleTabPusher>(tabs, std::move(a_title)));
 }
 
 void GuiBuilder::push(Widget* a_widget) {

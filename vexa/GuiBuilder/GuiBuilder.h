@@ -17,6 +17,7 @@
 #include "vexa/Layouts/GridLayoutFillOrder.h"
 
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace Vexa {
@@ -25,6 +26,7 @@ class GridLayout;
 class HorizontalLayout;
 class PageLayout;
 class StretchLayout;
+class Tabs;
 class VerticalLayout;
 class Widget;
 
@@ -42,6 +44,11 @@ public:
     VerticalLayout* begin_vertical();
     StretchLayout* begin_stretch();
     PageLayout* begin_pages();
+    // Tabs whose pages are opened with `tab`.
+    Tabs* begin_tabs();
+    // Opens the page of a new tab; the one widget pushed (or container begun) next is its page,
+    // and `end` closes it. Fails `m_pushers.back()->is_tabs()` unless tabs are innermost.
+    void tab(std::u16string a_title);
     // A container of the caller's own, filled by the pusher (which the builder then owns).
     void begin(Widget* a_container, std::unique_ptr<GB_Pusher> a_pusher);
 

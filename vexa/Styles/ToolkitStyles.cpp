@@ -56,6 +56,8 @@ constexpr StyleClassSpec classes[] = {
     {u"Text", u"Widget"},
     {u"TabBar", u"HorizontalLayout"},
     {u"Tabs", u"VerticalLayout"},
+    // A tab is of the bar's family: "shown" is a switch of the bar's manager.
+    {u"Tab", u"TabBar"},
     {u"Slider", u"Widget"},
     {u"SliderHandle", u"Widget"},
     {u"SpinButton", u"Widget"},

@@ -44,6 +44,7 @@ struct InputEvent {
     bool double_click = false;
     KeyCode key = KeyCode_NONE;
     bool repeat = false;
+    unsigned modifiers = 0; // held with a key: Alt 1, Ctrl 2, Shift 4
     std::u16string text;
     int wheel_delta = 0;
 };

@@ -322,6 +322,7 @@ void SystemWindow::p_dispatch_input(const NativeEvent& a_event) {
         event.key = key_code_of_virtual_key(a_event.virtual_key);
         event.repeat = a_event.repeat;
         KeyboardModifiers::p_key(event.key, true);
+        event.modifiers = a_event.modifiers;
         if (m_menu && m_menu->try_shortcut(event.key, a_event.modifiers))
             return;
         // Typed text follows only a key that no widget consumed.
