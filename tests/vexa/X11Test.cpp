@@ -14,18 +14,22 @@
 #include "vexa/Menus/SystemPopupMenu.h"
 #include "vexa/Platform/X11/X11ErrorTrap.h"
 #include "vexa/Platform/X11/X11Platform.h"
+#include "vexa/Widgets/Entry.h"
 #include "vexa/Window/MessageBox.h"
 #include "vexa/Window/SystemWindow.h"
 #include "vexa/Window/Timer.h"
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <functional>
 #include <string>
+#include <thread>
 
 using namespace Vexa;
 using VexaTest::Desktops;
@@ -316,6 +320,117 @@ TEST_F(X11Toolkit, APopupMenuGrabsTheInputAndAnswersKeysAndClicksOutside) {
                            GrabModeAsync, None, None, CurrentTime),
               GrabSuccess);
     XUngrabPointer(m_host, CurrentTime);
+}
+
+// Another client that owns the CLIPBOARD selection with a text and hands it out as UTF-8, on a
+// thread of its own: the toolkit waits for the answer while it pastes.
+class ClipboardOwner {
+public:
+    explicit ClipboardOwner(std::string a_text) : m_text(std::move(a_text)) {
+        m_display = XOpenDisplay(nullptr);
+        m_window =
+            XCreateSimpleWindow(m_display, DefaultRootWindow(m_display), 0, 0, 1, 1, 0, 0, 0);
+        XSetSelectionOwner(m_display, XInternAtom(m_display, "CLIPBOARD", False), m_window,
+                           CurrentTime);
+        XSync(m_display, False);
+        m_thread = std::thread([this] { serve(); });
+    }
+    ~ClipboardOwner() {
+        m_stop = true;
+        m_thread.join();
+        XCloseDisplay(m_display);
+    }
+
+private:
+    void serve() {
+        const Atom utf8 = XInternAtom(m_display, "UTF8_STRING", False);
+        while (!m_stop) {
+            while (XPending(m_display)) {
+                XEvent event;
+                XNextEvent(m_display, &event);
+                if (event.type != SelectionRequest)
+                    continue;
+                const XSelectionRequestEvent& request = event.xselectionrequest;
+                XSelectionEvent reply{};
+                reply.type = SelectionNotify;
+                reply.requestor = request.requestor;
+                reply.selection = request.selection;
+                reply.target = request.target;
+                reply.time = request.time;
+                reply.property = None;
+                if (request.target == utf8) {
+                    XChangeProperty(
+                        m_display, request.requestor, request.property, utf8, 8, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(m_text.data()), int(m_text.size()));
+                    reply.property = request.property;
+                }
+                XSendEvent(m_display, request.requestor, False, 0,
+                           reinterpret_cast<XEvent*>(&reply));
+                XFlush(m_display);
+            }
+            usleep(2000);
+        }
+    }
+
+    std::string m_text;
+    Display* m_display = nullptr;
+    ::Window m_window = 0;
+    std::atomic<bool> m_stop{false};
+    std::thread m_thread;
+};
+
+TEST_F(X11Toolkit, AnEntryPastesAnotherClientsTextAndOffersItsCopyThroughTheClipboard) {
+    SystemWindow system(nullptr, 0);
+    system.set_client_size(300, 60);
+    Vexa::Window window;
+    window.set_geometry(0, 0, 300, 60);
+    auto* entry = new Entry;
+    window.add_child(entry);
+    entry->set_geometry(10, 10, 280, 24);
+    window.open(system.get_desktop(), Modality_MODELESS);
+    system.show(Modality_MODELESS);
+    ASSERT_TRUE(entry->set_focus(FocusReason_PROGRAM));
+    NativeWindowClient& client = system.get_native_window()->get_client();
+    const auto chord = [&](Vexa::KeyCode a_key) {
+        for (const bool down : {true, false})
+            for (Vexa::KeyCode key : {KeyCode_LEFT_CONTROL, a_key}) {
+                NativeEvent event;
+                event.type = down ? NativeEventType::key_down : NativeEventType::key_up;
+                event.virtual_key = virtual_key_of_key_code(key);
+                client.handle_native_event(event);
+            }
+    };
+    const Vexa::KeyCode a = KeyCode_A, c = Vexa::KeyCode(KeyCode_A + 2),
+                        v = Vexa::KeyCode(KeyCode_A + 21);
+    {
+        ClipboardOwner owner("Feedback \xE2\x88\x92 40 %");
+        chord(v);
+    }
+    EXPECT_EQ(entry->get_text(), Orvo::WString(u"Feedback \u2212 40 %"));
+
+    entry->set_text(u"Rate 0.35 Hz");
+    chord(a);
+    chord(c);
+    // Another client asks for the text; the toolkit answers from its event loop.
+    const Atom clipboard = XInternAtom(m_host, "CLIPBOARD", False);
+    const Atom utf8 = XInternAtom(m_host, "UTF8_STRING", False);
+    const Atom property = XInternAtom(m_host, "ENTRY_TEST", False);
+    const ::Window requestor = create_host_window();
+    XConvertSelection(m_host, clipboard, utf8, property, requestor, CurrentTime);
+    XFlush(m_host);
+    XEvent notify;
+    ASSERT_TRUE(serve_until(
+        [&] { return XCheckTypedWindowEvent(m_host, requestor, SelectionNotify, &notify); }));
+    ASSERT_EQ(notify.xselection.property, property);
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, remaining = 0;
+    unsigned char* data = nullptr;
+    XGetWindowProperty(m_host, requestor, property, 0, 1024, True, AnyPropertyType, &type, &format,
+                       &count, &remaining, &data);
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(data), count), "Rate 0.35 Hz");
+    XFree(data);
+    XDestroyWindow(m_host, requestor);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "GalleryScene.h"
 
 #include "ChoiceSection.h"
+#include "EntrySection.h"
 #include "GalleryBoard.h"
 #include "GalleryLayouts.h"
 #include "GalleryMenu.h"
@@ -36,6 +37,7 @@ protected:
 
 GalleryScene::GalleryScene(std::uint64_t a_native_parent)
     : m_system_window(nullptr, a_native_parent), m_normal(u"Normal window"),
+      m_entries(u"Entries and lists"),
       m_message_box(u"Message box",
                     u"Save the changes to the preset\n\"Warm Ensemble\" before closing?", true),
       m_layouts(u"Layouts"), m_choices(u"Combo boxes, choices and tabs") {
@@ -53,6 +55,10 @@ GalleryScene::GalleryScene(std::uint64_t a_native_parent)
     m_normal.set_client(new NoteWidget);
     m_normal.set_geometry(GalleryBoard::cards_right + 12, 76, 290, 200);
     m_normal.open(desktop, Modality_MODELESS);
+
+    m_entries.set_client(make_entry_section());
+    m_entries.set_geometry(GalleryBoard::cards_right + 12 + 290 + 12, 76, 290, 510);
+    m_entries.open(desktop, Modality_MODELESS);
 
     const Size box = m_message_box.get_preferred_size();
     m_message_box.set_geometry(GalleryBoard::cards_right + 12, 300, std::max(box.width, 290),

@@ -1,6 +1,6 @@
 #pragma once
 // Everything the gallery shows, placed in one system window: the board of painter samples, a
-// normal window, a message box and a window of nested layouts.
+// normal window, a message box, a window of nested layouts and one of entries and a list view.
 
 #include "vexa/Window/MessageBoxWindow.h"
 #include "vexa/Window/NormalWindow.h"
@@ -12,7 +12,7 @@ namespace Gallery {
 
 class GalleryScene {
 public:
-    static constexpr int width = 900;
+    static constexpr int width = 1200;
     static constexpr int height = 1150;
 
     // A top-level window, or a child of `a_native_parent` when it is not 0.
@@ -27,6 +27,7 @@ private:
     Vexa::SystemWindow m_system_window;
     Vexa::Window m_board_window;
     Vexa::NormalWindow m_normal;
+    Vexa::NormalWindow m_entries;
     Vexa::MessageBoxWindow m_message_box;
     Vexa::Window m_menu_card;
     Vexa::NormalWindow m_layouts;

@@ -7,6 +7,8 @@
 //                                        (Up, Down, Left, Right, Return, Escape, letters) into
 //                                        the menu and prints the choice
 //   vexa-gallery --layout-outlines ...  any of the above with every layout's cells outlined
+//   vexa-gallery --file-dialog [FOLDER]  the gallery with the open-file dialog over it; prints the
+//                                        chosen path (or "cancelled") and closes
 //   vexa-gallery --stress-child-windows N
 //                                        opens and closes N child windows of a foreign parent
 //                                        and reports X windows left and resident memory growth
@@ -19,9 +21,11 @@
 #include "StressChildWindows.h"
 
 #include "orvo/Core/Exception.h"
+#include "orvo/Core/Utf.h"
 #include "orvo/Signals/MethodSlot1.h"
 #include "vexa/Application/Application.h"
 #include "vexa/Application/Toolkit.h"
+#include "vexa/Dialogs/FileDialog.h"
 #include "vexa/Graphics/Painter.h"
 #include "vexa/Layouts/Layout.h"
 #include "vexa/Platform/Headless/HeadlessPlatform.h"
@@ -37,7 +41,7 @@ namespace {
 
 int usage() {
     std::fprintf(stderr, "usage: vexa-gallery [--layout-outlines] [--close-after MS | "
-                         "--screenshot FILE.png | --menu-keys KEY... | "
+                         "--screenshot FILE.png | --menu-keys KEY... | --file-dialog [FOLDER] | "
                          "--stress-child-windows N]\n");
     return 2;
 }
@@ -125,6 +129,44 @@ int windowed(int a_close_after) {
     return 0;
 }
 
+// Opens the file dialog once the gallery shows, then closes the gallery with the answer printed.
+struct FileDialogOpener {
+    Vexa::SystemWindow* window;
+    std::u16string start;
+    void on_tick(Vexa::TimerTickEvent&) {
+        Orvo::Vector<Vexa::FileDialogFilter> filters;
+        filters.push_back(
+            Vexa::FileDialogFilter(Orvo::WString(u"Presets (*.preset)"), u"*.preset"));
+        filters.push_back(Vexa::FileDialogFilter(Orvo::WString(u"All files (*.*)"), u"*.*"));
+        const auto chosen = Vexa::get_open_file_name(window->get_desktop(), u"Load preset",
+                                                     std::move(filters), 0, start);
+        std::printf("%s\n", chosen
+                                ? ("chosen: " + Orvo::utf16_to_utf8_lossy(chosen->view())).c_str()
+                                : "cancelled");
+        std::fflush(stdout);
+        window->close();
+    }
+};
+
+int file_dialog(const char* a_start) {
+    if (!Vexa::Toolkit::get().get_platform().can_show_windows()) {
+        std::fprintf(stderr, "vexa-gallery: no display\n");
+        return 1;
+    }
+    Gallery::GalleryScene scene;
+    Vexa::SystemWindow& window = scene.get_system_window();
+    const std::string start = a_start ? a_start : "";
+    FileDialogOpener opener{&window, std::u16string(Orvo::utf8_to_utf16_lossy(start).view())};
+    Vexa::Timer timer(&window);
+    timer.get_tick_signal().connect(
+        new Orvo::MethodSlot1<void(Vexa::TimerTickEvent&), FileDialogOpener>(
+            &opener, &FileDialogOpener::on_tick));
+    timer.start(200, true);
+    window.show(Vexa::Modality_MODELESS);
+    Vexa::Application::get()->loop(Vexa::Application::get()->create_quit_loop());
+    return 0;
+}
+
 } // namespace
 
 int main(int a_argc, char** a_argv) {
@@ -145,6 +187,8 @@ int main(int a_argc, char** a_argv) {
             result = screenshot(a_argv[2]);
         else if (option == "--menu-keys" && a_argc >= 3)
             result = menu_keys(a_argc - 2, a_argv + 2);
+        else if (option == "--file-dialog" && a_argc <= 3)
+            result = file_dialog(a_argc == 3 ? a_argv[2] : nullptr);
         else if (option == "--stress-child-windows" && a_argc == 3)
             result = Gallery::stress_child_windows(std::atoi(a_argv[2]));
         else if (option == "--section" && a_argc >= 3 && a_argc <= 4 &&

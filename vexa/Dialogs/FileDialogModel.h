@@ -60,6 +60,7 @@ public:
     // is shown empty with get_listing_error() telling why.
     void start_at(std::u16string_view a_path);
 
+    FileDialogMode get_mode() const noexcept { return m_mode; }
     const Orvo::WString& get_folder() const noexcept { return m_folder; }
     const Orvo::Vector<Entry>& get_entries() const noexcept { return m_entries; }
     // Empty when the folder was listed.

@@ -1,5 +1,7 @@
 #include "vexa/Window/SystemWindow.h"
 
+#include "vexa/Desktop/KeyboardModifiers.h"
+
 #include "vexa/Application/Application.h"
 #include "vexa/Application/Toolkit.h"
 #include "vexa/Graphics/Painter.h"
@@ -258,6 +260,7 @@ void SystemWindow::handle_native_event(const NativeEvent& a_event) {
         break;
     case NativeEventType::deactivated:
         m_desktop->drop_grab();
+        KeyboardModifiers::p_reset();
         break;
     case NativeEventType::capture_lost:
         if (m_capture_counter > 0)
@@ -318,6 +321,7 @@ void SystemWindow::p_dispatch_input(const NativeEvent& a_event) {
         event.type = InputEventType_KEYBOARD_DOWN;
         event.key = key_code_of_virtual_key(a_event.virtual_key);
         event.repeat = a_event.repeat;
+        KeyboardModifiers::p_key(event.key, true);
         event.modifiers = a_event.modifiers;
         if (m_menu && m_menu->try_shortcut(event.key, a_event.modifiers))
             return;
@@ -333,6 +337,7 @@ void SystemWindow::p_dispatch_input(const NativeEvent& a_event) {
     case NativeEventType::key_up:
         event.type = InputEventType_KEYBOARD_UP;
         event.key = key_code_of_virtual_key(a_event.virtual_key);
+        KeyboardModifiers::p_key(event.key, false);
         break;
     default:
         return;
