@@ -1,10 +1,16 @@
 #pragma once
 // A fresh application on the headless backend for each test, and short ways to inject input.
 
+#include "orvo/Core/Exception.h"
 #include "vexa/Application/Application.h"
 #include "vexa/Application/Toolkit.h"
 #include "vexa/Platform/Headless/HeadlessPlatform.h"
 #include "vexa/Window/SystemWindow.h"
+#include "vexa/Window/Window.h"
+
+#include <functional>
+#include <memory>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -48,5 +54,43 @@ protected:
 
     Vexa::HeadlessPlatform* m_platform = nullptr;
 };
+
+// A shown system window with one toolkit window (the board) filling it; a_before_board runs
+// between the toolkit's start and the board's opening (a style sheet to load, say).
+class HeadlessBoard : public HeadlessToolkit {
+protected:
+    HeadlessBoard(int a_width = 400, int a_height = 300) : m_width(a_width), m_height(a_height) {}
+    virtual void before_board() {}
+    void SetUp() override {
+        HeadlessToolkit::SetUp();
+        before_board();
+        m_system = std::make_unique<Vexa::SystemWindow>(nullptr, 0);
+        m_system->set_client_size(m_width, m_height);
+        m_board = std::make_unique<Vexa::Window>();
+        m_board->set_geometry(0, 0, m_width, m_height);
+        m_board->open(m_system->get_desktop(), Vexa::Modality_MODELESS);
+        m_system->show(Vexa::Modality_MODELESS);
+    }
+    void TearDown() override {
+        m_board.reset();
+        m_system.reset();
+        HeadlessToolkit::TearDown();
+    }
+
+    int m_width;
+    int m_height;
+    std::unique_ptr<Vexa::SystemWindow> m_system;
+    std::unique_ptr<Vexa::Window> m_board;
+};
+
+// The message of the failure the action raises, or "no failure".
+inline std::u16string failure(const std::function<void()>& a_action) {
+    try {
+        a_action();
+    } catch (const Orvo::Exception& e) {
+        return std::u16string(e.get_message().view());
+    }
+    return u"no failure";
+}
 
 } // namespace VexaTest

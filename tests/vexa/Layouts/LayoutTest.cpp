@@ -18,6 +18,7 @@
 #include <vector>
 
 using namespace Vexa;
+using VexaTest::failure;
 
 namespace {
 
@@ -29,31 +30,9 @@ Widget* box(int a_min_width, int a_max_width, int a_min_height, int a_max_height
     return widget;
 }
 
-std::u16string failure(const std::function<void()>& a_action) {
-    try {
-        a_action();
-    } catch (const Orvo::Exception& e) {
-        return std::u16string(e.get_message().view());
-    }
-    return u"no failure";
-}
-
-class Layouts : public VexaTest::HeadlessToolkit {
+class Layouts : public VexaTest::HeadlessBoard {
 protected:
-    void SetUp() override {
-        HeadlessToolkit::SetUp();
-        m_system = std::make_unique<SystemWindow>(nullptr, 0);
-        m_system->set_client_size(800, 600);
-        m_board = std::make_unique<Window>();
-        m_board->set_geometry(0, 0, 800, 600);
-        m_board->open(m_system->get_desktop(), Modality_MODELESS);
-        m_system->show(Modality_MODELESS);
-    }
-    void TearDown() override {
-        m_board.reset();
-        m_system.reset();
-        HeadlessToolkit::TearDown();
-    }
+    Layouts() : HeadlessBoard(800, 600) {}
     // Puts the layout on the board at the rectangle; the update pass measures and places it.
     template <class L>
     L* show(L* a_layout, const Rect& a_rect) {
@@ -61,9 +40,6 @@ protected:
         a_layout->set_geometry(a_rect);
         return a_layout;
     }
-
-    std::unique_ptr<SystemWindow> m_system;
-    std::unique_ptr<Window> m_board;
 };
 
 struct LayoutCase {

@@ -12,18 +12,10 @@
 #include <vector>
 
 using namespace Vexa;
+using VexaTest::failure;
 using T = NativeEventType;
 
 namespace {
-
-std::u16string failure(const std::function<void()>& a_action) {
-    try {
-        a_action();
-    } catch (const Orvo::Exception& e) {
-        return std::u16string(e.get_message().view());
-    }
-    return u"no failure";
-}
 
 // Apple, a Citrus submenu of Lemon and a greyed Lime, then Pear: the pop-up numbers them 1, 2
 // (the submenu), 3, 4, 5.
@@ -39,22 +31,8 @@ protected:
     }
 };
 
-class ComboBoxes : public VexaTest::HeadlessToolkit {
+class ComboBoxes : public VexaTest::HeadlessBoard {
 public:
-    void SetUp() override {
-        HeadlessToolkit::SetUp();
-        m_system = std::make_unique<SystemWindow>(nullptr, 0);
-        m_system->set_client_size(400, 300);
-        m_board = std::make_unique<Window>();
-        m_board->set_geometry(0, 0, 400, 300);
-        m_board->open(m_system->get_desktop(), Modality_MODELESS);
-        m_system->show(Modality_MODELESS);
-    }
-    void TearDown() override {
-        m_board.reset();
-        m_system.reset();
-        HeadlessToolkit::TearDown();
-    }
     template <class W>
     W* show(W* a_box) {
         m_board->add_child(a_box);
@@ -86,8 +64,6 @@ public:
         send(event);
     }
 
-    std::unique_ptr<SystemWindow> m_system;
-    std::unique_ptr<Window> m_board;
     std::vector<std::size_t> m_chosen, m_added, m_selections;
 };
 

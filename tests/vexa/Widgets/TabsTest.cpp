@@ -17,23 +17,14 @@
 #include <vector>
 
 using namespace Vexa;
+using VexaTest::failure;
 using T = NativeEventType;
 
 namespace {
 
-std::u16string failure(const std::function<void()>& a_action) {
-    try {
-        a_action();
-    } catch (const Orvo::Exception& e) {
-        return std::u16string(e.get_message().view());
-    }
-    return u"no failure";
-}
-
-class TabsTest : public VexaTest::HeadlessToolkit {
+class TabsTest : public VexaTest::HeadlessBoard {
 public:
-    void SetUp() override {
-        HeadlessToolkit::SetUp();
+    void before_board() override {
         Application::get()->load_style_sheet_text(u"class Tab;\n"
                                                   u"  background: solid_brush(#202020);\n"
                                                   u"  padding: 4px;\n"
@@ -44,17 +35,6 @@ public:
                                                   u"    end case;\n"
                                                   u"  end subclass;\n"
                                                   u"end class;\n");
-        m_system = std::make_unique<SystemWindow>(nullptr, 0);
-        m_system->set_client_size(400, 300);
-        m_board = std::make_unique<Window>();
-        m_board->set_geometry(0, 0, 400, 300);
-        m_board->open(m_system->get_desktop(), Modality_MODELESS);
-        m_system->show(Modality_MODELESS);
-    }
-    void TearDown() override {
-        m_board.reset();
-        m_system.reset();
-        HeadlessToolkit::TearDown();
     }
     void on_selection(TabsEvent& a_event) { m_selections.push_back(a_event.index); }
     void press(unsigned a_virtual_key) {
@@ -73,8 +53,6 @@ public:
         return result;
     }
 
-    std::unique_ptr<SystemWindow> m_system;
-    std::unique_ptr<Window> m_board;
     std::vector<std::size_t> m_selections;
 };
 
