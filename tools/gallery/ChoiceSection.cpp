@@ -77,7 +77,6 @@ protected:
     }
 };
 
-
 Widget* page(std::u16string a_title, std::u16string a_detail) {
     auto* column = new VerticalLayout;
     column->set_frame({SingleBorder(Palette::line, Palette::line), GdiPlus_Brush(Palette::raised)});

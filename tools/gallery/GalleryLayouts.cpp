@@ -78,8 +78,7 @@ Widget* tile(std::u16string a_title, std::u16string a_detail = {},
 }
 
 Widget* accent_tile(std::u16string a_title, std::u16string a_detail) {
-    return new Tile(std::move(a_title), std::move(a_detail), Palette::accent_soft,
-                    Palette::accent);
+    return new Tile(std::move(a_title), std::move(a_detail), Palette::accent_soft, Palette::accent);
 }
 
 } // namespace
@@ -93,9 +92,9 @@ Widget* make_layouts_client() {
     border->set_spaces({8, 8, 8, 8});
     builder.push(border);
 
-    border->set_widget(BorderLayoutRegion_TOP,
-                       tile(u"A border layout", u"top, left, centre, right and bottom regions",
-                            Palette::surface));
+    border->set_widget(
+        BorderLayoutRegion_TOP,
+        tile(u"A border layout", u"top, left, centre, right and bottom regions", Palette::surface));
 
     GuiBuilder side;
     VerticalLayout* chips = side.begin_vertical();
@@ -126,8 +125,8 @@ Widget* make_layouts_client() {
     row->set_horizontal_spacing(8);
     status.push(tile(u"A stretch layout fills the window", u"resize it: everything follows",
                      Palette::surface));
-    status.push(tile(u"Built with the GUI builder", u"vexa-gallery --layout-outlines",
-                     Palette::surface));
+    status.push(
+        tile(u"Built with the GUI builder", u"vexa-gallery --layout-outlines", Palette::surface));
     status.end();
     border->set_widget(BorderLayoutRegion_BOTTOM, status.take_root());
 

@@ -32,7 +32,8 @@ bool load_style_sheet(const char* a_path) {
     Vexa::ParsedStyleSheet parsed =
         Vexa::parse_style_sheet(text.view(), Vexa::StyleRegistry::get(), sink);
     if (shown_errors > 0)
-        std::fprintf(stderr, "vexa-gallery: the style sheet has errors; using what could be read\n");
+        std::fprintf(stderr,
+                     "vexa-gallery: the style sheet has errors; using what could be read\n");
     Vexa::Application::get()->set_style_sheet(std::move(parsed.sheet));
     return shown_errors == 0;
 }
