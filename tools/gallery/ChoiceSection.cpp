@@ -93,10 +93,11 @@ class ChoiceSection : public HorizontalLayout {
 public:
     ChoiceSection() {
         set_paddings({12, 14, 14, 12});
-        set_horizontal_spacing(24);
 
         auto* controls = new VerticalLayout;
         controls->set_vertical_spacing(6);
+        // The sheet's narrow grid spacing would set the boxes right against the tabs.
+        controls->set_paddings({0, 0, 20, 0});
         auto* voicing = new VoicingBox;
         voicing->set_width_in_characters(14);
         auto* shape = new Choice;

@@ -7,16 +7,15 @@
 //                                        (Up, Down, Left, Right, Return, Escape, letters) into
 //                                        the menu and prints the choice
 //   vexa-gallery --layout-outlines ...  any of the above with every layout's cells outlined
-//   vexa-gallery --style-sheet FILE ... any of the above styled by FILE instead of the shipped
-//   sheet vexa-gallery --file-dialog [FOLDER]  the gallery with the open-file dialog over it;
-//   prints the
+//   vexa-gallery --style-sheet FILE ... any of the above styled by FILE, not the shipped sheet
+//   vexa-gallery --file-dialog [FOLDER]  the gallery with the open-file dialog over it; prints the
 //                                        chosen path (or "cancelled") and closes
 //   vexa-gallery --stress-child-windows N
 //                                        opens and closes N child windows of a foreign parent
 //                                        and reports X windows left and resident memory growth
 //   vexa-gallery --section buttons [FILE.png]
-//                                        one section alone: in a
-//                                        window, or rendered off screen into FILE.png
+//                                        one section alone: in a window, or rendered off screen
+//                                        into FILE.png
 
 #include "ButtonsSection.h"
 #include "GalleryScene.h"
