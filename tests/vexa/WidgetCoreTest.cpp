@@ -406,6 +406,10 @@ TEST_P(Desktops, TheShippedSheetStylesWindowsAndFollowsTheEnabledSwitch) {
     window.set_client(client);
     window.open(m_desktop, Modality_MODELESS);
     EXPECT_EQ(window.get_frame().background.get_color(), GdiPlus_Color(0xFF262A30));
+    // The area under the title bar follows the sheet too, not its light built-in colour.
+    const Widget* contents = client->get_parent();
+    ASSERT_EQ(std::u16string_view(contents->get_widget_class()), u"NormalWindowContents");
+    EXPECT_EQ(contents->get_frame().background.get_color(), GdiPlus_Color(0xFF262A30));
     EXPECT_EQ(enabled->get_text_color(), GdiPlus_Color(0xFFE4E7EB));
     EXPECT_EQ(disabled->get_text_color(), GdiPlus_Color(0xFF6B727C));
     disabled->set_enabled(true);

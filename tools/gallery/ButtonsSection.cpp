@@ -1,6 +1,5 @@
 #include "ButtonsSection.h"
 
-#include "orvo/Core/Exception.h"
 #include "vexa/Application/Application.h"
 #include "vexa/Application/Toolkit.h"
 #include "vexa/Graphics/Painter.h"
@@ -214,12 +213,6 @@ int show_buttons_section(const char* a_png) {
     else if (!Toolkit::get().get_platform().can_show_windows()) {
         std::fprintf(stderr, "vexa-gallery: no display (use --section buttons FILE.png)\n");
         return 1;
-    }
-    try {
-        // The toolkit alone lacks the device editor's classes; the sheet is in force all the same.
-        Application::get()->load_style_sheet(
-            Orvo::WString(std::u16string_view(u"" ORVO_SOURCE_ROOT "/chorus/data/stylesheet.dat")));
-    } catch (const Orvo::Exception&) {
     }
     constexpr int width = 640, height = 470;
     SystemWindow system_window(nullptr, 0);

@@ -11,7 +11,7 @@ namespace Gallery {
 // A new widget tree for the caller to add to a window.
 Vexa::Widget* make_buttons_section();
 
-// --section buttons: the section alone in a normal window under the shipped sheet, as a PNG
+// --section buttons: the section alone in a plain window under the application's sheet, as a PNG
 // (`a_png` not null, no display needed) or in a window on the display.
 int show_buttons_section(const char* a_png);
 

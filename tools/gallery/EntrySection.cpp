@@ -45,7 +45,6 @@ public:
         for (const Row& row : m_rows)
             add_child(row.widget);
         add_child(m_list);
-        set_frame({NoBorder(), GdiPlus_Brush(GdiPlus_Color(0xFFF7F6F3))});
     }
 
 protected:
@@ -53,7 +52,7 @@ protected:
         int y = gap;
         for (const Row& row : m_rows) {
             a_painter.draw_text(row.label, gap, y, label_width, row_height, TextAlignment_LEFT,
-                                TextAlignment_MIDDLE, get_font(), GdiPlus_Color(0xFF2E3440));
+                                TextAlignment_MIDDLE, get_font(), get_text_color());
             y += row_height + gap;
         }
     }

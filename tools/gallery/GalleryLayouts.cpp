@@ -1,5 +1,7 @@
 #include "GalleryLayouts.h"
 
+#include "GalleryPalette.h"
+
 #include "vexa/Graphics/Border.h"
 #include "vexa/Graphics/Painter.h"
 #include "vexa/GuiBuilder/GuiBuilder.h"
@@ -17,8 +19,8 @@ namespace Gallery {
 
 namespace {
 
-constexpr GdiPlus_Color ink(0xFF2E3440);
-constexpr GdiPlus_Color muted(0xFF6B6F76);
+constexpr GdiPlus_Color ink = Palette::text;
+constexpr GdiPlus_Color muted = Palette::quiet_text;
 
 const GdiPlus_Font& title_font() {
     static const GdiPlus_Font font(u"Arial", 13, FontSizeUnit_PIXEL);
@@ -71,13 +73,12 @@ private:
 };
 
 Widget* tile(std::u16string a_title, std::u16string a_detail = {},
-             GdiPlus_Color a_fill = GdiPlus_Color(0xFFFFFFFF)) {
-    return new Tile(std::move(a_title), std::move(a_detail), a_fill, GdiPlus_Color(0xFFD9D5CD));
+             GdiPlus_Color a_fill = Palette::raised) {
+    return new Tile(std::move(a_title), std::move(a_detail), a_fill, Palette::line);
 }
 
 Widget* accent_tile(std::u16string a_title, std::u16string a_detail) {
-    return new Tile(std::move(a_title), std::move(a_detail), GdiPlus_Color(0xFFDCE7F3),
-                    GdiPlus_Color(0xFF9DB8D6));
+    return new Tile(std::move(a_title), std::move(a_detail), Palette::accent_soft, Palette::accent);
 }
 
 } // namespace
@@ -91,9 +92,9 @@ Widget* make_layouts_client() {
     border->set_spaces({8, 8, 8, 8});
     builder.push(border);
 
-    border->set_widget(BorderLayoutRegion_TOP,
-                       tile(u"A border layout", u"top, left, centre, right and bottom regions",
-                            GdiPlus_Color(0xFFF7F5F1)));
+    border->set_widget(
+        BorderLayoutRegion_TOP,
+        tile(u"A border layout", u"top, left, centre, right and bottom regions", Palette::surface));
 
     GuiBuilder side;
     VerticalLayout* chips = side.begin_vertical();
@@ -123,9 +124,9 @@ Widget* make_layouts_client() {
     HorizontalLayout* row = status.begin_horizontal();
     row->set_horizontal_spacing(8);
     status.push(tile(u"A stretch layout fills the window", u"resize it: everything follows",
-                     GdiPlus_Color(0xFFF7F5F1)));
-    status.push(tile(u"Built with the GUI builder", u"vexa-gallery --layout-outlines",
-                     GdiPlus_Color(0xFFF7F5F1)));
+                     Palette::surface));
+    status.push(
+        tile(u"Built with the GUI builder", u"vexa-gallery --layout-outlines", Palette::surface));
     status.end();
     border->set_widget(BorderLayoutRegion_BOTTOM, status.take_root());
 

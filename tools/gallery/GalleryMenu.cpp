@@ -1,5 +1,7 @@
 #include "GalleryMenu.h"
 
+#include "GalleryPalette.h"
+
 #include "orvo/Core/Utf.h"
 #include "orvo/Signals/MethodSlot1.h"
 #include "vexa/Graphics/Painter.h"
@@ -16,12 +18,12 @@ namespace Gallery {
 
 namespace {
 
-constexpr GdiPlus_Color ink(0xFF2E3440);
-constexpr GdiPlus_Color muted(0xFF6B6F76);
-constexpr GdiPlus_Color card_line(0xFFD9D5CD);
-constexpr GdiPlus_Color button_face(0xFF30353C);
-constexpr GdiPlus_Color button_pressed(0xFF383E46);
-constexpr GdiPlus_Color button_text(0xFFE4E7EB);
+constexpr GdiPlus_Color ink = Palette::text;
+constexpr GdiPlus_Color muted = Palette::quiet_text;
+constexpr GdiPlus_Color card_line = Palette::line;
+constexpr GdiPlus_Color button_face = Palette::raised;
+constexpr GdiPlus_Color button_pressed = Palette::raised_hover;
+constexpr GdiPlus_Color button_text = Palette::text;
 
 const GdiPlus_Font& font(int a_pixels) {
     static const GdiPlus_Font small(u"Arial", 13, FontSizeUnit_PIXEL);
@@ -32,7 +34,7 @@ const GdiPlus_Font& font(int a_pixels) {
 } // namespace
 
 GalleryMenu::GalleryMenu() : m_menu(new SystemPopupMenu) {
-    set_frame({NoBorder(), GdiPlus_Brush(GdiPlus_Color(0xFFFFFFFF))});
+    set_frame({NoBorder(), GdiPlus_Brush(Palette::surface)});
     SystemMenuGenericBuilder builder;
     builder.begin(m_menu.get());
     builder.add_command_item(u"Load preset...", KeyboardShortcut::parse(u"Ctrl+O"));

@@ -1,5 +1,6 @@
 #include "GalleryScene.h"
 
+#include "ButtonsSection.h"
 #include "ChoiceSection.h"
 #include "EntrySection.h"
 #include "GalleryBoard.h"
@@ -7,6 +8,8 @@
 #include "GalleryMenu.h"
 
 #include "vexa/Graphics/Painter.h"
+
+#include <algorithm>
 
 using namespace Vexa;
 
@@ -18,7 +21,6 @@ namespace {
 class NoteWidget : public Widget {
 protected:
     void paint_content(Painter& a_painter) override {
-        const GdiPlus_Font font(u"Arial", 13, FontSizeUnit_PIXEL);
         const std::u16string_view lines[] = {
             u"A normal window: drag the title bar", u"to move it, the borders to resize",
             u"it, and the cross to close it.",      u"",
@@ -27,7 +29,7 @@ protected:
         int y = 14;
         for (auto line : lines) {
             a_painter.draw_text(line, 16, y, get_width() - 32, 20, TextAlignment_LEFT,
-                                TextAlignment_MIDDLE, font, GdiPlus_Color(0xFF2E3440));
+                                TextAlignment_MIDDLE, get_font(), get_text_color());
             y += 20;
         }
     }
@@ -36,7 +38,8 @@ protected:
 } // namespace
 
 GalleryScene::GalleryScene(std::uint64_t a_native_parent)
-    : m_system_window(nullptr, a_native_parent), m_normal(u"Normal window"),
+    : m_system_window(nullptr, a_native_parent),
+      m_buttons(u"Labels, buttons, check boxes and scroll bars"), m_normal(u"Normal window"),
       m_entries(u"Entries and lists"),
       m_message_box(u"Message box",
                     u"Save the changes to the preset\n\"Warm Ensemble\" before closing?", true),
@@ -52,34 +55,50 @@ GalleryScene::GalleryScene(std::uint64_t a_native_parent)
     m_board_window.get_children().front()->set_geometry(0, 0, width, height);
     m_board_window.open(desktop, Modality_MODELESS);
 
+    // Two columns under the heading: the buttons at the left; at the right a narrow column of a
+    // normal window, the message box and the menu card beside the entries. The layouts and the
+    // choices span the width below.
+    constexpr int margin = 18, gap = 16, top = GalleryBoard::heading_bottom;
+    constexpr int buttons_width = 600, column_width = 270;
+    constexpr int column_x = margin + buttons_width + gap;
+    constexpr int entries_x = column_x + column_width + gap;
+    constexpr int upper_height = 500;
+
+    m_buttons.set_client(make_buttons_section());
+    m_buttons.set_geometry(margin, top, buttons_width, upper_height);
+    m_buttons.open(desktop, Modality_MODELESS);
+
     m_normal.set_client(new NoteWidget);
-    m_normal.set_geometry(GalleryBoard::cards_right + 12, 76, 290, 200);
+    m_normal.set_geometry(column_x, top, column_width, 178);
     m_normal.open(desktop, Modality_MODELESS);
 
-    m_entries.set_client(make_entry_section());
-    m_entries.set_geometry(GalleryBoard::cards_right + 12 + 290 + 12, 76, 290, 510);
-    m_entries.open(desktop, Modality_MODELESS);
-
     const Size box = m_message_box.get_preferred_size();
-    m_message_box.set_geometry(GalleryBoard::cards_right + 12, 300, std::max(box.width, 290),
-                               box.height);
+    const int box_y = top + 178 + gap;
+    m_message_box.set_geometry(column_x, box_y, std::max(box.width, column_width), box.height);
     m_message_box.open(desktop, Modality_MODELESS);
 
     auto* menu = new GalleryMenu;
     m_menu_card.add_child(menu);
     m_menu_card.set_can_be_activated(false);
-    m_menu_card.set_geometry(GalleryBoard::cards_right + 12, 464, 290, 104);
-    menu->set_geometry(0, 0, 290, 104);
+    const int menu_y = box_y + box.height + gap;
+    m_menu_card.set_geometry(column_x, menu_y, column_width, top + upper_height - menu_y);
+    menu->set_geometry(0, 0, column_width, top + upper_height - menu_y);
     m_menu_card.open(desktop, Modality_MODELESS);
     // The window answers the menu's shortcuts while the menu is closed.
     m_system_window.set_menu(menu->get_menu());
 
+    m_entries.set_client(make_entry_section());
+    m_entries.set_geometry(entries_x, top, width - margin - entries_x, upper_height);
+    m_entries.open(desktop, Modality_MODELESS);
+
+    const int layouts_y = top + upper_height + gap;
     m_layouts.set_client(make_layouts_client());
-    m_layouts.set_geometry(18, 604, width - 36, 318);
+    m_layouts.set_geometry(margin, layouts_y, width - 2 * margin, 300);
     m_layouts.open(desktop, Modality_MODELESS);
 
+    const int choices_y = layouts_y + 300 + gap;
     m_choices.set_client(make_choice_section());
-    m_choices.set_geometry(18, 940, width - 36, height - 940 - 18);
+    m_choices.set_geometry(margin, choices_y, width - 2 * margin, height - choices_y - margin);
     m_choices.open(desktop, Modality_MODELESS);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// Everything the gallery shows, placed in one system window: the board of painter samples, a
-// normal window, a message box, a window of nested layouts and one of entries and a list view.
+// Everything the gallery shows, placed in one system window: every standard widget in windows of
+// their own, a normal window, a message box, a menu card and a window of nested layouts.
 
 #include "vexa/Window/MessageBoxWindow.h"
 #include "vexa/Window/NormalWindow.h"
@@ -13,7 +13,7 @@ namespace Gallery {
 class GalleryScene {
 public:
     static constexpr int width = 1200;
-    static constexpr int height = 1150;
+    static constexpr int height = 1110;
 
     // A top-level window, or a child of `a_native_parent` when it is not 0.
     explicit GalleryScene(std::uint64_t a_native_parent = 0);
@@ -26,6 +26,7 @@ public:
 private:
     Vexa::SystemWindow m_system_window;
     Vexa::Window m_board_window;
+    Vexa::NormalWindow m_buttons;
     Vexa::NormalWindow m_normal;
     Vexa::NormalWindow m_entries;
     Vexa::MessageBoxWindow m_message_box;

@@ -7,17 +7,19 @@
 //                                        (Up, Down, Left, Right, Return, Escape, letters) into
 //                                        the menu and prints the choice
 //   vexa-gallery --layout-outlines ...  any of the above with every layout's cells outlined
+//   vexa-gallery --style-sheet FILE ... any of the above styled by FILE, not the shipped sheet
 //   vexa-gallery --file-dialog [FOLDER]  the gallery with the open-file dialog over it; prints the
 //                                        chosen path (or "cancelled") and closes
 //   vexa-gallery --stress-child-windows N
 //                                        opens and closes N child windows of a foreign parent
 //                                        and reports X windows left and resident memory growth
 //   vexa-gallery --section buttons [FILE.png]
-//                                        one section alone, styled by the shipped sheet: in a
-//                                        window, or rendered off screen into FILE.png
+//                                        one section alone: in a window, or rendered off screen
+//                                        into FILE.png
 
 #include "ButtonsSection.h"
 #include "GalleryScene.h"
+#include "GalleryStyleSheet.h"
 #include "StressChildWindows.h"
 
 #include "orvo/Core/Exception.h"
@@ -40,9 +42,10 @@
 namespace {
 
 int usage() {
-    std::fprintf(stderr, "usage: vexa-gallery [--layout-outlines] [--close-after MS | "
-                         "--screenshot FILE.png | --menu-keys KEY... | --file-dialog [FOLDER] | "
-                         "--stress-child-windows N]\n");
+    std::fprintf(stderr, "usage: vexa-gallery [--layout-outlines] [--style-sheet FILE] "
+                         "[--close-after MS | --screenshot FILE.png | --menu-keys KEY... | "
+                         "--file-dialog [FOLDER] | --stress-child-windows N | "
+                         "--section buttons [FILE.png]]\n");
     return 2;
 }
 
@@ -175,9 +178,16 @@ int main(int a_argc, char** a_argv) {
         --a_argc;
         ++a_argv;
     }
+    const char* style_sheet = Gallery::shipped_style_sheet;
+    if (a_argc > 2 && std::string(a_argv[1]) == "--style-sheet") {
+        style_sheet = a_argv[2];
+        a_argc -= 2;
+        a_argv += 2;
+    }
     Vexa::Application::acquire();
     int result = 0;
     try {
+        Gallery::load_style_sheet(style_sheet);
         const std::string option = a_argc > 1 ? a_argv[1] : "";
         if (a_argc == 1)
             result = windowed(0);
