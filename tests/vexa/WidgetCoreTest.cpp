@@ -414,6 +414,16 @@ TEST_P(Desktops, TheShippedSheetStylesWindowsAndFollowsTheEnabledSwitch) {
     EXPECT_EQ(disabled->get_text_color(), GdiPlus_Color(0xFF6B727C));
     disabled->set_enabled(true);
     EXPECT_EQ(disabled->get_text_color(), GdiPlus_Color(0xFFE4E7EB));
+    // The title bar follows the window's "active" switch.
+    Widget* bar = nullptr;
+    for (Widget* child : window.get_children())
+        if (std::u16string_view(child->get_widget_class()) == u"NormalWindowTitleBar")
+            bar = child;
+    ASSERT_TRUE(bar);
+    m_desktop->activate(&window, true);
+    EXPECT_EQ(bar->get_frame().background.get_color(), GdiPlus_Color(0xFF3FB6A8));
+    m_desktop->activate(&window, false);
+    EXPECT_EQ(bar->get_frame().background.get_color(), GdiPlus_Color(0xFF30353C));
 }
 
 struct PropertyCase {

@@ -9,6 +9,7 @@
 #include "vexa/Widgets/ScrollBar.h"
 #include "vexa/Widgets/ToggleButton.h"
 #include "vexa/Window/NormalWindowCloseButton.h"
+#include "vexa/Window/NormalWindowTitleBar.h"
 
 #include <algorithm>
 
@@ -97,6 +98,11 @@ bool checked(const Widget& a_widget, int a_index) {
     return a_index == 0 && box && box->is_checked();
 }
 
+bool window_active(const Widget& a_widget, int a_index) {
+    const auto* bar = dynamic_cast<const NormalWindowTitleBar*>(&a_widget);
+    return a_index == 0 && bar && bar->is_window_active();
+}
+
 void give(const StyleRegistry& a_registry, const char16_t* a_class_name,
           const TableStyleManager::Behaviour& a_behaviour) {
     const StyleClass* style_class = a_registry.find_class(Orvo::WString(a_class_name));
@@ -117,6 +123,7 @@ void StandardWidgetStyles::install(const StyleRegistry& a_registry) {
     give(a_registry, u"NormalWindowCloseButton", {&apply_crossmark, nullptr, nullptr});
     give(a_registry, u"CheckBox", {&apply_crossmark, nullptr, &checked});
     give(a_registry, u"ScrollBar", {&apply_scroll_bar, nullptr, nullptr});
+    give(a_registry, u"NormalWindowTitleBar", {nullptr, nullptr, &window_active});
 }
 
 void StandardWidgetStyles::ensure_installed() {

@@ -164,6 +164,7 @@ void NormalWindow::handle_input(InputEvent& a_event) {
 }
 
 void NormalWindow::active_changed() {
+    m_title_bar->request_restyle(); // its "active" switch
     m_title_bar->repaint();
 }
 

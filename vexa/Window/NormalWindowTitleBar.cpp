@@ -22,13 +22,24 @@ void NormalWindowTitleBar::resized() {
     m_close_button->set_geometry(get_width() - get_height(), 0, get_height(), get_height());
 }
 
+bool NormalWindowTitleBar::is_window_active() const {
+    return m_window.is_active();
+}
+
 void NormalWindowTitleBar::paint_content(Painter& a_painter) {
+    const int text_left = 8;
+    const int text_width = get_width() - get_height() - text_left;
+    if (!get_frame().background.is_null()) {
+        // A sheet styles the bar: the frame already painted its background.
+        a_painter.draw_text(m_window.get_title(), text_left, 0, text_width, get_height(),
+                            TextAlignment_LEFT, TextAlignment_MIDDLE, get_font(), get_text_color());
+        return;
+    }
     const bool active = m_window.is_active();
     const GdiPlus_Color background(active ? StockObjects::accent.get_argb() : 0xFFC0BCB4);
     a_painter.fill_rectangle({0, 0, get_width(), get_height()}, GdiPlus_Brush(background));
-    const int text_left = 8;
-    a_painter.draw_text(m_window.get_title(), text_left, 0, get_width() - get_height() - text_left,
-                        get_height(), TextAlignment_LEFT, TextAlignment_MIDDLE,
+    a_painter.draw_text(m_window.get_title(), text_left, 0, text_width, get_height(),
+                        TextAlignment_LEFT, TextAlignment_MIDDLE,
                         Toolkit::get().get_stock().default_font,
                         GdiPlus_Color(active ? 0xFFFFFFFF : 0xFF4A4A4A));
 }

@@ -11,6 +11,8 @@ class NormalWindowCloseButton;
 
 class NormalWindowTitleBar : public Widget {
 public:
+    // The "active" switch of its style class.
+    bool is_window_active() const;
     explicit NormalWindowTitleBar(NormalWindow& a_window);
     NormalWindowCloseButton* get_close_button() const noexcept { return m_close_button; }
     const char16_t* get_widget_class() const override { return u"NormalWindowTitleBar"; }
