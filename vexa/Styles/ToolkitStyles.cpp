@@ -25,6 +25,7 @@ constexpr StyleClassSpec classes[] = {
     {u"SingleWidgetWrapper", u"Widget"},
     {u"NormalWindowContents", u"SingleWidgetWrapper"},
     {u"NormalWindowTitleBar", u"Widget"},
+    {u"MessageBoxPanel", u"Widget"},
     {u"CommandButton", u"Widget"},
     {u"NormalWindowCloseButton", u"CommandButton"},
     {u"TextCommandButton", u"CommandButton"},

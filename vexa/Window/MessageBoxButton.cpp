@@ -15,6 +15,14 @@ MessageBoxButton::MessageBoxButton(std::u16string a_caption, int a_answer,
 void MessageBoxButton::paint_content(Painter& a_painter) {
     const int w = get_width();
     const int h = get_height();
+    if (!get_frame().background.is_null()) {
+        // Styled as a text command button: the frame is painted, the caption follows the push.
+        const Rect contents = get_contents_rect();
+        a_painter.draw_text(m_caption, contents.x, contents.y, contents.width, contents.height,
+                            TextAlignment_CENTER, TextAlignment_MIDDLE, get_font(),
+                            get_text_color());
+        return;
+    }
     a_painter.fill_and_stroke_rectangle(
         0, 0, w, h, GdiPlus_Pen(GdiPlus_Color(0xFF8C8C8C), 1),
         GdiPlus_Brush(GdiPlus_Color(is_pushed() ? 0xFFD8D4CC : 0xFFFFFFFF)));

@@ -24,7 +24,12 @@ int line_height() {
 // The text lines over the right-aligned row of buttons.
 class MessageBoxPanel : public Widget {
 public:
-    explicit MessageBoxPanel(const std::vector<std::u16string>& a_lines) : m_lines(a_lines) {}
+    static constexpr GdiPlus_Color built_in_background{0xFFF7F6F3};
+
+    explicit MessageBoxPanel(const std::vector<std::u16string>& a_lines) : m_lines(a_lines) {
+        set_frame({NoBorder(), GdiPlus_Brush(built_in_background)});
+    }
+    const char16_t* get_widget_class() const override { return u"MessageBoxPanel"; }
 
 protected:
     void paint_content(Painter& a_painter) override {
@@ -32,9 +37,11 @@ protected:
         for (std::size_t i = 0; i < m_lines.size(); ++i)
             a_painter.draw_text(m_lines[i], margin, margin + int(i) * height,
                                 get_width() - 2 * margin, height, TextAlignment_LEFT,
-                                TextAlignment_MIDDLE, Toolkit::get().get_stock().default_font,
-                                GdiPlus_Color(0xFF202020));
-        // A quiet band behind the buttons.
+                                TextAlignment_MIDDLE, get_font(), get_text_color());
+        // A quiet band behind the buttons, in the built-in look only: a sheet's panel is one calm
+        // surface.
+        if (get_frame().background.get_color() != built_in_background)
+            return;
         const int band = MessageBoxButton::height + 2 * gap;
         a_painter.fill_rectangle({0, get_height() - band, get_width(), band},
                                  GdiPlus_Brush(GdiPlus_Color(0xFFE9E6E0)));
@@ -84,7 +91,6 @@ MessageBoxWindow::MessageBoxWindow(std::u16string a_caption, std::u16string a_te
         m_answers = {MessageBoxResult_OK};
         panel->add_child(new MessageBoxButton(u"OK", MessageBoxResult_OK, on_click));
     }
-    panel->set_frame({NoBorder(), GdiPlus_Brush(GdiPlus_Color(0xFFF7F6F3))});
     set_client(panel);
 }
 
