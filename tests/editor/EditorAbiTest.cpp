@@ -69,7 +69,9 @@ protected:
         m_display = XOpenDisplay(nullptr);
         if (!m_display)
             GTEST_SKIP() << "no X display";
-        ASSERT_TRUE(m_module.create() != nullptr) << TEST_EDITOR_PLUGIN;
+        Vst::AEffect* probe = m_module.create();
+        ASSERT_TRUE(probe != nullptr) << TEST_EDITOR_PLUGIN;
+        Module::destroy(probe);
     }
     void TearDown() override {
         if (m_display)

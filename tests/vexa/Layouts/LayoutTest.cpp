@@ -13,6 +13,7 @@
 #include "vexa/Window/Window.h"
 
 #include <functional>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -211,7 +212,8 @@ TEST_F(Layouts, AMoverDragsItsWidgetInsideItself) {
     auto* mover = show(new WidgetMover, {0, 0, 200, 100});
     Widget* handle = box(20, 20, 10, 10);
     mover->set_widget(handle);
-    EXPECT_EQ(failure([&] { mover->set_widget(box(1, 1, 1, 1)); }), u"!m_widget");
+    const std::unique_ptr<Widget> refused(box(1, 1, 1, 1)); // stays the caller's
+    EXPECT_EQ(failure([&] { mover->set_widget(refused.get()); }), u"!m_widget");
     const auto send = [&](NativeEventType a_type, int a_x, int a_y) {
         m_platform->send(*m_system->get_native_window(), mouse(a_type, a_x, a_y));
     };

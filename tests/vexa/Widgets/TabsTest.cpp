@@ -13,6 +13,7 @@
 #include "vexa/Window/Window.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -93,7 +94,8 @@ TEST_F(TabsTest, TheGuiBuilderOpensTabPagesOnlyInTabs) {
     builder.tab(u"Rate");
     auto* rate = new Widget;
     builder.push(rate);
-    EXPECT_EQ(failure([&] { builder.push(new Widget); }), u"!m_done");
+    const auto refused = std::make_unique<Widget>(); // stays the caller's
+    EXPECT_EQ(failure([&] { builder.push(refused.get()); }), u"!m_done");
     EXPECT_EQ(failure([&] { builder.tab(u"Nested"); }), u"m_pushers.back()->is_tabs()");
     builder.end();
     builder.tab(u"Depth");
