@@ -1,4 +1,5 @@
 #include "vexa/Widgets/IntegerEntry.h"
+#include "vexa/Widgets/TextMeasure.h"
 
 #include <algorithm>
 #include <string>
@@ -59,12 +60,7 @@ void IntegerEntry::p_on_exit(EntryEvents::OnExit& a_event) {
 }
 
 void IntegerEntry::measure_content(WidgetEvents::OnMeasure& a_event) {
-    const auto& sizes = m_entry->get_requested_sizes();
-    a_event.minimum.width += sizes.get_minimum_width();
-    a_event.requested.width += sizes.get_requested_width();
-    a_event.minimum.height += sizes.get_minimum_height();
-    a_event.requested.height += sizes.get_requested_height();
-    a_event.maximum.height = a_event.extras.height + sizes.get_maximum_height();
+    TextMeasure::add_wrapped(a_event, *m_entry);
 }
 
 void IntegerEntry::resized() {

@@ -71,7 +71,7 @@ TEST(GridLayoutAxis, SharesTheSpaceItIsGiven) {
 }
 
 // A grid described as cells with limits; widgets are stand-ins that only name the cell.
-struct CellSpec {
+struct CellPlan {
     std::size_t row, column;
     unsigned row_span, column_span;
     int minimum_width, maximum_width, minimum_height, maximum_height;
@@ -80,7 +80,7 @@ struct CellSpec {
 struct GridCase {
     const char* name;
     std::size_t rows, columns;
-    std::vector<CellSpec> cells;
+    std::vector<CellPlan> cells;
     int spacing;
     bool equal_columns;
     bool stretchable_columns;
@@ -155,16 +155,16 @@ TEST(GridLayoutGeometry, MeasuresAndPlacesCells) {
         grid.columns().set_spacing(c.spacing);
         grid.columns().set_equal(c.equal_columns);
         grid.columns().set_stretchable(c.stretchable_columns);
-        std::map<const GridLayoutCell*, CellSpec> specs;
-        for (const CellSpec& spec : c.cells)
-            grid.set_cell(spec.row, spec.column, nullptr, spec.row_span, spec.column_span);
-        for (const CellSpec& spec : c.cells)
-            specs[&grid.cell(spec.row, spec.column)] = spec;
+        std::map<const GridLayoutCell*, CellPlan> plans;
+        for (const CellPlan& plan : c.cells)
+            grid.set_cell(plan.row, plan.column, nullptr, plan.row_span, plan.column_span);
+        for (const CellPlan& plan : c.cells)
+            plans[&grid.cell(plan.row, plan.column)] = plan;
         const auto limits_of = [&](const GridLayoutCell& a_cell) {
-            const auto found = specs.find(&a_cell);
-            if (found == specs.end())
+            const auto found = plans.find(&a_cell);
+            if (found == plans.end())
                 return GridLayoutCellLimits{};
-            const CellSpec& s = found->second;
+            const CellPlan& s = found->second;
             return GridLayoutCellLimits{
                 true, s.minimum_width, s.maximum_width, 0, s.minimum_height, s.maximum_height, 0};
         };
@@ -175,7 +175,7 @@ TEST(GridLayoutGeometry, MeasuresAndPlacesCells) {
         std::map<std::pair<std::size_t, std::size_t>, Rect> rects;
         grid.place(c.width, c.height, limits_of,
                    [&](const GridLayoutCell& a_cell, const Rect& a_rect) {
-                       const CellSpec& s = specs.at(&a_cell);
+                       const CellPlan& s = plans.at(&a_cell);
                        rects[{s.row, s.column}] = a_rect;
                    });
         EXPECT_EQ(rects, c.rects) << c.name;
