@@ -18,7 +18,7 @@ done
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$window")"
 # The menu card sits at (592, 464) of the window, its button at (16, 40) inside the card.
-xdotool mousemove $((X + 700)) $((Y + 484)) click 1
+xdotool mousemove $((X + 700)) $((Y + 500)) click 1
 # A loaded machine may take a moment to map the menu and take the keyboard.
 sleep 1
 xdotool key Down Down Down Down Right Down Return

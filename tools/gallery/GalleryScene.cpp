@@ -69,11 +69,12 @@ GalleryScene::GalleryScene(std::uint64_t a_native_parent)
     m_buttons.open(desktop, Modality_MODELESS);
 
     m_normal.set_client(new NoteWidget);
-    m_normal.set_geometry(column_x, top, column_width, 178);
+    const int note_height = 194; // the note's last line clear of the bottom border
+    m_normal.set_geometry(column_x, top, column_width, note_height);
     m_normal.open(desktop, Modality_MODELESS);
 
     const Size box = m_message_box.get_preferred_size();
-    const int box_y = top + 178 + gap;
+    const int box_y = top + note_height + gap;
     m_message_box.set_geometry(column_x, box_y, std::max(box.width, column_width), box.height);
     m_message_box.open(desktop, Modality_MODELESS);
 
