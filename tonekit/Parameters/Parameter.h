@@ -139,6 +139,7 @@ public:
     // Detaching the last editor in the middle of a gesture ends the gesture towards the host.
     void detach_editor(ParameterEditorLink* a_editor);
     std::size_t get_editor_count() const noexcept { return m_editors.size(); }
+    const Orvo::Vector<ParameterEditorLink*>& get_editors() const noexcept { return m_editors; }
 
     // "Name: value text".
     void get_description_text(Orvo::WString& a_text);

@@ -14,6 +14,9 @@ public:
     virtual void on_variation_changed(Parameter& a_parameter) = 0;
     // The modulation routed to the parameter changed (float parameters only).
     virtual void on_modulation_changed(Parameter&) {}
+    // The GUI's periodic refresh: the parameter's value changed since the last one (or everything
+    // is shown afresh after a preset load). Runs without the device's locks held.
+    virtual void on_gui_refresh(Parameter&) {}
 };
 
 } // namespace Tonekit
