@@ -32,6 +32,10 @@ public:
     virtual bool shows_modulation() const { return false; }
     // Repaints only the modulation marks, at their current geometry.
     virtual void repaint_modulation() {}
+    // The device GUI tells the editor under the mouse (and the one it left), for editors that show
+    // modulation only there.
+    virtual void set_hovered(bool a_hovered) { m_hovered = a_hovered; }
+    bool is_hovered() const noexcept { return m_hovered; }
 
     // ParameterEditorLink: the parameter's value, variation or modulation changed.
     void on_gui_refresh(Parameter& a_parameter) override;
@@ -45,12 +49,22 @@ protected:
     // The widget that edits the parameter; an editor kind that makes it later may leave it out.
     virtual Vexa::Widget* create_editable_widget() { return nullptr; }
 
+    // For the constructor of the most derived editor: sets the widget create_editable_widget
+    // makes and shows the parameter's value in it.
+    void p_initialize();
+    // update_widget_from_parameter, with the widget's change signals kept from writing back.
+    void p_refresh_widget();
+    // True while the widget is being set from the parameter: its change signals are no user's.
+    bool is_refreshing_widget() const noexcept { return m_refreshing; }
+
     void measure_content(Vexa::WidgetEvents::OnMeasure& a_event) override;
     void resized() override;
 
 private:
     Parameter* m_parameter = nullptr;
     Vexa::Widget* m_widget = nullptr;
+    bool m_hovered = false;
+    bool m_refreshing = false;
 };
 
 } // namespace Tonekit

@@ -7,12 +7,15 @@
 namespace Tonekit {
 
 void P_RetriggerReason::get_value_text(Orvo::WString& a_text) {
-    if (m_value == none)
-        a_text = u"None";
-    else if (m_value == any)
-        a_text = u"Any";
-    else
-        a_text = Orvo::utf8_to_utf16_lossy(std::to_string(m_value + 1));
+    a_text = value_text(m_value);
+}
+
+Orvo::WString P_RetriggerReason::value_text(int a_value) {
+    if (a_value == none)
+        return u"None";
+    if (a_value == any)
+        return u"Any";
+    return Orvo::utf8_to_utf16_lossy(std::to_string(a_value + 1));
 }
 
 } // namespace Tonekit

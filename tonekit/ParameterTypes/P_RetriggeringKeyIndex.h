@@ -14,6 +14,8 @@ public:
     explicit P_RetriggeringKeyIndex(int a_default);
 
     void get_value_text(Orvo::WString& a_text) override;
+    // The text of any value of the kind, for lists of all of them.
+    static Orvo::WString value_text(int a_value);
 };
 
 } // namespace Tonekit

@@ -398,8 +398,13 @@ void Desktop::mouse_left() {
 }
 
 void Desktop::drop_grab() {
+    Widget* lost = m_grab;
     m_grab = nullptr;
     m_grab_count = 0;
+    if (lost) {
+        WidgetEvent event{lost};
+        lost->m_on_mouse_grab_lost.emit(event);
+    }
 }
 
 void Desktop::set_windows_displayed(bool a_displayed) {
@@ -420,8 +425,11 @@ void Desktop::set_windows_displayed(bool a_displayed) {
 void Desktop::p_forget_widget(Widget* a_widget) {
     if (is_within(m_under_mouse, a_widget))
         m_under_mouse = nullptr;
-    if (is_within(m_grab, a_widget))
-        drop_grab();
+    // A widget leaving the tree hears nothing more, not even that its grab is gone.
+    if (is_within(m_grab, a_widget)) {
+        m_grab = nullptr;
+        m_grab_count = 0;
+    }
     if (is_within(m_focus, a_widget))
         m_focus = nullptr;
 }

@@ -52,6 +52,7 @@ public:
     // The hint window while a hint shows, else null.
     HintWindow* get_shown_hint() const;
     void close_hint();
+    // Ends the mouse grab without a mouse-up; the widget that held it gets m_on_mouse_grab_lost.
     void drop_grab();
     void set_windows_displayed(bool a_displayed);
 

@@ -208,6 +208,10 @@ public:
     // The children must be placed inside the content box.
     Orvo::Signal1<WidgetEvent&> m_on_placement;
     Orvo::Signal1<WidgetEvent&> m_on_sizes_changed;
+    // The desktop let go of the mouse grab this widget held before the button came up (the
+    // native window lost the pointer capture or its activation, or input was switched off): no
+    // mouse-up will follow, so a gesture in progress must end here.
+    Orvo::Signal1<WidgetEvent&> m_on_mouse_grab_lost;
 
     // Connections cut when the widget is destroyed: connect this widget's slots through it.
     WidgetConnectionManager& get_connection_manager() noexcept { return m_connections; }

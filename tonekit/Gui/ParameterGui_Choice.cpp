@@ -1,0 +1,62 @@
+#include "tonekit/Gui/ParameterGui_Choice.h"
+
+#include "orvo/Core/Assert.h"
+#include "tonekit/ParameterTypes/P_GenericChoice.h"
+
+namespace Tonekit {
+
+namespace {
+
+P_GenericChoice* require_choice(Parameter* a_parameter) {
+    auto* choice = dynamic_cast<P_GenericChoice*>(a_parameter);
+    ORVO_ASSERT(choice);
+    return choice;
+}
+
+} // namespace
+
+ParameterGui_Choice::ParameterGui_Choice(Parameter* a_parameter)
+    : PG_Choice(a_parameter), m_choice(require_choice(a_parameter)) {
+    p_initialize();
+}
+
+ParameterComboBox* ParameterGui_Choice::do_create_editable_editor() {
+    return new ParameterComboBox(*this);
+}
+
+void ParameterGui_Choice::do_build_item_tree(Vexa::ComboBoxItemTreeBuilder& a_builder) {
+    p_add_group(m_choice->get_root(), a_builder);
+}
+
+void ParameterGui_Choice::do_choose(std::size_t a_id) {
+    m_choice->set_option(std::uint32_t(a_id));
+}
+
+// The menu keeps the tree's nesting, so it is walked group by group rather than flattened.
+void ParameterGui_Choice::p_add_group(P_GenericChoice_Group& a_group,
+                                      Vexa::ComboBoxItemTreeBuilder& a_builder) {
+    for (const auto& node : a_group.m_children) {
+        switch (node->m_kind) {
+        case P_GenericChoice_Node::Kind_GROUP: {
+            auto& group = static_cast<P_GenericChoice_Group&>(*node);
+            a_builder.begin_submenu(std::u16string(group.m_name.view()));
+            p_add_group(group, a_builder);
+            a_builder.end_submenu();
+            break;
+        }
+        case P_GenericChoice_Node::Kind_OPTION: {
+            const auto& option = static_cast<const P_GenericChoice_Option&>(*node);
+            a_builder.add_item(std::u16string(option.m_label.view()), option.m_id,
+                               option.m_id == m_choice->get_current_id());
+            break;
+        }
+        case P_GenericChoice_Node::Kind_SEPARATOR:
+            a_builder.add_separator();
+            break;
+        default:
+            throw Orvo::Exception(u"P_GenericChoice_Iterator: Invalid P_GenericChoice_Node type.");
+        }
+    }
+}
+
+} // namespace Tonekit
