@@ -70,6 +70,7 @@ TEST_F(ShippedStyleSheet, TextIsLegibleOnItsBackgrounds) {
         {u"text_color", u"raised_color"},       {u"text_color", u"raised_hover_color"},
         {u"text_color", u"sunken_color"},       {u"quiet_text_color", u"surface_color"},
         {u"quiet_text_color", u"raised_color"}, {u"accent_text_color", u"accent_color"},
+        {u"text_color", u"accent_fill_color"},
     };
     for (const auto& [foreground, background] : pairs) {
         const double a = luminance(color(foreground)), b = luminance(color(background));
