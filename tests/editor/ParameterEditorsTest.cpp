@@ -4,7 +4,9 @@
 #include "tests/tonekit/ModulationTestDevice.h"
 #include "tests/vexa/WidgetInputFixture.h"
 #include "tonekit/Devices/Host.h"
+#include "tonekit/Devices/ParameterIterator.h"
 #include "tonekit/Gui/PG_RetriggerReason.h"
+#include "tonekit/Gui/ParameterChoice.h"
 #include "tonekit/Gui/ParameterGui_Boolean.h"
 #include "tonekit/Gui/ParameterGui_Choice.h"
 #include "tonekit/Gui/ParameterGui_Filler.h"
@@ -162,6 +164,34 @@ TEST_F(Editors, RetriggerReasonOffersNoneAnyAndTheEightDefinitions) {
     for (const Vexa::ComboBoxItem& item : tree.get_items())
         labels += item.label + (item.current ? u"* " : u" ");
     EXPECT_EQ(labels, u"None Any* 1 2 3 4 5 6 7 8 ");
+}
+
+struct ChosenRecorder {
+    void on_chosen(ParameterChoiceEvents::OnParameterChosen& a_event) {
+        chosen.push_back(a_event.parameter);
+    }
+    std::vector<Parameter*> chosen;
+};
+
+TEST_F(Editors, ParameterChoiceListsTheOfferedModulatorParametersAndAssigns) {
+    const unsigned filter = ParameterIterator::Filter_OFFERED_FOR_SLOT_ASSIGNMENT;
+    ParameterChoice choice(device, filter, ParameterIterator::Walk_MODULATORS);
+    ChosenRecorder recorder;
+    choice.m_on_parameter_chosen.connect(
+        new Orvo::MethodSlot1<void(ParameterChoiceEvents::OnParameterChosen&), ChosenRecorder>(
+            &recorder, &ChosenRecorder::on_chosen));
+    EXPECT_EQ(choice.get_text(), u"None");
+    choice.step_selection(1); // from "None" to the first parameter
+    ASSERT_EQ(recorder.chosen.size(), 1u);
+    ASSERT_NE(recorder.chosen[0], nullptr);
+    EXPECT_TRUE(recorder.chosen[0]->m_offered_for_slot_assignment);
+    EXPECT_EQ(choice.get_parameter(), recorder.chosen[0]);
+    EXPECT_NE(choice.get_text().find(u"/"), std::u16string::npos) << "the modulator's path";
+
+    device.modulation().remove_modulator(xy);
+    ParameterChoice empty(device, filter, ParameterIterator::Walk_MODULATORS);
+    EXPECT_EQ(empty.get_text(), u"<no parameters to choose>");
+    EXPECT_FALSE(empty.step_selection(1));
 }
 
 struct BareChoice : PG_Choice {
