@@ -18,6 +18,7 @@
 #include "vexa/Application/Toolkit.h"
 #include "vexa/Platform/Headless/HeadlessPlatform.h"
 #include "vexa/Widgets/Label.h"
+#include "vexa/Widgets/TextCommandButton.h"
 #include "vexa/Window/MessageBox.h"
 
 #include <gtest/gtest.h>
@@ -85,7 +86,13 @@ protected:
         m_platform = platform.get();
         Vexa::Toolkit::install(std::move(platform));
     }
-    void TearDown() override { dispatch(Vst::effClose); }
+    // The adapter releases the application when it goes.
+    void TearDown() override {
+        if (m_adapter)
+            dispatch(Vst::effClose);
+        else
+            Vexa::Application::release();
+    }
     // Presets named by their paths below the preset folder, written before the device starts.
     void make(std::initializer_list<const char*> a_presets = {}) {
         for (const char* preset : a_presets) {
@@ -242,12 +249,16 @@ TEST_F(DeviceGuiFrameTest, TheRefreshPacesItselfAndShowsAHostChunkAtOnce) {
     m_device->m_gain->set_normalized_value(0.9f);
     gain.m_shown.clear();
     m_device->get_gui_refresh_queue().freeze();
-    m_platform->advance_time(100);
-    idle();
+    idle(); // the clock has not moved: due, but frozen
     EXPECT_TRUE(gain.m_shown.empty()) << "frozen";
     m_device->get_gui_refresh_queue().unfreeze();
+    idle();
+    EXPECT_EQ(gain.m_shown, std::vector<float>{0.9f});
+
+    gain.m_shown.clear();
+    m_platform->advance_time(10);
     dispatch(Vst::effSetChunk, 0, size, const_cast<unsigned char*>(saved.data()));
-    idle(); // no time passed: the last unfreeze lets it run at once
+    idle(); // 10 ms after the last refresh, but the chunk's unfreeze lets it run at once
     ASSERT_FALSE(gain.m_shown.empty());
     EXPECT_FLOAT_EQ(gain.m_shown.back(), 0.5f);
     EXPECT_FALSE(gui().m_shape->m_shown.empty()) << "a loaded state shows every parameter";

@@ -75,9 +75,10 @@ TEST_F(GuiRefreshQueueTest, RecordsEachChangeOnceInOrderAndOnlyWhileAGuiExists) 
 TEST_F(GuiRefreshQueueTest, AWriterNeverWaitsForTheGuiButAsksForAFullRefresh) {
     std::unique_lock gui_flipping(queue().get_lock());
     auto writer = std::async(std::launch::async, [&] { m_device.queue_gui_refresh(m_a); });
-    ASSERT_EQ(writer.wait_for(std::chrono::seconds(10)), std::future_status::ready)
-        << "the writer waited for the GUI-queue lock";
+    const std::future_status status = writer.wait_for(std::chrono::seconds(10));
+    // Before any check: a writer that waits for the lock must still end.
     gui_flipping.unlock();
+    ASSERT_EQ(status, std::future_status::ready) << "the writer waited for the GUI-queue lock";
     EXPECT_TRUE(queue().take_full_refresh());
     EXPECT_TRUE(drain().empty());
     EXPECT_EQ(m_a->m_gui_queue_positions[0], -1);
