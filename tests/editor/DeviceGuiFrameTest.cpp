@@ -69,7 +69,9 @@ public:
         Tonekit::DeviceProgramBuilder(*get_program()).add_parameter(m_shape);
     }
     bool provides_gui() const override { return true; }
-    Tonekit::DeviceGui* create_gui_object() override { return new FrameGui(*this, m_gain, m_shape); }
+    Tonekit::DeviceGui* create_gui_object() override {
+        return new FrameGui(*this, m_gain, m_shape);
+    }
     PlainParameter* m_shape = nullptr;
 };
 
@@ -154,8 +156,8 @@ TEST_F(DeviceGuiFrameTest, PresetArrowsStepThroughThePresetsAndWrapAround) {
         const char16_t* to;
     };
     const Case cases[] = {
-        {0, true, u"a"}, {1, true, u"b"}, {2, true, u"warm"}, // the last wraps to the first
-        {0, false, u"b"},                                     // and the first to the last
+        {0, true, u"a"},  {1, true, u"b"}, {2, true, u"warm"}, // the last wraps to the first
+        {0, false, u"b"},                                      // and the first to the last
         {2, false, u"a"},
     };
     for (const Case& c : cases) {

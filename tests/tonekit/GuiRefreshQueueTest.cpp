@@ -1,8 +1,8 @@
 // The device's changed-for-GUI arrays: what writers record, that they never wait for the GUI, and
 // that a parameter going away leaves them.
 
-#include "tests/tonekit/TestDevice.h"
 #include "tonekit/Devices/GuiRefreshQueue.h"
+#include "tests/tonekit/TestDevice.h"
 
 #include <gtest/gtest.h>
 

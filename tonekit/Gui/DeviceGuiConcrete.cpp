@@ -17,8 +17,8 @@
 #include "vexa/Menus/SystemMenuGenericBuilder.h"
 #include "vexa/Menus/SystemPopupMenu.h"
 #include "vexa/Platform/Platform.h"
-#include "vexa/Window/MessageBox.h"
 #include "vexa/Widgets/Label.h"
+#include "vexa/Window/MessageBox.h"
 
 #include <algorithm>
 #include <mutex>
@@ -64,7 +64,8 @@ DevicePanel* DeviceGuiConcrete::create_device_panel() {
 void DeviceGuiConcrete::p_panel_destroyed(DevicePanel* a_panel) noexcept {
     m_panels.erase(std::remove(m_panels.begin(), m_panels.end(), a_panel), m_panels.end());
     if (m_parameter_display == &a_panel->get_parameter_display())
-        m_parameter_display = m_panels.empty() ? nullptr : &m_panels.back()->get_parameter_display();
+        m_parameter_display =
+            m_panels.empty() ? nullptr : &m_panels.back()->get_parameter_display();
 }
 
 Vexa::Widget* DeviceGuiConcrete::create_about_content() {
@@ -123,7 +124,8 @@ void DeviceGuiConcrete::refresh_now() {
         std::lock_guard values(device.parameter_lock());
         const unsigned drained = queue.flip();
         if (!queue.take_full_refresh()) {
-            queue.drain(drained, [this](Parameter& a_parameter) { p_refresh_parameter(a_parameter); });
+            queue.drain(drained,
+                        [this](Parameter& a_parameter) { p_refresh_parameter(a_parameter); });
         } else {
             for (Parameter* parameter : device.get_all_parameters())
                 p_refresh_parameter(*parameter);
@@ -291,9 +293,9 @@ bool DeviceGuiConcrete::open_context_menu(Vexa::Widget* a_target) {
     builder.begin(menu.get());
     builder.begin_submenu(u"Variations");
     for (const auto& variation : parameter->get_variations()) {
-        Vexa::SystemMenuItem* item = builder.add_checkbox_item(
-            std::u16string(variation->m_name.view()), {},
-            variation.get() == parameter->get_current_variation());
+        Vexa::SystemMenuItem* item =
+            builder.add_checkbox_item(std::u16string(variation->m_name.view()), {},
+                                      variation.get() == parameter->get_current_variation());
         // The parameter's variation is what is checked, not a toggle of the item.
         item->set_auto_check(false);
         item->m_on_activated.connect(

@@ -47,16 +47,11 @@ struct MenuEntry {
 };
 
 constexpr MenuEntry menu_entries[] = {
-    {u"Load preset...", MenuCommand_LOAD},
-    {u"Save preset...", MenuCommand_SAVE},
-    {u"Refresh preset list", MenuCommand_REFRESH},
-    {nullptr, MenuCommand_LOAD},
-    {u"Reset/Panic", MenuCommand_RESET},
-    {nullptr, MenuCommand_LOAD},
-    {u"Clear preset", MenuCommand_CLEAR},
-    {nullptr, MenuCommand_LOAD},
-    {u"Settings...", MenuCommand_SETTINGS},
-    {u"About...", MenuCommand_ABOUT},
+    {u"Load preset...", MenuCommand_LOAD},         {u"Save preset...", MenuCommand_SAVE},
+    {u"Refresh preset list", MenuCommand_REFRESH}, {nullptr, MenuCommand_LOAD},
+    {u"Reset/Panic", MenuCommand_RESET},           {nullptr, MenuCommand_LOAD},
+    {u"Clear preset", MenuCommand_CLEAR},          {nullptr, MenuCommand_LOAD},
+    {u"Settings...", MenuCommand_SETTINGS},        {u"About...", MenuCommand_ABOUT},
 };
 
 Orvo::Vector<Vexa::FileDialogFilter> preset_filters() {
@@ -226,7 +221,8 @@ void DevicePanel::reset_device() {
 }
 
 void DevicePanel::clear_preset() {
-    if (Vexa::message_box_question(this, u"Clear preset", u"Do you want to clear current preset?") !=
+    if (Vexa::message_box_question(this, u"Clear preset",
+                                   u"Do you want to clear current preset?") !=
         Vexa::MessageBoxResult_YES)
         return;
     p_guarded([&] {
