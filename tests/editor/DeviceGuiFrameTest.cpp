@@ -20,6 +20,7 @@
 #include "vexa/Widgets/Label.h"
 #include "vexa/Widgets/TextCommandButton.h"
 #include "vexa/Window/MessageBox.h"
+#include "vexa/Window/SystemWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -266,15 +267,33 @@ TEST_F(DeviceGuiFrameTest, TheRefreshPacesItselfAndShowsAHostChunkAtOnce) {
     EXPECT_FALSE(gui().m_shape->m_shown.empty()) << "a loaded state shows every parameter";
 }
 
-TEST_F(DeviceGuiFrameTest, TheHoveredEditorDescribesItsParameter) {
+// Through the editor's window, as the pointer moves and clicks.
+TEST_F(DeviceGuiFrameTest, TheMouseFindsTheEditorForTheLineAndTheVariationsMenu) {
     make();
-    gui().update_hovered(gui().m_gain->get_widget());
+    idle(); // the GUI starts following the desktop's input
+    auto* editor = static_cast<Tonekit::PluginEditor*>(m_adapter->getEditor());
+    Vexa::NativeWindow& window = *editor->get_window()->get_native_window();
+    const auto mouse = [&](Vexa::NativeEventType a_type, const Vexa::Widget& a_over, int a_button) {
+        const Vexa::Rect rect = a_over.get_rect_in_desktop();
+        Vexa::NativeEvent event;
+        event.type = a_type;
+        event.x = rect.x + rect.width / 2;
+        event.y = rect.y + rect.height / 2;
+        event.button = a_button;
+        m_platform->send(window, event);
+    };
+    mouse(Vexa::NativeEventType::mouse_move, *gui().m_gain, 0);
     EXPECT_EQ(gui().get_hovered_parameter(), m_device->m_gain);
     EXPECT_EQ(panel().get_parameter_display().get_text(),
               u"Gain parameter name: value text longer than 15");
-    gui().update_hovered(&panel());
+    mouse(Vexa::NativeEventType::mouse_move, panel().get_menu_button(), 0);
     EXPECT_EQ(gui().get_hovered_editor(), nullptr);
     EXPECT_EQ(panel().get_parameter_display().get_text(), u"");
+
+    m_platform->push_popup_menu_answer({{}, 3}); // "Variations" 1, "Soft" 2, "Hard" 3
+    mouse(Vexa::NativeEventType::button_down, *gui().m_shape, 2);
+    mouse(Vexa::NativeEventType::button_up, *gui().m_shape, 2);
+    EXPECT_EQ(m_device->m_shape->get_current_variation()->m_id, 2u);
 }
 
 TEST_F(DeviceGuiFrameTest, AboutOpensOneWindowThatCloses) {
