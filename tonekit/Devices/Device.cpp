@@ -165,6 +165,7 @@ void Device::register_parameter(Parameter* a_parameter) {
     a_parameter->m_device_index = int(m_all_parameters.size());
     m_all_parameters.push_back(a_parameter);
     a_parameter->m_gui_queue_positions[0] = a_parameter->m_gui_queue_positions[1] = -1;
+    m_gui_refresh.reserve_one_more();
 }
 
 void Device::register_sample_rate_dependent(Parameter* a_parameter) {
@@ -186,6 +187,7 @@ void Device::unregister_parameter(Parameter* a_parameter) {
         m_sample_rate_dependent.end());
     if (m_changes)
         m_changes->remove(a_parameter);
+    m_gui_refresh.remove(a_parameter);
     if (a_parameter->m_smoother && a_parameter->m_smoother->m_enlisted && m_smoothers)
         m_smoothers->list_remove(a_parameter->m_smoother.get());
 }
@@ -195,12 +197,9 @@ void Device::queue_change(Parameter* a_parameter, unsigned a_reason) {
         m_changes->queue_change(a_parameter, a_reason);
 }
 
-// The device GUI drains this list; without an open editor nothing needs refreshing.
 bool Device::try_queue_change(Parameter* a_parameter, unsigned a_reason) noexcept {
     return m_changes && m_changes->try_queue_change(a_parameter, a_reason);
 }
-
-void Device::queue_gui_refresh(Parameter*) {}
 
 void Device::add_listener(DeviceListener* a_listener) {
     auto locks = lock_structure();

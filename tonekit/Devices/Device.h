@@ -6,10 +6,11 @@
 // Threads: the host's audio thread enters only process(); everything else runs on the host's
 // other threads, as a rule its user-interface thread. Locks, always taken in this order:
 // processing lock, parameter lock, modulation lock. The audio thread only ever try-locks (a busy
-// processing lock makes that block silent); the change-queue lock is a leaf.
+// processing lock makes that block silent); the change-queue and GUI-queue locks are leaves.
 
 #include "tonekit/Devices/DeviceListener.h"
 #include "tonekit/Devices/DeviceStaticConfig.h"
+#include "tonekit/Devices/GuiRefreshQueue.h"
 #include "tonekit/Devices/MidiRing.h"
 #include "tonekit/Devices/Modvis.h"
 #include "tonekit/Devices/ParameterChangeQueue.h"
@@ -64,7 +65,9 @@ public:
     void queue_change(Parameter* a_parameter, unsigned a_reason);
     // [any-thread] queue_change without waiting: false when the change queue is busy.
     bool try_queue_change(Parameter* a_parameter, unsigned a_reason) noexcept;
-    void queue_gui_refresh(Parameter* a_parameter);
+    // [any-thread] Records that the GUI should show a_parameter afresh; never waits (see
+    // GuiRefreshQueue). Nothing is recorded while no GUI exists.
+    void queue_gui_refresh(Parameter* a_parameter) noexcept { m_gui_refresh.push(a_parameter); }
     void add_listener(DeviceListener* a_listener);
     void remove_listener(DeviceListener* a_listener);
     // Every parameter of the device: its value applied at once, then each distinct callback once;
@@ -136,9 +139,13 @@ public:
     DeviceGui* create_gui();
     // The GUI's destructor lets go of it.
     void p_gui_destroyed(DeviceGui* a_gui) noexcept {
-        if (m_gui == a_gui)
+        if (m_gui == a_gui) {
             m_gui = nullptr;
+            m_gui_refresh.set_gui_attached(false);
+        }
     }
+    // The changed-for-GUI arrays, the full-refresh flag and the GUI's update freeze.
+    GuiRefreshQueue& get_gui_refresh_queue() noexcept { return m_gui_refresh; }
     // Whether the concrete device makes a GUI of its own (create_gui_object); hosts are offered
     // an editor only then.
     virtual bool provides_gui() const { return false; }
@@ -258,6 +265,7 @@ private:
     std::unique_ptr<ParameterChangeQueue> m_changes;
     std::vector<Parameter*> m_all_parameters;
     std::vector<Parameter*> m_sample_rate_dependent;
+    GuiRefreshQueue m_gui_refresh;
 };
 
 } // namespace Tonekit

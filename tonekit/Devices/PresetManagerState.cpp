@@ -205,6 +205,7 @@ void PresetManager::p_apply_tree(Orvo::BiniNode& a_root, unsigned a_sections) {
     }
     suspension.release();
     m_load_report = std::move(report);
+    m_device->get_gui_refresh_queue().request_full_refresh();
     p_emit_loaded();
 }
 
@@ -225,6 +226,7 @@ void PresetManager::reset_to_clean_state() {
     m_device->get_program()->get_collection().restore_defaults();
     m_device->reset_data();
     m_device->commit_all_parameters();
+    m_device->get_gui_refresh_queue().request_full_refresh();
     p_emit_loaded();
 }
 

@@ -13,6 +13,8 @@ DeviceGui* Device::create_gui() {
         m_gui = new DeviceGuiCriticalError(*this, std::u16string(m_critical_error_message.view()));
     else
         m_gui = create_gui_object();
+    if (m_gui)
+        m_gui_refresh.set_gui_attached(true);
     return m_gui;
 }
 

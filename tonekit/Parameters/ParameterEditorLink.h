@@ -15,7 +15,9 @@ public:
     // The modulation routed to the parameter changed (float parameters only).
     virtual void on_modulation_changed(Parameter&) {}
     // The GUI's periodic refresh: the parameter's value changed since the last one (or everything
-    // is shown afresh after a preset load). Runs without the device's locks held.
+    // is shown afresh after a preset load). Runs with the device's parameter lock held, so that no
+    // other thread deletes the parameter meanwhile: read the value and mark what to redraw; take
+    // no other device lock and write no parameter.
     virtual void on_gui_refresh(Parameter&) {}
 };
 

@@ -251,12 +251,16 @@ Vst::Int32 VstHost::setChunk(void* a_data, Vst::Int32 a_size, bool) {
     // No bytes is no chunk: the state stays as it is.
     if (!a_data || a_size <= 0 || m_device->get_lifecycle_state() != 2)
         return 0;
+    // The GUI shows nothing of the state while it is being replaced, and all of it afterwards.
+    GuiRefreshQueue& gui = m_device->get_gui_refresh_queue();
+    gui.freeze();
     try {
         Orvo::MemoryInputStream input(a_data, std::size_t(a_size));
         m_device->get_preset_manager()->load(input, PresetManager::Section_ALL);
     } catch (...) {
         // The preset manager has put the clean state back; the host learns nothing.
     }
+    gui.unfreeze();
     return 0;
 }
 
