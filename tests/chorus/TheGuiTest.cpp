@@ -1,0 +1,164 @@
+// The chorus editor on the headless backend, opened through the plug-in's editor like a host
+// would: which parameter every editor shows, the voice tabs, and solo beside the check boxes.
+
+#include "chorus/gui/TheGui.h"
+#include "../support/TemporaryFolder.h"
+#include "chorus/ChorusParameterBuilder.h"
+#include "chorus/gui/TheEffectWithEditor.h"
+#include "orvo/Core/FourCc.h"
+#include "orvo/Core/Utf.h"
+#include "tonekit/Devices/DeviceProgram.h"
+#include "tonekit/Devices/ProcessRequest.h"
+#include "tonekit/Gui/ParameterGui_Boolean.h"
+#include "tonekit/Gui/ParameterGui_ToggleButton.h"
+#include "tonekit/Gui/SingleParameterEditor.h"
+#include "tonekit/Parameters/Parameter.h"
+#include "tonekit/Parameters/ParameterCollection.h"
+#include "tonekit/vst/PluginEditor.h"
+#include "tonekit/vst/VstHost.h"
+#include "vexa/Application/Application.h"
+#include "vexa/Application/Toolkit.h"
+#include "vexa/Layouts/GridLayout.h"
+#include "vexa/Platform/Headless/HeadlessPlatform.h"
+#include "vexa/Widgets/CheckBox.h"
+#include "vexa/Widgets/Tabs.h"
+#include "vexa/Widgets/ToggleButton.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+using tolvanchorus::ChorusParameterBuilder;
+
+Vst::IntPtr host_callback(Vst::AEffect*, Vst::Int32 a_opcode, Vst::Int32, Vst::IntPtr, void*,
+                          float) {
+    return a_opcode == Vst::audioMasterVersion ? 2400 : 0;
+}
+
+// Every parameter editor inside a widget, in tree order.
+void collect_editors(Vexa::Widget* a_widget, std::vector<Tonekit::SingleParameterEditor*>& a_out) {
+    if (auto* editor = dynamic_cast<Tonekit::SingleParameterEditor*>(a_widget)) {
+        a_out.push_back(editor);
+        return;
+    }
+    for (Vexa::Widget* child : a_widget->get_children())
+        collect_editors(child, a_out);
+}
+
+std::string id_text(std::uint32_t a_id) {
+    return Orvo::to_utf8(Orvo::four_cc_text(a_id).view());
+}
+
+class ChorusEditor : public testing::Test {
+protected:
+    void SetUp() override {
+        setenv("XDG_DATA_HOME", m_folder.path().c_str(), 1);
+        Vexa::Application::acquire();
+        Vexa::Toolkit::install(std::make_unique<Vexa::HeadlessPlatform>());
+        auto effect = std::make_unique<tolvanchorus::TheEffectWithEditor>();
+        m_effect = effect.get();
+        m_effect->initialize();
+        m_effect->setSampleRate(48000.0f);
+        m_adapter =
+            new Tonekit::VstHost(host_callback, std::move(effect), &Tonekit::PluginEditor::create);
+        ASSERT_EQ(dispatch(Vst::effEditOpen, reinterpret_cast<void*>(std::uintptr_t(1))), 1);
+    }
+    // The adapter releases the application when it goes.
+    void TearDown() override { dispatch(Vst::effClose); }
+    Vst::IntPtr dispatch(Vst::Int32 a_opcode, void* a_pointer = nullptr) {
+        Vst::AEffect* effect = m_adapter->getAeffect();
+        return effect->dispatcher(effect, a_opcode, 0, 0, a_pointer, 0.0f);
+    }
+    tolvanchorus::TheGui& gui() {
+        return *static_cast<tolvanchorus::TheGui*>(
+            static_cast<Tonekit::PluginEditor*>(m_adapter->getEditor())->get_gui());
+    }
+    Tonekit::Parameter* parameter(std::uint32_t a_id) {
+        return m_effect->get_program()->get_collection().find(a_id);
+    }
+    // The page's editors, row by row: the caption column holds none.
+    std::vector<std::uint32_t> page_ids(std::size_t a_tab) {
+        std::vector<Tonekit::SingleParameterEditor*> editors;
+        collect_editors(gui().get_voice_tabs().get_page(a_tab), editors);
+        std::vector<std::uint32_t> ids;
+        for (Tonekit::SingleParameterEditor* editor : editors)
+            ids.push_back(editor->get_parameter()->get_id());
+        return ids;
+    }
+    void run_block() {
+        float left[16] = {}, right[16] = {};
+        float* channels[2] = {left, right};
+        Tonekit::ProcessRequest request;
+        request.m_inputs = channels, request.m_outputs = channels, request.m_frames = 16;
+        m_effect->process(request);
+    }
+
+    TestSupport::TemporaryFolder m_folder;
+    tolvanchorus::TheEffectWithEditor* m_effect = nullptr;
+    Tonekit::VstHost* m_adapter = nullptr;
+};
+
+TEST_F(ChorusEditor, EverySettingHasOneEditorExceptThoseOnlyModulatorsAndHostsReach) {
+    for (Tonekit::Parameter* p : m_effect->get_program()->get_collection().get_parameters()) {
+        const std::string id = id_text(p->get_id());
+        const bool hidden = id.rfind("As", 0) == 0 || id.rfind("PiM", 0) == 0;
+        EXPECT_EQ(p->get_editor_count(), hidden ? 0u : 1u) << id;
+    }
+}
+
+TEST_F(ChorusEditor, BothVoiceTabsShowTheSameRowsForTheirOwnVoices) {
+    const char prefixes[][4] = {"Ena", "Sol", "IGa", "OGa", "Del",
+                                "Dep", "IPL", "IPa", "OPL", "OPa"};
+    for (std::size_t tab = 0; tab < 2; ++tab) {
+        std::vector<std::uint32_t> expected;
+        for (std::size_t row = 0; row < std::size(prefixes); ++row) {
+            // The first row pairs each voice's check box with its solo button.
+            const bool pair = row < 2;
+            if (pair && row == 1)
+                continue;
+            for (unsigned v = 4 * tab; v < 4 * tab + 4; ++v) {
+                expected.push_back(ChorusParameterBuilder::voice_id(prefixes[row], v));
+                if (pair)
+                    expected.push_back(ChorusParameterBuilder::voice_id(prefixes[1], v));
+            }
+        }
+        EXPECT_EQ(page_ids(tab), expected) << "tab " << tab;
+    }
+    Vexa::Tabs& tabs = gui().get_voice_tabs();
+    tabs.select_tab(1);
+    dispatch(Vst::effEditIdle);
+    EXPECT_TRUE(tabs.get_page(1)->is_displayed());
+    EXPECT_FALSE(tabs.get_page(0)->is_displayed());
+}
+
+TEST_F(ChorusEditor, SoloChangesWhichVoicesSoundButNoCheckBox) {
+    std::vector<Tonekit::SingleParameterEditor*> editors;
+    collect_editors(gui().get_voice_tabs().get_page(0), editors);
+    const auto checks = [&] {
+        std::vector<bool> checked;
+        for (Tonekit::SingleParameterEditor* editor : editors)
+            if (auto* box = dynamic_cast<Vexa::CheckBox*>(editor->get_widget()))
+                checked.push_back(box->is_checked());
+        return checked;
+    };
+    const std::vector<bool> before = checks();
+    ASSERT_EQ(before, (std::vector<bool>{true, true, false, false}));
+
+    // Voice 3's "S": editors[4] is voice 3's check box, editors[5] its solo button.
+    auto* solo = dynamic_cast<Vexa::ToggleButton*>(editors[5]->get_widget());
+    ASSERT_NE(solo, nullptr);
+    solo->set_toggled(true);
+    run_block();
+    dispatch(Vst::effEditIdle);
+    const tolvanchorus::SignalPath& path = m_effect->get_signal_path();
+    for (unsigned v = 0; v < tolvanchorus::SignalPath::voice_count; ++v)
+        EXPECT_EQ(path.voice(v).effective_enabled(), v == 2) << "voice " << v + 1;
+    EXPECT_EQ(checks(), before);
+    EXPECT_TRUE(solo->is_toggled());
+}
+
+} // namespace
