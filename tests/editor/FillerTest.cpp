@@ -3,6 +3,8 @@
 
 #include "tonekit/Gui/Filler.h"
 #include "tests/vexa/WidgetInputFixture.h"
+#include "vexa/Desktop/Desktop.h"
+#include "vexa/Widget/InputListener.h"
 
 #include <cmath>
 #include <string>
@@ -151,6 +153,29 @@ TEST_F(FillerTest, LeftPressWhileAnotherButtonIsHeldStartsNoDrag) {
     button(NativeEventType::button_down, 20, 20, 1);
     EXPECT_EQ(m_filler->get_drag_state(), Filler::drag_none);
     EXPECT_TRUE(m_log.empty());
+}
+
+struct UpCounter {
+    void count(Vexa::InputEvent& a_event) { ups += a_event.button == 2; }
+    int ups = 0;
+};
+
+// The device GUI hears right releases no widget took through a listener after the widgets.
+TEST_F(FillerTest, RightClickOnABarAtRestIsLeftForTheGuiButNotDuringADrag) {
+    UpCounter parent;
+    Vexa::InputListener listener(Vexa::InputListenerScope_AFTER);
+    listener.get_signal(Vexa::InputEventType_MOUSE_UP)
+        .connect(
+            new Orvo::MethodSlot1<void(Vexa::InputEvent&), UpCounter>(&parent, &UpCounter::count));
+    m_system->get_desktop()->add_input_listener(&listener);
+    button(NativeEventType::button_down, 20, 20, 2);
+    button(NativeEventType::button_up, 20, 20, 2);
+    EXPECT_EQ(parent.ups, 1) << "the device GUI opens its variations menu";
+    button(NativeEventType::button_down, 20, 20, 1);
+    button(NativeEventType::button_down, 20, 20, 2);
+    button(NativeEventType::button_up, 20, 20, 1);
+    button(NativeEventType::button_up, 20, 20, 2);
+    EXPECT_EQ(parent.ups, 1) << "the fine drag's right button is the bar's";
 }
 
 TEST_F(FillerTest, LosingTheMouseGrabEndsTheDrag) {

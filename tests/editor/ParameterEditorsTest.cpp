@@ -5,15 +5,18 @@
 #include "tests/vexa/WidgetInputFixture.h"
 #include "tonekit/Devices/Host.h"
 #include "tonekit/Devices/ParameterIterator.h"
+#include "tonekit/Gui/PG_Integer.h"
 #include "tonekit/Gui/PG_RetriggerReason.h"
 #include "tonekit/Gui/ParameterChoice.h"
 #include "tonekit/Gui/ParameterGui_Boolean.h"
 #include "tonekit/Gui/ParameterGui_Choice.h"
 #include "tonekit/Gui/ParameterGui_Filler.h"
 #include "tonekit/Gui/ParameterGui_ToggleButton.h"
+#include "tonekit/Modulation/LfoModulator.h"
 #include "tonekit/Modulation/XyModulator.h"
 #include "tonekit/ParameterTypes/P_Boolean.h"
 #include "tonekit/ParameterTypes/P_GenericChoice.h"
+#include "tonekit/ParameterTypes/P_Integer.h"
 #include "tonekit/ParameterTypes/P_RetriggerReason.h"
 
 #include <memory>
@@ -153,6 +156,21 @@ TEST_F(Editors, ChoiceOffersItsOptionsAndWritesTheOneChosen) {
     refresh(*choice);
     choice->get_value_text(text);
     EXPECT_EQ(editor.get_combo_box().get_text(), std::u16string(text.view()));
+}
+
+TEST_F(Editors, IntegerFieldWritesWhatIsTypedAndFollowsTheParameter) {
+    auto* lfo = static_cast<LfoModulator*>(
+        device.modulation().add_modulator(LfoModulator::type_code, ProcessingStage_PRE_NOTE, 0));
+    P_Integer* numerator = lfo->get_numerator();
+    auto* editor = show(new PG_Integer(numerator));
+    editor->get_edit().get_entry().set_focus(Vexa::FocusReason_PROGRAM);
+    press(Vexa::KeyCode_A, false, true);
+    type(u"3");
+    press(Vexa::KeyCode_ENTER);
+    EXPECT_EQ(numerator->get_value(), 3);
+    numerator->set_value(5);
+    refresh(*numerator);
+    EXPECT_EQ(editor->get_edit().get_value(), 5.0);
 }
 
 TEST_F(Editors, RetriggerReasonOffersNoneAnyAndTheEightDefinitions) {

@@ -29,10 +29,6 @@ unsigned button_bit(int a_button) {
 Filler::Filler()
     : m_negative_brush(fill_color), m_positive_brush(fill_color), m_value_pen(marker_color, 1),
       m_signalling_pen(marker_color, 1), m_nonsignalling_pen(quiet_color, 1) {
-    for (Vexa::InputEventType type :
-         {Vexa::InputEventType_MOUSE_DOWN, Vexa::InputEventType_MOUSE_UP,
-          Vexa::InputEventType_MOUSE_MOVED, Vexa::InputEventType_MOUSE_WHEEL})
-        set_input_event_propagation_filter(type, false);
     connect(m_on_mouse_grab_lost, this, &Filler::p_on_grab_lost);
     p_follow_style_sheet(false);
 }
@@ -163,31 +159,36 @@ void Filler::paint_content(Vexa::Painter& a_painter) {
 
 // --- input ---------------------------------------------------------------------------------------
 
+// Only what the bar uses is consumed: a right click on a bar at rest goes on to the device GUI
+// (its variations menu), while every button pressed during a drag belongs to the drag.
 void Filler::handle_input(Vexa::InputEvent& a_event) {
     switch (a_event.type) {
     case Vexa::InputEventType_MOUSE_DOWN:
-        p_mouse_down(a_event);
+        a_event.consumed = p_mouse_down(a_event);
         break;
     case Vexa::InputEventType_MOUSE_UP:
-        p_mouse_up(a_event);
+        a_event.consumed = p_mouse_up(a_event);
         break;
     case Vexa::InputEventType_MOUSE_MOVED:
-        p_mouse_moved(a_event);
+        a_event.consumed = p_mouse_moved(a_event);
         break;
     case Vexa::InputEventType_MOUSE_WHEEL:
         p_wheel(a_event);
+        a_event.consumed = true;
         break;
     default:
-        return;
+        break;
     }
-    a_event.consumed = true;
 }
 
-void Filler::p_mouse_down(const Vexa::InputEvent& a_event) {
+bool Filler::p_mouse_down(const Vexa::InputEvent& a_event) {
+    const unsigned bit = button_bit(a_event.button);
     const unsigned others_held = m_buttons_held;
-    m_buttons_held |= button_bit(a_event.button);
-    if (m_drag_state != drag_none)
-        return;
+    m_buttons_held |= bit;
+    if (m_drag_state != drag_none) {
+        m_drag_buttons |= bit;
+        return true;
+    }
     m_last_y = a_event.desktop_y;
     if (a_event.button == 1 && others_held == 0) {
         if (a_event.double_click)
@@ -196,26 +197,37 @@ void Filler::p_mouse_down(const Vexa::InputEvent& a_event) {
             begin_drag(drag_coarse);
     } else if (a_event.button == drag_fine && !a_event.double_click) {
         begin_drag(drag_fine);
+    } else {
+        return false;
     }
+    m_drag_buttons |= bit;
+    return true;
 }
 
-void Filler::p_mouse_up(const Vexa::InputEvent& a_event) {
-    m_buttons_held &= ~button_bit(a_event.button);
+bool Filler::p_mouse_up(const Vexa::InputEvent& a_event) {
+    const unsigned bit = button_bit(a_event.button);
+    m_buttons_held &= ~bit;
+    const bool used = (m_drag_buttons & bit) != 0;
+    m_drag_buttons &= ~bit;
     if (m_drag_state != drag_none && a_event.button == m_drag_state)
         end_drag();
+    return used;
 }
 
-void Filler::p_mouse_moved(const Vexa::InputEvent& a_event) {
+bool Filler::p_mouse_moved(const Vexa::InputEvent& a_event) {
     const int dy = a_event.desktop_y - m_last_y;
     m_last_y = a_event.desktop_y;
-    if (m_drag_state == drag_none || dy == 0)
-        return;
+    if (m_drag_state == drag_none)
+        return false;
+    if (dy == 0)
+        return true;
     float factor = 1.0f;
     if (m_drag_state == drag_fine)
         factor = fine_factor_middle_button;
     else if (m_buttons_held & button_bit(2))
         factor = fine_factor_right_button;
     set_value(m_value + (-float(dy) / drag_range_pixels) * factor, false);
+    return true;
 }
 
 void Filler::p_wheel(const Vexa::InputEvent& a_event) {
@@ -247,6 +259,7 @@ void Filler::p_double_click(int a_x) {
 
 void Filler::p_on_grab_lost(Vexa::WidgetEvent&) {
     m_buttons_held = 0;
+    m_drag_buttons = 0;
     if (m_drag_state != drag_none)
         end_drag();
 }

@@ -111,9 +111,10 @@ protected:
     void handle_input(Vexa::InputEvent& a_event) override;
 
 private:
-    void p_mouse_down(const Vexa::InputEvent& a_event);
-    void p_mouse_up(const Vexa::InputEvent& a_event);
-    void p_mouse_moved(const Vexa::InputEvent& a_event);
+    // Each returns whether the bar used the event.
+    bool p_mouse_down(const Vexa::InputEvent& a_event);
+    bool p_mouse_up(const Vexa::InputEvent& a_event);
+    bool p_mouse_moved(const Vexa::InputEvent& a_event);
     void p_wheel(const Vexa::InputEvent& a_event);
     void p_double_click(int a_x);
     void p_on_grab_lost(Vexa::WidgetEvent& a_event);
@@ -127,6 +128,8 @@ private:
     int m_drag_state = drag_none;
     // The mouse buttons this bar saw go down and not yet up (1 left, 2 right, 4 middle).
     unsigned m_buttons_held = 0;
+    // The buttons pressed for or during the current drag: their releases are the drag's too.
+    unsigned m_drag_buttons = 0;
     int m_last_y = 0;
     Vexa::GdiPlus_Brush m_negative_brush;
     Vexa::GdiPlus_Brush m_positive_brush;
