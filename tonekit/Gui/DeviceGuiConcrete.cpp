@@ -46,8 +46,7 @@ DeviceGuiConcrete::~DeviceGuiConcrete() {
     for (DevicePanel* panel : m_panels)
         panel->p_gui_destroyed();
     p_forget_hovered();
-    if (m_listened_desktop)
-        m_listened_desktop->remove_input_listener(&m_input_listener);
+    // The listener leaves its desktop's list by itself, and only while that list still exists.
 }
 
 std::size_t DeviceGuiConcrete::append(Vexa::Widget* a_widget) {
@@ -205,10 +204,11 @@ void DeviceGuiConcrete::remove_refresh_listener(GuiRefreshListener* a_listener) 
 
 void DeviceGuiConcrete::p_follow_desktop() {
     Vexa::Desktop* desktop = get_desktop();
-    if (desktop == m_listened_desktop)
+    if (desktop == m_listened_desktop && (m_input_listener.get_list() || !desktop))
         return;
-    if (m_listened_desktop)
-        m_listened_desktop->remove_input_listener(&m_input_listener);
+    // A list that is gone took its desktop with it.
+    if (Vexa::InputListeners* list = m_input_listener.get_list())
+        list->p_remove(&m_input_listener);
     m_listened_desktop = desktop;
     if (desktop)
         desktop->add_input_listener(&m_input_listener);
