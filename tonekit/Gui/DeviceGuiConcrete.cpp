@@ -60,9 +60,10 @@ DevicePanel* DeviceGuiConcrete::create_device_panel() {
     return panel;
 }
 
-void DeviceGuiConcrete::p_panel_destroyed(DevicePanel* a_panel) noexcept {
+void DeviceGuiConcrete::p_panel_destroyed(DevicePanel* a_panel,
+                                          DeviceGuiParameterDisplay* a_display) noexcept {
     m_panels.erase(std::remove(m_panels.begin(), m_panels.end(), a_panel), m_panels.end());
-    if (m_parameter_display == &a_panel->get_parameter_display())
+    if (m_parameter_display == a_display)
         m_parameter_display =
             m_panels.empty() ? nullptr : &m_panels.back()->get_parameter_display();
 }
