@@ -46,8 +46,7 @@ DeviceGuiConcrete::~DeviceGuiConcrete() {
     for (DevicePanel* panel : m_panels)
         panel->p_gui_destroyed();
     p_forget_hovered();
-    if (m_listened_desktop)
-        m_listened_desktop->remove_input_listener(&m_input_listener);
+    // The listener leaves its desktop's list by itself, and only while that list still exists.
 }
 
 std::size_t DeviceGuiConcrete::append(Vexa::Widget* a_widget) {
@@ -61,9 +60,10 @@ DevicePanel* DeviceGuiConcrete::create_device_panel() {
     return panel;
 }
 
-void DeviceGuiConcrete::p_panel_destroyed(DevicePanel* a_panel) noexcept {
+void DeviceGuiConcrete::p_panel_destroyed(DevicePanel* a_panel,
+                                          DeviceGuiParameterDisplay* a_display) noexcept {
     m_panels.erase(std::remove(m_panels.begin(), m_panels.end(), a_panel), m_panels.end());
-    if (m_parameter_display == &a_panel->get_parameter_display())
+    if (m_parameter_display == a_display)
         m_parameter_display =
             m_panels.empty() ? nullptr : &m_panels.back()->get_parameter_display();
 }
@@ -205,10 +205,11 @@ void DeviceGuiConcrete::remove_refresh_listener(GuiRefreshListener* a_listener) 
 
 void DeviceGuiConcrete::p_follow_desktop() {
     Vexa::Desktop* desktop = get_desktop();
-    if (desktop == m_listened_desktop)
+    if (desktop == m_listened_desktop && (m_input_listener.get_list() || !desktop))
         return;
-    if (m_listened_desktop)
-        m_listened_desktop->remove_input_listener(&m_input_listener);
+    // A list that is gone took its desktop with it.
+    if (Vexa::InputListeners* list = m_input_listener.get_list())
+        list->p_remove(&m_input_listener);
     m_listened_desktop = desktop;
     if (desktop)
         desktop->add_input_listener(&m_input_listener);

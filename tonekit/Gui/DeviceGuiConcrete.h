@@ -92,7 +92,8 @@ public:
     void p_set_parameter_display(DeviceGuiParameterDisplay* a_display) noexcept {
         m_parameter_display = a_display;
     }
-    void p_panel_destroyed(DevicePanel* a_panel) noexcept;
+    // a_display may be gone already: it is only compared.
+    void p_panel_destroyed(DevicePanel* a_panel, DeviceGuiParameterDisplay* a_display) noexcept;
 
 protected:
     void measure_content(Vexa::WidgetEvents::OnMeasure& a_event) override;

@@ -86,7 +86,7 @@ DevicePanel::~DevicePanel() {
         delete about;
     }
     if (m_gui)
-        m_gui->p_panel_destroyed(this);
+        m_gui->p_panel_destroyed(this, m_parameter_display);
 }
 
 template <class Command>

@@ -70,6 +70,10 @@ VstHost::~VstHost() {
 }
 
 void VstHost::close() {
+    // An editor still open holds parameter editors that point into the program the device is
+    // about to delete: it closes first.
+    if (AEffEditor* editor = getEditor())
+        editor->close();
     m_device->close();
 }
 
