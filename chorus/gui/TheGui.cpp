@@ -26,6 +26,8 @@ namespace tolvanchorus {
 
 namespace {
 
+constexpr int solo_button_width = 26;
+
 enum class EditorKind { enabled, bar, choice };
 
 struct VoiceRow {
@@ -152,8 +154,11 @@ Vexa::Widget* TheGui::p_voice_editor(unsigned a_row, unsigned a_voice) const {
         return editor_of(row.kind, parameter);
     auto* pair = new Vexa::HorizontalLayout;
     pair->append(new Tonekit::ParameterGui_Boolean(parameter));
-    pair->append(new Tonekit::ParameterGui_ToggleButton(
-        p_parameter(ChorusParameterBuilder::voice_id("Sol", a_voice)), u"S"));
+    auto* solo = new Tonekit::ParameterGui_ToggleButton(
+        p_parameter(ChorusParameterBuilder::voice_id("Sol", a_voice)), u"S");
+    // A small square button: the column's width belongs to the bars below it.
+    solo->set_size_constraint(Vexa::WidgetSizeIndex_MAX_WIDTH, solo_button_width);
+    pair->append(solo);
     return pair;
 }
 

@@ -32,6 +32,15 @@ void ParameterGui_Choice::do_choose(std::size_t a_id) {
     m_choice->set_option(std::uint32_t(a_id));
 }
 
+void ParameterGui_Choice::update_widget_from_parameter() {
+    const P_GenericChoice_Option* option = m_choice->get_current_option();
+    if (!option) {
+        PG_Choice::update_widget_from_parameter();
+        return;
+    }
+    get_combo_box().set_text(std::u16string(option->m_name.view()));
+}
+
 // The menu keeps the tree's nesting, so it is walked group by group rather than flattened.
 void ParameterGui_Choice::p_add_group(P_GenericChoice_Group& a_group,
                                       Vexa::ComboBoxItemTreeBuilder& a_builder) {

@@ -20,6 +20,8 @@ public:
 protected:
     ParameterComboBox* do_create_editable_editor() override;
     void do_choose(std::size_t a_id) override;
+    // The box shows the option's short name; its menu and the host get the descriptive label.
+    void update_widget_from_parameter() override;
 
 private:
     void p_add_group(P_GenericChoice_Group& a_group, Vexa::ComboBoxItemTreeBuilder& a_builder);
