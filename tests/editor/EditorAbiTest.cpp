@@ -206,11 +206,24 @@ TEST_F(EditorAbiTest, HundredOpenCloseCyclesAndACloseWithTheEditorOpenLeaveNoWin
     EXPECT_EQ(children(parent), 0u);
 }
 
-TEST(ChorusEditorTest, ChorusOffersNoEditorUntilItHasAGui) {
+TEST_F(EditorAbiTest, TheChorusOffersItsEditorAndOpensItAtItsOwnSize) {
     Module chorus(TOLVAN_PLUGIN_PATH);
     Vst::AEffect* effect = chorus.create();
     ASSERT_NE(effect, nullptr);
-    EXPECT_EQ(effect->flags & Vst::effFlagsHasEditor, 0);
+    EXPECT_NE(effect->flags & Vst::effFlagsHasEditor, 0);
+    const Window parent = make_parent();
+    ASSERT_EQ(Module::dispatch(effect, Vst::effEditOpen, 0, 0, reinterpret_cast<void*>(parent)), 1);
+    Vst::ERect* rect = nullptr;
+    Module::dispatch(effect, Vst::effEditGetRect, 0, 0, &rect);
+    ASSERT_NE(rect, nullptr);
+    // Every voice column and the mix row need room; a collapsed layout would be far smaller.
+    EXPECT_GT(rect->right, 700);
+    EXPECT_GT(rect->bottom, 300);
+    for (int i = 0; i < 5; ++i)
+        Module::dispatch(effect, Vst::effEditIdle);
+    EXPECT_EQ(children(parent), 1u);
+    Module::dispatch(effect, Vst::effEditClose);
+    EXPECT_EQ(children(parent), 0u);
     Module::destroy(effect);
 }
 
