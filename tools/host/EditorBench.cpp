@@ -98,7 +98,11 @@ void EditorBench::run(std::FILE* a_out) {
     const long resident_before = resident_kib();
     std::vector<double> opens;
     int unpainted = 0;
+    // Growth that goes on through the second half is a leak; growth only at the start is a cache.
+    long resident_halfway = 0;
     for (int i = 0; i < cycles; ++i) {
+        if (i == cycles / 2)
+            resident_halfway = resident_kib();
         const double open = p_open_to_paint();
         if (open < 0.0)
             ++unpainted;
@@ -142,7 +146,8 @@ void EditorBench::run(std::FILE* a_out) {
                   format(" (max %.2f ms)",
                          *std::max_element(repaint_times.begin(), repaint_times.end())));
     row(a_out, std::to_string(cycles) + " open/close: resident memory growth",
-        format("%+.0f KiB", double(resident_after - resident_before)));
+        format("%+.0f KiB", double(resident_after - resident_before)) +
+            format(" (last half %+.0f KiB)", double(resident_after - resident_halfway)));
     row(a_out, std::to_string(cycles) + " open/close: X windows left",
         std::to_string(windows_left));
     p_drag(a_out);
