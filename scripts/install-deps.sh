@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libx11-dev libcairo2-dev libfontconfig-dev libsndfile1-dev
   bison re2c
-  xvfb xauth xdotool fonts-dejavu-core
+  libxtst-dev xvfb xauth xdotool fonts-dejavu-core
 )
 
 missing=()

@@ -11,6 +11,8 @@
 #include <dlfcn.h>
 
 #include <atomic>
+#include <cstdio>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -228,3 +230,39 @@ TEST_F(EditorAbiTest, TheChorusOffersItsEditorAndOpensItAtItsOwnSize) {
 }
 
 } // namespace
+
+namespace {
+
+Vst::IntPtr editor_call(Vst::AEffect* a_effect, Vst::IntPtr a_value, const std::string& a_path) {
+    return Module::dispatch(a_effect, Vst::effVendorSpecific, Vst::vendor_specific_wheel_index,
+                            a_value, const_cast<char*>(a_path.c_str()));
+}
+
+} // namespace
+
+// A picture taken before any editor was open borrows the headless backend for itself only: the
+// editor opened afterwards is still a child window of the host's, and can be pictured and
+// repainted while open, and pictured again once closed.
+TEST_F(EditorAbiTest, SnapshotBeforeTheFirstOpenLeavesTheDisplayToTheEditor) {
+    Vst::AEffect* effect = m_module.create();
+    const std::string path = testing::TempDir() + "editor-abi-snapshot.png";
+    EXPECT_EQ(editor_call(effect, Vst::vendor_specific_snapshot_value, path), 1);
+    EXPECT_EQ(editor_call(effect, Vst::vendor_specific_repaint_value, ""), 0) << "closed";
+    const Window parent = make_parent();
+    ASSERT_EQ(Module::dispatch(effect, Vst::effEditOpen, 0, 0, reinterpret_cast<void*>(parent)), 1);
+    EXPECT_EQ(children(parent), 1u);
+    EXPECT_EQ(editor_call(effect, Vst::vendor_specific_repaint_value, ""), 1);
+    std::remove(path.c_str());
+    EXPECT_EQ(editor_call(effect, Vst::vendor_specific_snapshot_value, path), 1);
+    EXPECT_EQ(std::remove(path.c_str()), 0) << "written while open";
+    Module::dispatch(effect, Vst::effEditClose);
+    // Closed again, the picture is made on the display's toolkit: in a window never shown and
+    // gone afterwards.
+    const unsigned top_level = children(DefaultRootWindow(m_display));
+    EXPECT_EQ(editor_call(effect, Vst::vendor_specific_snapshot_value, path), 1);
+    EXPECT_EQ(std::remove(path.c_str()), 0) << "written while closed";
+    EXPECT_EQ(children(DefaultRootWindow(m_display)), top_level);
+    EXPECT_EQ(children(parent), 0u);
+    Module::destroy(effect);
+    XDestroyWindow(m_display, parent);
+}

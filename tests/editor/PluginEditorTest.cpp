@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <optional>
 
 namespace {
@@ -217,3 +218,46 @@ TEST_F(PluginEditorTest, WheelCallTurnsTheWheelUnderTheMouse) {
 }
 
 } // namespace
+
+namespace {
+
+// The PNG's size from its header; {-1, -1} when the file is missing or no PNG.
+std::pair<int, int> png_size(const std::string& a_path) {
+    std::ifstream file(a_path, std::ios::binary);
+    unsigned char header[24] = {};
+    if (!file.read(reinterpret_cast<char*>(header), sizeof header) || header[1] != 'P')
+        return {-1, -1};
+    const auto word = [&](int a_at) {
+        return int(header[a_at]) << 24 | int(header[a_at + 1]) << 16 | int(header[a_at + 2]) << 8 |
+               int(header[a_at + 3]);
+    };
+    return {word(16), word(20)};
+}
+
+} // namespace
+
+// Closed, the picture comes from a GUI made for the moment and gone again; open, it is the open
+// window at its current size, which stays open. The process's toolkit stays where it was.
+TEST_F(PluginEditorTest, SnapshotCallPicturesTheEditorOpenOrClosed) {
+    make();
+    const Vst::Int32 index = Vst::vendor_specific_wheel_index;
+    const Vst::IntPtr snap = Vst::vendor_specific_snapshot_value;
+    Vexa::Application::Part* toolkit = Vexa::Application::get()->get_part();
+    const std::string path = (m_folder.path() / "editor.png").string();
+    std::string folder_path = (m_folder.path() / "missing" / "editor.png").string();
+    EXPECT_EQ(dispatch(Vst::effVendorSpecific, index, snap, nullptr), 0);
+    EXPECT_EQ(dispatch(Vst::effVendorSpecific, index, snap, folder_path.data()), 0);
+    EXPECT_EQ(dispatch(Vst::effVendorSpecific, index, snap, const_cast<char*>(path.c_str())), 1);
+    EXPECT_EQ(png_size(path), std::pair(360, 200));
+    EXPECT_EQ(editor().get_window(), nullptr);
+    EXPECT_TRUE(s_size_requests.empty()) << "the host's window is not the picture's";
+
+    // The device makes one GUI at a time: the picture's must be gone for this one.
+    ASSERT_EQ(dispatch(Vst::effEditOpen, 0, 0, parent), 1);
+    editor().get_window()->set_client_size(500, 300);
+    EXPECT_EQ(dispatch(Vst::effVendorSpecific, index, snap, const_cast<char*>(path.c_str())), 1);
+    EXPECT_EQ(png_size(path), std::pair(500, 300));
+    EXPECT_EQ(dispatch(Vst::effVendorSpecific, index, Vst::vendor_specific_repaint_value), 1);
+    EXPECT_NE(editor().get_window(), nullptr);
+    EXPECT_EQ(Vexa::Application::get()->get_part(), toolkit);
+}

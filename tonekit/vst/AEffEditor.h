@@ -34,6 +34,10 @@ public:
     // The mouse wheel of the vendor call: a turn by a_delta (120 a notch) over whatever lies
     // under the mouse. Nothing happens without an open window.
     virtual void wheel_at_cursor(int) {}
+    // The editor's picture as a PNG file, open or not; false when it cannot be made or written.
+    virtual bool write_snapshot(const char*) { return false; }
+    // Paints the whole open editor now, as a host measuring its drawing wants; false when closed.
+    virtual bool repaint_all() { return false; }
 
 protected:
     AudioEffect* m_effect;

@@ -6,6 +6,8 @@
 #include "vexa/Application/Toolkit.h"
 #include "vexa/Desktop/Desktop.h"
 #include "vexa/Desktop/KeyCode.h"
+#include "vexa/Graphics/Painter.h"
+#include "vexa/Platform/Headless/HeadlessPlatform.h"
 #include "vexa/Window/SystemWindow.h"
 #include "vexa/Window/Window.h"
 
@@ -125,7 +127,7 @@ bool PluginEditor::open(void* a_parent) {
     }
 }
 
-bool PluginEditor::p_open(std::uint64_t a_parent) {
+bool PluginEditor::p_build(std::uint64_t a_parent) {
     if (!m_device.provides_gui() && !m_device.has_critical_error())
         return false;
     Vexa::Toolkit& toolkit = Vexa::Toolkit::get();
@@ -145,16 +147,97 @@ bool PluginEditor::p_open(std::uint64_t a_parent) {
     m_gui->connect(m_gui->m_on_sizes_changed, this, &PluginEditor::p_on_content_sizes);
     content->open(desktop, Vexa::Modality_MODELESS);
     desktop->flush();
+    return true;
+}
+
+bool PluginEditor::p_open(std::uint64_t a_parent) {
+    if (!p_build(a_parent))
+        return false;
+    Vexa::Desktop* desktop = m_window->get_desktop();
     const Vexa::WidgetRequestedSizes& sizes = m_gui->get_requested_sizes();
     m_window->set_size_limits({sizes.get_minimum_width(), sizes.get_minimum_height()},
                               {sizes.get_maximum_width(), sizes.get_maximum_height()});
     m_window->set_client_size(sizes.get_requested_width(), sizes.get_requested_height());
     m_window->show(Vexa::Modality_MODELESS);
-    content->set_geometry(0, 0, desktop->get_width(), desktop->get_height());
+    m_content->set_geometry(0, 0, desktop->get_width(), desktop->get_height());
     // Keys the host hands over reach the GUI (or a widget in it that takes the focus later).
     desktop->set_focus_widget(m_gui);
     desktop->flush();
     return true;
+}
+
+bool PluginEditor::write_snapshot(const char* a_path) {
+    std::lock_guard lock(toolkit_lock());
+    if (!a_path || !*a_path)
+        return false;
+    try {
+        if (m_window && m_gui)
+            return p_write_picture(a_path);
+        return p_snapshot_off_screen(a_path);
+    } catch (...) {
+        return false;
+    }
+}
+
+bool PluginEditor::p_snapshot_off_screen(const char* a_path) {
+    Vexa::Application* application = Vexa::Application::get();
+    if (!application)
+        return false;
+    // A toolkit of this process stays on the backend it has. Without one the headless backend
+    // serves the picture and leaves again, so that an editor opened later still finds a display.
+    const bool borrowed = application->get_part() == nullptr;
+    if (borrowed)
+        Vexa::Toolkit::install(std::make_unique<Vexa::HeadlessPlatform>());
+    m_off_screen = true;
+    bool written = false;
+    try {
+        if (p_build(0)) {
+            Vexa::Desktop* desktop = m_window->get_desktop();
+            const Vexa::WidgetRequestedSizes& sizes = m_gui->get_requested_sizes();
+            const int width = std::max(1, sizes.get_requested_width());
+            const int height = std::max(1, sizes.get_requested_height());
+            // Never shown: the desktop is laid out and painted without the window going on screen.
+            desktop->set_geometry(0, 0, width, height);
+            desktop->set_windows_displayed(true);
+            m_content->set_geometry(0, 0, width, height);
+            written = p_write_picture(a_path);
+        }
+    } catch (...) {
+        written = false;
+    }
+    p_destroy_window();
+    m_off_screen = false;
+    if (borrowed)
+        application->set_part(nullptr);
+    return written;
+}
+
+bool PluginEditor::p_write_picture(const char* a_path) const {
+    Vexa::Desktop* desktop = m_window->get_desktop();
+    if (!desktop)
+        return false;
+    desktop->flush();
+    const int width = desktop->get_width();
+    const int height = desktop->get_height();
+    if (width <= 0 || height <= 0)
+        return false;
+    Vexa::Bitmap picture(width, height);
+    {
+        Vexa::Painter painter(picture);
+        desktop->compose(painter, {0, 0, width, height});
+    }
+    return picture.write_png(a_path);
+}
+
+bool PluginEditor::repaint_all() {
+    std::lock_guard lock(toolkit_lock());
+    if (!m_window || !m_content || m_off_screen || !m_window->get_desktop())
+        return false;
+    Vexa::Desktop& desktop = *m_window->get_desktop();
+    const unsigned painted_before = desktop.get_painted_rect_count();
+    m_content->repaint();
+    desktop.flush();
+    return desktop.get_painted_rect_count() != painted_before;
 }
 
 void PluginEditor::close() {
@@ -267,7 +350,7 @@ void PluginEditor::p_on_desktop_placed(Vexa::WidgetEvent&) {
 
 // The content asks for other sizes: keep the host's window within them.
 void PluginEditor::p_on_content_sizes(Vexa::WidgetEvent&) {
-    if (!m_window || !m_gui)
+    if (!m_window || !m_gui || m_off_screen)
         return;
     const Vexa::WidgetRequestedSizes& sizes = m_gui->get_requested_sizes();
     const Vexa::Size minimum{sizes.get_minimum_width(), sizes.get_minimum_height()};

@@ -42,6 +42,11 @@ public:
     void idle() override;
     bool onKeyDown(Vst::VstKeyCode& a_key) override;
     void wheel_at_cursor(int a_delta) override;
+    // The open editor's picture; a closed one is built for the moment off screen at its requested
+    // size (on the headless backend while the process has no toolkit yet, so no display is
+    // needed) and taken down again.
+    bool write_snapshot(const char* a_path) override;
+    bool repaint_all() override;
 
     Vexa::SystemWindow* get_window() const noexcept { return m_window.get(); }
     DeviceGui* get_gui() const noexcept { return m_gui; }
@@ -56,6 +61,11 @@ public:
 
 private:
     bool p_open(std::uint64_t a_parent);
+    // The toolkit window (embedded in a_parent, or top-level and never shown for 0) holding the
+    // device's GUI.
+    bool p_build(std::uint64_t a_parent);
+    bool p_snapshot_off_screen(const char* a_path);
+    bool p_write_picture(const char* a_path) const;
     void p_destroy_window();
     void p_on_content_sizes(Vexa::WidgetEvent&);
     void p_on_desktop_placed(Vexa::WidgetEvent&);
@@ -70,6 +80,8 @@ private:
     std::unique_ptr<Vexa::SystemWindow> m_window;
     // Owned by the window's desktop once opened in it.
     Vexa::Window* m_content = nullptr;
+    // The window exists only for a snapshot: no host window to resize.
+    bool m_off_screen = false;
 };
 
 } // namespace Tonekit

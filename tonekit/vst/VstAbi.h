@@ -267,7 +267,12 @@ enum VstModifierKey : unsigned char {
 // The wheel call that hosts use for editors: effVendorSpecific with these index and value words.
 constexpr Int32 vendor_specific_wheel_index = 0x73744341;  // "stCA"
 constexpr IntPtr vendor_specific_wheel_value = 0x57686565; // "Whee"
-constexpr IntPtr effect_identify_answer = 0x4E764566;      // "NvEf"
+// The same index with these values: the editor written as a PNG to the UTF-8 path in the pointer,
+// also while closed and without a display; and the open editor painted whole at once. Both
+// answer 1 when done, 0 otherwise.
+constexpr IntPtr vendor_specific_snapshot_value = 0x536E6170; // "Snap"
+constexpr IntPtr vendor_specific_repaint_value = 0x44726177;  // "Draw"
+constexpr IntPtr effect_identify_answer = 0x4E764566;         // "NvEf"
 
 static_assert(sizeof(void*) == 8, "the layout below is pinned for 64-bit hosts");
 static_assert(offsetof(AEffect, dispatcher) == 8);

@@ -319,16 +319,28 @@ bool VstHost::getProductString(char* a_text) {
     return true;
 }
 
-Vst::IntPtr VstHost::vendorSpecific(Vst::Int32 a_index, Vst::IntPtr a_value, void*,
+Vst::IntPtr VstHost::vendorSpecific(Vst::Int32 a_index, Vst::IntPtr a_value, void* a_pointer,
                                     float a_option) {
-    // The mouse wheel over the editor; with no editor window there is nothing to scroll.
-    if (a_index != Vst::vendor_specific_wheel_index || a_value != Vst::vendor_specific_wheel_value)
+    if (a_index != Vst::vendor_specific_wheel_index)
         return 0;
-    if (AEffEditor* editor = getEditor(); editor && std::isfinite(a_option)) {
-        const float delta = std::clamp(a_option * 120.0f, -1.0e6f, 1.0e6f);
-        editor->wheel_at_cursor(int(delta));
+    AEffEditor* editor = getEditor();
+    switch (a_value) {
+    case Vst::vendor_specific_wheel_value:
+        // The mouse wheel over the editor; with no editor window there is nothing to scroll.
+        if (editor && std::isfinite(a_option)) {
+            const float delta = std::clamp(a_option * 120.0f, -1.0e6f, 1.0e6f);
+            editor->wheel_at_cursor(int(delta));
+        }
+        return 1;
+    case Vst::vendor_specific_snapshot_value:
+        return editor && a_pointer && editor->write_snapshot(static_cast<const char*>(a_pointer))
+                   ? 1
+                   : 0;
+    case Vst::vendor_specific_repaint_value:
+        return editor && editor->repaint_all() ? 1 : 0;
+    default:
+        return 0;
     }
-    return 1;
 }
 
 bool VstHost::size_window(int a_width, int a_height) {

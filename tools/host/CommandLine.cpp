@@ -181,6 +181,16 @@ ParameterSetting parse_param(std::string_view a_option, std::string_view a_text)
     return param;
 }
 
+// "X,Y" in the editor's pixels.
+std::pair<int, int> parse_point(std::string_view a_option, std::string_view a_text) {
+    const std::size_t comma = a_text.find(',');
+    if (comma == std::string_view::npos) {
+        fail("option " + std::string(a_option) + " needs X,Y, not " + quoted(a_text));
+    }
+    return {int(parse_integer(a_option, a_text.substr(0, comma), 0, 32767, "coordinate")),
+            int(parse_integer(a_option, a_text.substr(comma + 1), 0, 32767, "coordinate"))};
+}
+
 struct OptionRule {
     std::string_view m_name;
     bool m_takes_value;
@@ -195,7 +205,7 @@ const OptionRule option_rules[] = {
      [](HostOptions& o, std::string_view, std::string_view v) { o.m_plugin = std::string(v); }},
     {"--in", true, false, true,
      [](HostOptions& o, std::string_view, std::string_view v) { o.m_input = std::string(v); }},
-    {"--out", true, false, true,
+    {"--out", true, false, false,
      [](HostOptions& o, std::string_view, std::string_view v) { o.m_output = std::string(v); }},
     {"--rate", true, false, true,
      [](HostOptions& o, std::string_view n, std::string_view v) {
@@ -260,6 +270,13 @@ const OptionRule option_rules[] = {
          o.m_close_after = int(parse_integer(n, v, 0, 86400000, "milliseconds"));
      },
      true},
+    {"--no-audio", false, false, false,
+     [](HostOptions& o, std::string_view, std::string_view) { o.m_no_audio = true; }, true},
+    {"--measure", false, false, false,
+     [](HostOptions& o, std::string_view, std::string_view) { o.m_measure = true; }, true},
+    {"--drag", true, false, false,
+     [](HostOptions& o, std::string_view n, std::string_view v) { o.m_drag = parse_point(n, v); },
+     true},
 };
 
 const OptionRule* find_rule(std::string_view a_name) {
@@ -281,6 +298,9 @@ std::optional<Command> command_named(std::string_view a_word) {
     if (a_word == "gui") {
         return Command::gui;
     }
+    if (a_word == "snapshot") {
+        return Command::snapshot;
+    }
     if (a_word == "help") {
         return Command::help;
     }
@@ -298,6 +318,8 @@ const char* command_word(Command a_command) {
         return "render";
     case Command::gui:
         return "gui";
+    case Command::snapshot:
+        return "snapshot";
     case Command::preset:
         return "preset";
     default:
@@ -405,8 +427,20 @@ HostOptions CommandLine::parse(const std::vector<std::string>& a_args) {
         fail("option " + std::string(gui_only_used.front()) + " is not valid for " +
              command_word(*command));
     }
+    if (options.m_output && *command != Command::render && *command != Command::snapshot) {
+        fail(std::string("option --out is not valid for ") + command_word(*command));
+    }
     if (*command == Command::render && !options.m_output) {
         fail("render needs --out FILE");
+    }
+    if (*command == Command::snapshot && !options.m_output) {
+        fail("snapshot needs --out FILE.png");
+    }
+    if (options.m_measure && (options.m_screenshot || options.m_close_after)) {
+        fail("--measure closes by itself and takes no --screenshot or --close-after");
+    }
+    if (options.m_drag && !options.m_measure) {
+        fail("--drag is only used with --measure");
     }
     if (options.m_save_preset && options.m_save_preset == options.m_save_chunk) {
         fail("--save-chunk and --save-preset name the same file");
@@ -423,6 +457,8 @@ Commands:
   info      load the plug-in and print its record, names and every parameter
   render    process an audio file (or the built-in demo chord) into a WAV file
   gui       open the plug-in's editor in a window of its own (needs an X display)
+            while audio runs
+  snapshot  write the plug-in's editor as a PNG, without any display
   preset    print a preset file or a saved chunk as a tree: tolvan-host preset FILE
   help      print this text
 
@@ -463,6 +499,15 @@ Gui options:
   --screenshot FILE      save a PNG of the editor's window after --after MS
                          (default 500) of idle calls, then close
   --close-after MS       close the editor and quit after MS milliseconds
+  --no-audio             no audio while the editor is open (default: the demo chord
+                         looping through processReplacing, 256 frames at 48 kHz, on
+                         a thread of its own; the silenced blocks are counted)
+  --measure              the editor benchmark: open/close cycles, idle and repaint
+                         times, a 10 s drag with audio; prints a table
+  --drag X,Y             where the benchmark's drag starts (default: the centre)
+
+Snapshot options:
+  --out FILE.png         the picture (required)
 
 Options take their value as the next word or after "=" (--out=x.wav); "--" ends options.
 Exit codes: 0 success, 1 runtime error (files, plug-in), 2 usage error.

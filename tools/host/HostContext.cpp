@@ -102,6 +102,7 @@ Vst::IntPtr HostContext::p_dispatch(Vst::Int32 a_opcode, Vst::Int32 a_index, Vst
 
 void HostContext::p_record(EditKind a_kind, int a_index, float a_value) noexcept {
     // The storage was reserved up front: the callback never allocates or throws into the plug-in.
+    std::lock_guard lock(m_edits_lock);
     if (m_edits.size() < max_recorded) {
         m_edits.push_back({a_kind, a_index, a_value});
     }

@@ -3,11 +3,15 @@
 // calls (the version query inside VSTPluginMain) come before any effect record exists, so one
 // context per process is the active one; the tool loads a single plug-in.
 //
-// [main-thread] The tool processes on its main thread, so the callback needs no locking.
+// Render processes on the main thread; the gui command's audio runs on a thread of its own, and a
+// plug-in may report automation from either, so what both can change is atomic or locked. The
+// time, rate and block size are set only while no audio runs.
 
 #include "tonekit/vst/VstAbi.h"
 
+#include <atomic>
 #include <cstddef>
+#include <mutex>
 #include <vector>
 
 namespace tolvanhost {
@@ -40,6 +44,7 @@ public:
     // The record audioMasterGetTime answers with until the next call.
     void set_time(const Vst::VstTimeInfo& a_time) { m_time = a_time; }
 
+    // Read once no audio runs any more.
     const std::vector<EditRecord>& edits() const { return m_edits; }
     std::size_t automate_count() const { return m_automate_count; }
     std::size_t begin_edit_count() const { return m_begin_edit_count; }
@@ -62,11 +67,12 @@ private:
     int m_block_size = 512;
     Vst::VstTimeInfo m_time{};
     std::vector<EditRecord> m_edits;
-    std::size_t m_automate_count = 0;
-    std::size_t m_begin_edit_count = 0;
-    std::size_t m_end_edit_count = 0;
-    std::size_t m_want_midi_count = 0;
-    bool m_editor_window = false;
+    std::mutex m_edits_lock;
+    std::atomic<std::size_t> m_automate_count = 0;
+    std::atomic<std::size_t> m_begin_edit_count = 0;
+    std::atomic<std::size_t> m_end_edit_count = 0;
+    std::atomic<std::size_t> m_want_midi_count = 0;
+    std::atomic<bool> m_editor_window = false;
     bool m_size_requested = false;
     int m_requested_width = 0;
     int m_requested_height = 0;

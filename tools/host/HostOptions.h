@@ -6,11 +6,12 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tolvanhost {
 
-enum class Command { help, version, info, render, gui, preset };
+enum class Command { help, version, info, render, gui, snapshot, preset };
 
 // A note-on at m_frame and its note-off m_length frames later. Channel 1..16 as musicians count.
 struct NoteRequest {
@@ -75,6 +76,11 @@ struct HostOptions {
     std::optional<std::string> m_screenshot;
     int m_screenshot_after = 500;
     std::optional<int> m_close_after;
+    // gui: no audio thread while the editor is open.
+    bool m_no_audio = false;
+    // gui: the editor benchmark instead of a window for a user, and where its drag starts.
+    bool m_measure = false;
+    std::optional<std::pair<int, int>> m_drag;
     bool m_quiet = false;
 };
 

@@ -6,6 +6,7 @@
 #include "tools/host/InfoCommand.h"
 #include "tools/host/PresetCommand.h"
 #include "tools/host/Renderer.h"
+#include "tools/host/SnapshotCommand.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -58,6 +59,9 @@ int run(const std::vector<std::string>& a_args) {
         return 0;
     case Command::gui:
         GuiCommand(options, plugin_path(options)).run();
+        return 0;
+    case Command::snapshot:
+        SnapshotCommand(plugin_path(options), *options.m_output).run();
         return 0;
     case Command::preset:
         PresetCommand(*options.m_preset_file).run(stdout);
