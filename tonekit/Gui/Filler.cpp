@@ -162,23 +162,26 @@ void Filler::paint_content(Vexa::Painter& a_painter) {
 // Only what the bar uses is consumed: a right click on a bar at rest goes on to the device GUI
 // (its variations menu), while every button pressed during a drag belongs to the drag.
 void Filler::handle_input(Vexa::InputEvent& a_event) {
+    bool used = false;
     switch (a_event.type) {
     case Vexa::InputEventType_MOUSE_DOWN:
-        a_event.consumed = p_mouse_down(a_event);
+        used = p_mouse_down(a_event);
         break;
     case Vexa::InputEventType_MOUSE_UP:
-        a_event.consumed = p_mouse_up(a_event);
+        used = p_mouse_up(a_event);
         break;
     case Vexa::InputEventType_MOUSE_MOVED:
-        a_event.consumed = p_mouse_moved(a_event);
+        used = p_mouse_moved(a_event);
         break;
     case Vexa::InputEventType_MOUSE_WHEEL:
         p_wheel(a_event);
-        a_event.consumed = true;
+        used = true;
         break;
     default:
         break;
     }
+    if (used)
+        a_event.consumed = true;
 }
 
 bool Filler::p_mouse_down(const Vexa::InputEvent& a_event) {

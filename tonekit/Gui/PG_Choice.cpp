@@ -5,10 +5,6 @@
 
 namespace Tonekit {
 
-void ParameterComboBox::build_item_tree(Vexa::ComboBoxItemTreeBuilder& a_builder) {
-    m_editor.do_build_item_tree(a_builder);
-}
-
 ParameterComboBox* PG_Choice::do_create_editable_editor() {
     Orvo::not_overridden("PG_Choice::do_create_editable_editor()");
 }
