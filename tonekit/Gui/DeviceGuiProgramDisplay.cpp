@@ -33,11 +33,16 @@ void DeviceGuiProgramDisplay::sync() {
     if (!m_information_changed.exchange(false))
         return;
     Orvo::WString name;
+    bool empty_list = false;
     {
         // A host chunk sets the current preset under the device's locks.
         std::lock_guard values(m_device.parameter_lock());
         name = m_device.get_preset_manager()->get_current_preset_name();
+        empty_list = m_device.get_preset_manager()->get_preset_count() == 0;
     }
+    // A blank box looks broken; with nothing to choose it says so, as its menu does.
+    if (name.empty() && empty_list)
+        name = u"<No presets found>";
     set_text(std::u16string(name.view()));
 }
 
