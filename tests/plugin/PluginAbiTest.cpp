@@ -52,7 +52,8 @@ TEST_F(Plugin, TheRecordDescribesTheChorus) {
     EXPECT_EQ(effect->numParams, 16);
     EXPECT_EQ(effect->version, 1);
     EXPECT_EQ(effect->ioRatio, 1.0f);
-    EXPECT_EQ(effect->flags, Vst::effFlagsCanReplacing | Vst::effFlagsProgramChunks);
+    EXPECT_EQ(effect->flags,
+              Vst::effFlagsHasEditor | Vst::effFlagsCanReplacing | Vst::effFlagsProgramChunks);
     EXPECT_EQ(LoadedPlugin::text(effect, Vst::effGetEffectName), "Tolvan Chorus");
     EXPECT_EQ(LoadedPlugin::text(effect, Vst::effGetVendorString), "Tolvan Plugins");
     EXPECT_EQ(LoadedPlugin::text(effect, Vst::effGetProductString), "Tolvan Chorus 0.9.1");
