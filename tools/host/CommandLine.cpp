@@ -239,9 +239,9 @@ const OptionRule option_rules[] = {
      [](HostOptions& o, std::string_view n, std::string_view v) {
          o.m_params.push_back(parse_param(n, v));
      }},
-    {"--load-chunk", true, false, true,
+    {"--load-chunk", true, false, false,
      [](HostOptions& o, std::string_view, std::string_view v) { o.m_load_chunk = std::string(v); }},
-    {"--save-chunk", true, false, true,
+    {"--save-chunk", true, false, false,
      [](HostOptions& o, std::string_view, std::string_view v) { o.m_save_chunk = std::string(v); }},
     {"--load-preset", true, false, true,
      [](HostOptions& o, std::string_view, std::string_view v) {
@@ -427,6 +427,12 @@ HostOptions CommandLine::parse(const std::vector<std::string>& a_args) {
         fail("option " + std::string(gui_only_used.front()) + " is not valid for " +
              command_word(*command));
     }
+    // The state goes in before and comes out after a render or an editing session.
+    if ((options.m_load_chunk || options.m_save_chunk) && *command != Command::render &&
+        *command != Command::gui) {
+        fail(std::string("option ") + (options.m_load_chunk ? "--load-chunk" : "--save-chunk") +
+             " is not valid for " + command_word(*command));
+    }
     if (options.m_output && *command != Command::render && *command != Command::snapshot) {
         fail(std::string("option --out is not valid for ") + command_word(*command));
     }
@@ -505,6 +511,8 @@ Gui options:
   --measure              the editor benchmark: open/close cycles, idle and repaint
                          times, a 10 s drag with audio; prints a table
   --drag X,Y             where the benchmark's drag starts (default: the centre)
+  --load-chunk FILE      the plug-in's state before the editor opens
+  --save-chunk FILE      the plug-in's state after the editor closed
 
 Snapshot options:
   --out FILE.png         the picture (required)

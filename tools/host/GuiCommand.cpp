@@ -1,5 +1,6 @@
 #include "tools/host/GuiCommand.h"
 
+#include "tools/host/ByteFile.h"
 #include "tools/host/EditorAudio.h"
 #include "tools/host/EditorBench.h"
 #include "tools/host/EditorWindow.h"
@@ -35,6 +36,8 @@ void GuiCommand::run() {
     context.set_block_size(EditorAudio::default_block);
     plugin.set_sample_rate(float(EditorAudio::default_rate));
     plugin.set_block_size(EditorAudio::default_block);
+    if (m_options.m_load_chunk)
+        plugin.set_chunk(ByteFile::read(*m_options.m_load_chunk, "chunk"));
     plugin.resume();
     std::unique_ptr<EditorAudio> audio;
     if (!m_options.m_no_audio)
@@ -74,6 +77,9 @@ void GuiCommand::run() {
                         static_cast<long long>(audio->blocks()),
                         static_cast<long long>(audio->silenced()));
     }
+    // What the user set in the editor, as a host would store it in its project.
+    if (m_options.m_save_chunk)
+        ByteFile::write(*m_options.m_save_chunk, plugin.get_chunk(), "chunk");
     plugin.close();
 }
 

@@ -258,9 +258,17 @@ void X11Platform::p_dispatch(XEvent& a_event) {
         p_dispatch_key(window, a_event.xkey, a_event.type == KeyPress);
         return;
     case FocusIn:
+        // Without a window manager the focus follows the pointer ("PointerRoot"), and the click
+        // that gives an embedded editor the keyboard moves it away from there: those
+        // pointer-detail events say nothing about this window's own activation, and taking the
+        // FocusOut for a deactivation would end the drag that very click began.
+        if (a_event.xfocus.detail == NotifyPointer)
+            return;
         event.type = NativeEventType::activated;
         break;
     case FocusOut:
+        if (a_event.xfocus.detail == NotifyPointer)
+            return;
         m_held_keys.clear(); // their releases go elsewhere now
         event.type = NativeEventType::deactivated;
         break;
