@@ -4,6 +4,7 @@
 #include "chorus/gui/TheGui.h"
 #include "../support/TemporaryFolder.h"
 #include "chorus/ChorusParameterBuilder.h"
+#include "chorus/gui/ChorusStyles.h"
 #include "chorus/gui/TheEffectWithEditor.h"
 #include "orvo/Core/FourCc.h"
 #include "orvo/Core/Utf.h"
@@ -18,11 +19,14 @@
 #include "tonekit/vst/VstHost.h"
 #include "vexa/Application/Application.h"
 #include "vexa/Application/Toolkit.h"
+#include "vexa/Desktop/Desktop.h"
 #include "vexa/Layouts/GridLayout.h"
 #include "vexa/Platform/Headless/HeadlessPlatform.h"
 #include "vexa/Widgets/CheckBox.h"
 #include "vexa/Widgets/Tabs.h"
 #include "vexa/Widgets/ToggleButton.h"
+#include "vexa/Window/HintWindow.h"
+#include "vexa/Window/SystemWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -58,11 +62,14 @@ protected:
     void SetUp() override {
         setenv("XDG_DATA_HOME", m_folder.path().c_str(), 1);
         Vexa::Application::acquire();
-        Vexa::Toolkit::install(std::make_unique<Vexa::HeadlessPlatform>());
+        auto platform = std::make_unique<Vexa::HeadlessPlatform>();
+        m_platform = platform.get();
+        Vexa::Toolkit::install(std::move(platform));
         auto effect = std::make_unique<tolvanchorus::TheEffectWithEditor>();
         m_effect = effect.get();
         m_effect->initialize();
         m_effect->setSampleRate(48000.0f);
+        tolvanchorus::load_style_sheet_at_start(*m_effect);
         m_adapter =
             new Tonekit::VstHost(host_callback, std::move(effect), &Tonekit::PluginEditor::create);
         ASSERT_EQ(dispatch(Vst::effEditOpen, reinterpret_cast<void*>(std::uintptr_t(1))), 1);
@@ -98,6 +105,7 @@ protected:
     }
 
     TestSupport::TemporaryFolder m_folder;
+    Vexa::HeadlessPlatform* m_platform = nullptr;
     tolvanchorus::TheEffectWithEditor* m_effect = nullptr;
     Tonekit::VstHost* m_adapter = nullptr;
 };
@@ -159,6 +167,34 @@ TEST_F(ChorusEditor, SoloChangesWhichVoicesSoundButNoCheckBox) {
         EXPECT_EQ(path.voice(v).effective_enabled(), v == 2) << "voice " << v + 1;
     EXPECT_EQ(checks(), before);
     EXPECT_TRUE(solo->is_toggled());
+}
+
+// The note that shows when the mouse rests on a bar, drawn by the shipped sheet: its text must
+// be there and readable, light on the sheet's dark surfaces.
+TEST_F(ChorusEditor, TheHintOfARestingMouseShowsTheSettingReadably) {
+    std::vector<Tonekit::SingleParameterEditor*> editors;
+    collect_editors(gui().get_voice_tabs().get_page(0), editors);
+    Tonekit::SingleParameterEditor& delay = *editors[2 * 4 + 2 * 4]; // after the pairs and gains
+    ASSERT_EQ(delay.get_parameter()->get_id(), ChorusParameterBuilder::voice_id("Del", 0));
+    auto& editor = *static_cast<Tonekit::PluginEditor*>(m_adapter->getEditor());
+    const Vexa::Rect bar = delay.get_rect_in_desktop();
+    Vexa::NativeEvent move;
+    move.type = Vexa::NativeEventType::mouse_move;
+    move.x = bar.x + bar.width / 2;
+    move.y = bar.y + bar.height / 2;
+    m_platform->send(*editor.get_window()->get_native_window(), move);
+    m_platform->advance_time(Vexa::SystemWindow::hover_time + 50);
+    dispatch(Vst::effEditIdle);
+    Vexa::HintWindow* hint = editor.get_window()->get_desktop()->get_shown_hint();
+    ASSERT_NE(hint, nullptr);
+    EXPECT_EQ(hint->get_text(), u"Delay 1: 15 ms");
+    const Vexa::Rect area = hint->get_rect_in_desktop();
+    const Vexa::Bitmap& picture = editor.get_window()->get_back_buffer();
+    int light = 0;
+    for (int y = area.y; y < area.bottom(); ++y)
+        for (int x = area.x; x < area.right(); ++x)
+            light += picture.get_pixel(x, y).get_green() > 0xB0;
+    EXPECT_GT(light, 20) << "the hint's text is drawn in the sheet's light text colour";
 }
 
 } // namespace

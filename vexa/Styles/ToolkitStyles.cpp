@@ -22,6 +22,7 @@ constexpr StyleClassSpec classes[] = {
     {u"Window", u"Widget"},
     {u"Desktop", u"Window"},
     {u"NormalWindow", u"Window"},
+    {u"HintWindow", u"Window"},
     {u"SingleWidgetWrapper", u"Widget"},
     {u"NormalWindowContents", u"SingleWidgetWrapper"},
     {u"NormalWindowTitleBar", u"Widget"},
