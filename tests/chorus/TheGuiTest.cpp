@@ -8,6 +8,7 @@
 #include "chorus/gui/TheEffectWithEditor.h"
 #include "orvo/Core/FourCc.h"
 #include "orvo/Core/Utf.h"
+#include "tests/vexa/HeadlessToolkit.h"
 #include "tonekit/Devices/DeviceProgram.h"
 #include "tonekit/Devices/ProcessRequest.h"
 #include "tonekit/Gui/ParameterGui_Boolean.h"
@@ -57,14 +58,11 @@ std::string id_text(std::uint32_t a_id) {
     return Orvo::to_utf8(Orvo::four_cc_text(a_id).view());
 }
 
-class ChorusEditor : public testing::Test {
+class ChorusEditor : public VexaTest::HeadlessToolkit {
 protected:
     void SetUp() override {
         setenv("XDG_DATA_HOME", m_folder.path().c_str(), 1);
-        Vexa::Application::acquire();
-        auto platform = std::make_unique<Vexa::HeadlessPlatform>();
-        m_platform = platform.get();
-        Vexa::Toolkit::install(std::move(platform));
+        HeadlessToolkit::SetUp();
         auto effect = std::make_unique<tolvanchorus::TheEffectWithEditor>();
         m_effect = effect.get();
         m_effect->initialize();
@@ -105,7 +103,6 @@ protected:
     }
 
     TestSupport::TemporaryFolder m_folder;
-    Vexa::HeadlessPlatform* m_platform = nullptr;
     tolvanchorus::TheEffectWithEditor* m_effect = nullptr;
     Tonekit::VstHost* m_adapter = nullptr;
 };

@@ -2,6 +2,7 @@
 // temporary preset folder, the menu's commands, the variations menu and the GUI refresh.
 
 #include "tests/tonekit/TestDevice.h"
+#include "tests/vexa/HeadlessToolkit.h"
 #include "tonekit/Devices/PresetFolder.h"
 #include "tonekit/Devices/PresetManager.h"
 #include "tonekit/Devices/PresetRecord.h"
@@ -81,20 +82,14 @@ Vst::IntPtr host_callback(Vst::AEffect*, Vst::Int32 a_opcode, Vst::Int32, Vst::I
     return a_opcode == Vst::audioMasterVersion ? 2400 : 0;
 }
 
-class DeviceGuiFrameTest : public testing::Test {
+class DeviceGuiFrameTest : public VexaTest::HeadlessToolkit {
 protected:
-    void SetUp() override {
-        Vexa::Application::acquire();
-        auto platform = std::make_unique<Vexa::HeadlessPlatform>();
-        m_platform = platform.get();
-        Vexa::Toolkit::install(std::move(platform));
-    }
     // The adapter releases the application when it goes.
     void TearDown() override {
         if (m_adapter)
             dispatch(Vst::effClose);
         else
-            Vexa::Application::release();
+            HeadlessToolkit::TearDown();
     }
     // Presets named by their paths below the preset folder, written before the device starts.
     void make(std::initializer_list<const char*> a_presets = {}) {
@@ -142,7 +137,6 @@ protected:
     }
 
     TonekitTest::TemporaryFolder m_folder;
-    Vexa::HeadlessPlatform* m_platform = nullptr;
     FrameDevice* m_device = nullptr;
     Tonekit::VstHost* m_adapter = nullptr;
 };
