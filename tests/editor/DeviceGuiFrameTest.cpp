@@ -162,6 +162,11 @@ TEST_F(DeviceGuiFrameTest, PresetArrowsStepThroughThePresetsAndWrapAround) {
         EXPECT_EQ(panel().get_program_display().get_text(), c.to);
     }
     EXPECT_EQ(selector_items(), (std::vector<std::u16string>{u"warm", u"*a", u"b"}));
+    // The folder of the current preset is marked open; none is while the current one is on top.
+    const auto open_folders = [&] { return panel().get_program_display().collect_open_folders(); };
+    EXPECT_TRUE(open_folders().empty());
+    panel().get_previous_button().activate();
+    EXPECT_EQ(open_folders(), std::vector<std::u16string>{u"Pads"});
 }
 
 TEST_F(DeviceGuiFrameTest, WithoutPresetsTheSelectorSaysSoAndTheArrowsDoNothing) {

@@ -52,6 +52,12 @@ std::vector<Vexa::ComboBoxItem> DeviceGuiProgramDisplay::collect_items() {
     return builder.get_items();
 }
 
+std::vector<std::u16string> DeviceGuiProgramDisplay::collect_open_folders() {
+    Vexa::ComboBoxItemTreeBuilder builder;
+    build_item_tree(builder);
+    return builder.get_open_submenus();
+}
+
 void DeviceGuiProgramDisplay::build_item_tree(Vexa::ComboBoxItemTreeBuilder& a_builder) {
     PresetManager& presets = *m_device.get_preset_manager();
     if (presets.get_preset_count() == 0) {
@@ -68,7 +74,11 @@ void DeviceGuiProgramDisplay::p_add_folder(Vexa::ComboBoxItemTreeBuilder& a_buil
     for (const auto& subfolder : a_folder.get_subfolders()) {
         if (subfolder->is_empty())
             continue;
-        a_builder.begin_submenu(std::u16string(subfolder->get_name().view()));
+        bool on_path = false;
+        for (const PresetFolder* folder = a_current ? a_current->get_folder() : nullptr;
+             folder && !on_path; folder = folder->get_parent())
+            on_path = folder == subfolder.get();
+        a_builder.begin_submenu(std::u16string(subfolder->get_name().view()), on_path);
         p_add_folder(a_builder, *subfolder, a_current);
         a_builder.end_submenu();
     }

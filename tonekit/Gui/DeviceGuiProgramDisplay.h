@@ -34,6 +34,8 @@ public:
     void sync();
     // What the pop-up offers now, without opening it.
     std::vector<Vexa::ComboBoxItem> collect_items();
+    // The folders marked open on the way to the current preset, outermost first.
+    std::vector<std::u16string> collect_open_folders();
 
 protected:
     void build_item_tree(Vexa::ComboBoxItemTreeBuilder& a_builder) override;

@@ -223,7 +223,9 @@ void PopupMenuPanel::p_paint() {
             const GdiPlus_Pen pen(mark, 2);
             painter.draw_line(centre_x - 5, centre_y, centre_x - 2, centre_y + 3, pen);
             painter.draw_line(centre_x - 2, centre_y + 3, centre_x + 4, centre_y - 4, pen);
-        } else if (item.is_checked() && item.get_item_kind() == SystemMenuItemKind_RADIO) {
+        } else if (item.is_checked() && (item.get_item_kind() == SystemMenuItemKind_RADIO ||
+                                         item.get_item_kind() == SystemMenuItemKind_SUBMENU)) {
+            // A marked submenu leads to the chosen item inside it.
             cairo_t* cairo = painter.get_native();
             cairo_save(cairo);
             cairo_set_antialias(cairo, CAIRO_ANTIALIAS_DEFAULT);

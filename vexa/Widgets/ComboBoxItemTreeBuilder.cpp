@@ -2,6 +2,7 @@
 
 #include "orvo/Core/Assert.h"
 #include "vexa/Menus/SystemMenuGenericBuilder.h"
+#include "vexa/Menus/SystemMenuSubmenuItem.h"
 
 namespace Vexa {
 
@@ -22,10 +23,12 @@ void ComboBoxItemTreeBuilder::add_separator() {
         m_menu_builder->add_separator();
 }
 
-void ComboBoxItemTreeBuilder::begin_submenu(std::u16string a_label) {
+void ComboBoxItemTreeBuilder::begin_submenu(std::u16string a_label, bool a_open) {
     ++m_depth;
+    if (a_open)
+        m_open_submenus.push_back(a_label);
     if (m_menu_builder)
-        m_menu_builder->begin_submenu(std::move(a_label));
+        m_menu_builder->begin_submenu(std::move(a_label))->set_checked(a_open);
 }
 
 void ComboBoxItemTreeBuilder::end_submenu() {

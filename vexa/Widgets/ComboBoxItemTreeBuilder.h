@@ -29,7 +29,8 @@ public:
     void add_item(std::u16string a_label, std::size_t a_id, bool a_current = false,
                   bool a_enabled = true);
     void add_separator();
-    void begin_submenu(std::u16string a_label);
+    // a_open marks a submenu on the way to the current item, so the pop-up shows the path.
+    void begin_submenu(std::u16string a_label, bool a_open = false);
     // Fails `m_depth > 0` without a submenu to end.
     void end_submenu();
 
@@ -40,10 +41,15 @@ public:
     // The item the pop-up row stands for, or null.
     const ComboBoxItem* find(const SystemMenuItem* a_menu_item) const noexcept;
     std::size_t get_depth() const noexcept { return m_depth; }
+    // The labels of the submenus begun open, outermost first.
+    const std::vector<std::u16string>& get_open_submenus() const noexcept {
+        return m_open_submenus;
+    }
 
 private:
     SystemMenuGenericBuilder* m_menu_builder;
     std::vector<ComboBoxItem> m_items;
+    std::vector<std::u16string> m_open_submenus;
     std::size_t m_depth = 0;
 };
 
