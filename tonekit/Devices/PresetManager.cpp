@@ -67,6 +67,10 @@ void PresetManager::initialize() {
     }
 }
 
+void PresetManager::reread_preset_folder() {
+    m_preset_folder = m_device->get_static_config().m_preset_folder;
+}
+
 void PresetManager::refresh() {
     // The old records die with the old tree.
     m_current_preset = nullptr;

@@ -119,6 +119,8 @@ public:
     unsigned get_scan_status() const noexcept { return m_scan_status; }
     const std::string& get_preamble() const noexcept { return m_preamble; }
     const Orvo::WString& get_preset_folder() const noexcept { return m_preset_folder; }
+    // Takes the preset folder from the device's configuration again (before a refresh).
+    void reread_preset_folder();
     const Orvo::WString& get_dotted_extension() const noexcept { return m_dotted_extension; }
     // Parameter problems of the last successful load (they do not fail it).
     const LoadReport& get_last_load_report() const noexcept { return m_load_report; }

@@ -214,6 +214,7 @@ void DevicePanel::save_preset() {
 void DevicePanel::refresh_preset_list() {
     PresetManager& presets = *m_device.get_preset_manager();
     p_guarded([&] {
+        presets.reread_preset_folder();
         presets.refresh();
         // The current preset's record is looked up in the new tree.
         const Orvo::WString path = presets.get_current_preset_path();
