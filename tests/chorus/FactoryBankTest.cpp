@@ -13,6 +13,7 @@
 #include "orvo/Streams/ExpandingOutputStream.h"
 #include "tonekit/Devices/DeviceProgram.h"
 #include "tonekit/Devices/PresetManager.h"
+#include "tonekit/Parameters/Parameter.h"
 
 #include <gtest/gtest.h>
 
@@ -106,9 +107,15 @@ TEST(FactoryBank, TheHostInstallsOnDemandThroughThePlugin) {
     const auto result = hosttest::run_host({"presets", "install", TOLVAN_PLUGIN_PATH},
                                            {{"XDG_DATA_HOME", home.path("")}});
     ASSERT_EQ(result.m_exit_code, 0) << result.m_err;
-    const fs::path factory = home.path() / "Tolvan Chorus" / "Presets" / "Factory";
+    EXPECT_EQ(result.m_out, "factory presets installed\n");
+    const fs::path factory =
+        home.path() / "Tolvan Plugins" / "Tolvan Chorus" / "Presets" / "Factory";
     EXPECT_EQ(entry_count(factory), tolvanchorus::factory_bank().size());
-    EXPECT_EQ(hosttest::run_host({"presets", "uninstall", TOLVAN_PLUGIN_PATH}).m_exit_code, 2);
+    // A plug-in of the framework without a bank answers the call with 0.
+    const auto refused = hosttest::run_host({"presets", "install", TEST_PRESET_PLUGIN},
+                                            {{"XDG_DATA_HOME", home.path("")}});
+    EXPECT_EQ(refused.m_exit_code, 1);
+    EXPECT_NE(refused.m_err.find("could not install its factory presets"), std::string::npos);
 }
 
 // The dry path alone, as a preset: what every preset is measured against.
