@@ -145,7 +145,7 @@ const Description bank[] = {
      }},
     {"Lo-Fi Tape Wobble",
      [](PresetSketch& p) {
-         p.voices({{5.0f, 6.0f, -0.2f}, {5.0f, 6.0f, 0.2f}}).mix(0.2f, 0.9f).cubic(false);
+         p.voices({{5.0f, 6.0f, -0.2f}, {5.0f, 6.0f, 0.2f}}).mix(0.25f, 0.6f).cubic(false);
          p.lfo(Wave::triangle, Cycle::seconds(5, 2), {1, 2}, 0.0f);
      }},
     {"Song-Locked Drift",

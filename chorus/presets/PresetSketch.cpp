@@ -34,6 +34,8 @@ void set_typed(Tonekit::Parameter& a_parameter, float a_value) {
 PresetSketch::PresetSketch() : m_chorus(std::make_unique<TheEffect>()) {
     m_chorus->initialize();
     m_chorus->setSampleRate(48000.0f);
+    // The bank is meant to sound its best; a preset may still ask for the duller linear reads.
+    cubic(true);
 }
 
 PresetSketch::~PresetSketch() {

@@ -50,6 +50,7 @@ struct VoiceSketch {
 
 class PresetSketch {
 public:
+    // A chorus at its defaults, but reading with the cubic.
     PresetSketch();
     ~PresetSketch();
 
