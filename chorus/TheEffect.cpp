@@ -1,9 +1,15 @@
 #include "chorus/TheEffect.h"
 
 #include "chorus/ChorusParameterBuilder.h"
+#include "chorus/FactoryBank.h"
+#include "orvo/Core/Utf.h"
 #include "tonekit/Devices/DeviceProgram.h"
 #include "tonekit/Devices/DeviceProgramBuilder.h"
+#include "tonekit/Devices/PresetManager.h"
 #include "tonekit/Parameters/CommittableCallback.h"
+
+#include <atomic>
+#include <cstdio>
 
 namespace tolvanchorus {
 
@@ -50,6 +56,36 @@ void TheEffect::build() {
     on_sample_rate_changed();
     m_input_count = 2;
     m_output_count = 2;
+    // Before the preset manager's first scan, so that a fresh account finds the bank at once.
+    p_install_factory_bank();
+}
+
+bool TheEffect::install_factory_presets() {
+    const bool installed = p_install_factory_bank();
+    if (installed && get_preset_manager()) {
+        // The files are in place whether or not this scan shows them; the next one will.
+        try {
+            get_preset_manager()->refresh();
+        } catch (...) {
+        }
+    }
+    return installed;
+}
+
+bool TheEffect::p_install_factory_bank() noexcept {
+    static std::atomic_flag reported;
+    std::string error;
+    try {
+        const std::filesystem::path folder = Orvo::to_utf8(m_static_config.m_preset_folder.view());
+        if (install_factory_bank(folder, error) != FactoryBankInstall::failed)
+            return true;
+    } catch (...) {
+        error = "no preset folder";
+    }
+    if (!reported.test_and_set())
+        std::fprintf(stderr, "Tolvan Chorus: the factory presets were not installed: %s\n",
+                     error.c_str());
+    return false;
 }
 
 void TheEffect::on_sample_rate_changed() {

@@ -19,6 +19,7 @@ public:
     using Effect::process;
     void build() override;
     void on_sample_rate_changed() override;
+    bool install_factory_presets() override;
     // [audio-thread]
     void process(const Tonekit::InputPair& a_inputs, const Tonekit::OutputPair& a_outputs,
                  unsigned a_frames) override;
@@ -26,6 +27,9 @@ public:
     SignalPath& get_signal_path() noexcept { return m_signal_path; }
 
 private:
+    // Into the preset folder unless a "Factory" folder is there already; a failure is told once
+    // per process on stderr, as the chorus works without the bank.
+    bool p_install_factory_bank() noexcept;
     // [audio-thread, commit pass] Which voices sound after any enable or solo change.
     void p_commit_voices();
     // [audio-thread, commit pass] The selected kernels and modes into the signal path.

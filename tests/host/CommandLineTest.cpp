@@ -38,6 +38,8 @@ TEST(CommandLine, RejectsBadCommandLinesWithOneLine) {
         {{"gui", "--close-after", "-5"}, "milliseconds for --close-after out of range"},
         {{"gui", "--after", "soon"}, "'soon' is not a whole number"},
         {{"snapshot"}, "snapshot needs --out FILE.png"},
+        {{"presets"}, "presets needs an action: presets install"},
+        {{"presets", "remove"}, "unknown presets action 'remove'"},
         {{"gui", "--out", "x.png"}, "option --out is not valid for gui"},
         {{"snapshot", "--out", "x.png", "--no-audio"}, "--no-audio is not valid for snapshot"},
         {{"gui", "--measure", "--close-after", "5"}, "--measure closes by itself"},

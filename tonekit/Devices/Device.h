@@ -149,6 +149,10 @@ public:
     // Whether the concrete device makes a GUI of its own (create_gui_object); hosts are offered
     // an editor only then.
     virtual bool provides_gui() const { return false; }
+    // Writes the device's factory presets into its preset folder when they are not there yet and
+    // rescans it; true when they are there afterwards. A device without a bank answers false.
+    // [ui-thread]
+    virtual bool install_factory_presets() { return false; }
     MidiRing& get_midi_ring() noexcept { return m_midi_ring; }
     const std::vector<Parameter*>& get_all_parameters() const noexcept { return m_all_parameters; }
     // Null before initialize() and after close().

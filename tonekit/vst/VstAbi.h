@@ -272,7 +272,10 @@ constexpr IntPtr vendor_specific_wheel_value = 0x57686565; // "Whee"
 // answer 1 when done, 0 otherwise.
 constexpr IntPtr vendor_specific_snapshot_value = 0x536E6170; // "Snap"
 constexpr IntPtr vendor_specific_repaint_value = 0x44726177;  // "Draw"
-constexpr IntPtr effect_identify_answer = 0x4E764566;         // "NvEf"
+// The same index with this value: the device's factory presets written into its preset folder
+// unless they are there already. Answers 1 when they are there afterwards, 0 otherwise.
+constexpr IntPtr vendor_specific_install_value = 0x496E7374; // "Inst"
+constexpr IntPtr effect_identify_answer = 0x4E764566;        // "NvEf"
 
 static_assert(sizeof(void*) == 8, "the layout below is pinned for 64-bit hosts");
 static_assert(offsetof(AEffect, dispatcher) == 8);

@@ -338,6 +338,8 @@ Vst::IntPtr VstHost::vendorSpecific(Vst::Int32 a_index, Vst::IntPtr a_value, voi
                    : 0;
     case Vst::vendor_specific_repaint_value:
         return editor && editor->repaint_all() ? 1 : 0;
+    case Vst::vendor_specific_install_value:
+        return m_device->install_factory_presets() ? 1 : 0;
     default:
         return 0;
     }

@@ -307,6 +307,10 @@ std::optional<Command> command_named(std::string_view a_word) {
     if (a_word == "preset") {
         return Command::preset;
     }
+    // Its action word follows: "presets install".
+    if (a_word == "presets") {
+        return Command::presets_install;
+    }
     return std::nullopt;
 }
 
@@ -322,6 +326,8 @@ const char* command_word(Command a_command) {
         return "snapshot";
     case Command::preset:
         return "preset";
+    case Command::presets_install:
+        return "presets install";
     default:
         return "help";
     }
@@ -337,6 +343,7 @@ HostOptions CommandLine::parse(const std::vector<std::string>& a_args) {
     std::vector<std::string_view> render_only_used;
     std::vector<std::string_view> gui_only_used;
     bool options_ended = false;
+    bool action_given = false;
 
     for (std::size_t i = 0; i < a_args.size(); ++i) {
         const std::string_view arg = a_args[i];
@@ -347,6 +354,11 @@ HostOptions CommandLine::parse(const std::vector<std::string>& a_args) {
                 if (!command) {
                     fail("unknown command " + quoted(arg) + " (try --help)");
                 }
+            } else if (*command == Command::presets_install && !action_given) {
+                if (arg != "install") {
+                    fail("unknown presets action " + quoted(arg) + " (try --help)");
+                }
+                action_given = true;
             } else if (!positional_plugin && *command != Command::help) {
                 positional_plugin = std::string(arg);
             } else {
@@ -402,6 +414,9 @@ HostOptions CommandLine::parse(const std::vector<std::string>& a_args) {
         fail("no command given (try --help)");
     }
     options.m_command = *command;
+    if (*command == Command::presets_install && !action_given) {
+        fail("presets needs an action: presets install");
+    }
     if (*command == Command::preset) {
         // Its one argument is the file; it loads no plug-in.
         if (options.m_plugin) {
@@ -466,6 +481,9 @@ Commands:
             while audio runs
   snapshot  write the plug-in's editor as a PNG, without any display
   preset    print a preset file or a saved chunk as a tree: tolvan-host preset FILE
+  presets install
+            write the plug-in's factory presets into its preset folder, unless a
+            "Factory" folder is there already
   help      print this text
 
 PLUGIN is the path of the plug-in; --plugin PATH may be given anywhere instead. Without

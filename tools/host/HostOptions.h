@@ -11,7 +11,7 @@
 
 namespace tolvanhost {
 
-enum class Command { help, version, info, render, gui, snapshot, preset };
+enum class Command { help, version, info, render, gui, snapshot, preset, presets_install };
 
 // A note-on at m_frame and its note-off m_length frames later. Channel 1..16 as musicians count.
 struct NoteRequest {

@@ -5,6 +5,7 @@
 #include "tools/host/HostError.h"
 #include "tools/host/InfoCommand.h"
 #include "tools/host/PresetCommand.h"
+#include "tools/host/PresetInstallCommand.h"
 #include "tools/host/Renderer.h"
 #include "tools/host/SnapshotCommand.h"
 
@@ -65,6 +66,9 @@ int run(const std::vector<std::string>& a_args) {
         return 0;
     case Command::preset:
         PresetCommand(*options.m_preset_file).run(stdout);
+        return 0;
+    case Command::presets_install:
+        install_factory_presets(plugin_path(options));
         return 0;
     }
     return 0;
