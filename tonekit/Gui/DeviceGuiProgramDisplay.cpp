@@ -40,9 +40,11 @@ void DeviceGuiProgramDisplay::sync() {
         name = m_device.get_preset_manager()->get_current_preset_name();
         empty_list = m_device.get_preset_manager()->get_preset_count() == 0;
     }
-    // A blank box looks broken; with nothing to choose it says so, as its menu does.
-    if (name.empty() && empty_list)
-        name = u"<No presets found>";
+    // A blank box looks broken: with nothing to choose it says so, as its menu does; before any
+    // preset was loaded it names the state every instance starts from.
+    if (name.empty())
+        name = empty_list ? Orvo::WString(u"<No presets found>")
+                          : m_device.get_static_config().m_initial_preset_name;
     set_text(std::u16string(name.view()));
 }
 
