@@ -3,6 +3,8 @@
 
 #include "tests/tonekit/TestDevice.h"
 #include "tests/vexa/HeadlessToolkit.h"
+#include "tonekit/Devices/DeviceGlobalSettings.h"
+#include "tonekit/Devices/DeviceInstanceSettings.h"
 #include "tonekit/Devices/PresetFolder.h"
 #include "tonekit/Devices/PresetManager.h"
 #include "tonekit/Devices/PresetRecord.h"
@@ -11,8 +13,12 @@
 #include "tonekit/Gui/DeviceGuiParameterDisplay.h"
 #include "tonekit/Gui/DeviceGuiProgramDisplay.h"
 #include "tonekit/Gui/DevicePanel.h"
+#include "tonekit/Gui/DeviceSettingsWindow.h"
+#include "tonekit/Gui/ParameterGui_Choice.h"
 #include "tonekit/Gui/PresetArrowButton.h"
 #include "tonekit/Gui/SingleParameterEditor.h"
+#include "tonekit/ParameterTypes/P_RetriggeringKeyChannel.h"
+#include "tonekit/ParameterTypes/P_RetriggeringKeyIndex.h"
 #include "tonekit/vst/PluginEditor.h"
 #include "tonekit/vst/VstHost.h"
 #include "vexa/Application/Application.h"
@@ -134,6 +140,36 @@ protected:
     void choose_from_menu(unsigned a_item) {
         m_platform->push_popup_menu_answer({{}, a_item});
         panel().get_menu_button().activate();
+    }
+
+    // Opens "Settings..." and steps the drop-down of a_choice by a_step items.
+    void step_choice(Parameter* a_choice, int a_step) {
+        auto* editor =
+            dynamic_cast<Tonekit::ParameterGui_Choice*>(settings().find_editor(a_choice));
+        ASSERT_NE(editor, nullptr);
+        editor->get_combo_box().step_selection(a_step);
+    }
+    Tonekit::DeviceSettingsWindow& settings() {
+        if (!panel().get_settings_window())
+            choose_from_menu(9); // "Settings..."
+        return *panel().get_settings_window();
+    }
+    Tonekit::DeviceSettingsParameters& current() {
+        return m_device->get_instance_settings()->get_parameters();
+    }
+    Tonekit::DeviceSettingsParameters& defaults() {
+        return m_device->get_global_settings()->get_parameters();
+    }
+    std::filesystem::path settings_path() const {
+        return std::filesystem::path(m_device->get_settings_path().view());
+    }
+    // What a new instance starts with: the defaults as the settings file has them.
+    Tonekit::Modvis new_instance_visualization() {
+        FrameDevice reader(m_folder.path());
+        reader.initialize();
+        const Tonekit::Modvis shown = reader.m_modulation_visualization;
+        reader.close();
+        return shown;
     }
 
     TonekitTest::TemporaryFolder m_folder;
@@ -309,6 +345,64 @@ TEST_F(DeviceGuiFrameTest, AboutOpensOneWindowThatCloses) {
     EXPECT_EQ(panel().get_about_window(), nullptr);
     choose_from_menu(10); // left open when the editor closes
     EXPECT_NE(panel().get_about_window(), nullptr);
+}
+
+TEST_F(DeviceGuiFrameTest, SettingsOpensOneWindowThatSavesTheDefaultsWhenTheEditorCloses) {
+    make();
+    choose_from_menu(9);
+    Tonekit::DeviceSettingsWindow* window = panel().get_settings_window();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->is_opened());
+    EXPECT_EQ(window->get_title(), u"Settings");
+    choose_from_menu(9);
+    EXPECT_EQ(panel().get_settings_window(), window) << "one at a time";
+    for (unsigned slot : {0u, 7u})
+        for (auto* settings : {&current(), &defaults()}) {
+            EXPECT_NE(window->find_editor(settings->m_retrigger_channels[slot]), nullptr);
+            EXPECT_NE(window->find_editor(settings->m_retrigger_keys[slot]), nullptr);
+        }
+    EXPECT_EQ(window->find_editor(current().m_smoothing), nullptr) << "not edited here";
+    EXPECT_FALSE(std::filesystem::exists(settings_path()));
+    dispatch(Vst::effEditClose); // goes with the editor, never asked to close
+    EXPECT_TRUE(std::filesystem::exists(settings_path()));
+}
+
+TEST_F(DeviceGuiFrameTest, CurrentValuesActAtOnceAndClosingStoresTheDefaults) {
+    make();
+    step_choice(current().m_modulation_visualization, 1);
+    EXPECT_EQ(m_device->m_modulation_visualization, Tonekit::Modvis_BELOW_MOUSE_CURSOR);
+    settings().request_close();
+    idle();
+    EXPECT_EQ(panel().get_settings_window(), nullptr);
+    ASSERT_TRUE(std::filesystem::exists(settings_path())) << "unchanged defaults are written too";
+    EXPECT_EQ(new_instance_visualization(), Tonekit::Modvis_ALL);
+
+    step_choice(defaults().m_modulation_visualization, 2);
+    step_choice(defaults().m_retrigger_channels[3], 2);
+    const int channel = defaults().m_retrigger_channels[3]->get_value();
+    EXPECT_NE(channel, -1);
+    EXPECT_EQ(m_device->m_modulation_visualization, Tonekit::Modvis_BELOW_MOUSE_CURSOR);
+    settings().request_close();
+    EXPECT_EQ(new_instance_visualization(), Tonekit::Modvis_NONE);
+    FrameDevice reader(m_folder.path());
+    reader.initialize();
+    EXPECT_EQ(reader.get_instance_settings()->get_parameters().m_retrigger_channels[3]->get_value(),
+              channel);
+    reader.close();
+}
+
+TEST_F(DeviceGuiFrameTest, ASettingsFileThatCannotBeWrittenIsReportedAndTheWindowClosesAnyway) {
+    make();
+    // A folder in the file's place: no rename replaces it, whoever runs the test.
+    std::filesystem::create_directories(settings_path() / "blocker");
+    Tonekit::DeviceSettingsWindow* window = &settings();
+    testing::internal::CaptureStderr();
+    window->request_close();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Error: There was an error while saving default settings.\n");
+    idle();
+    EXPECT_EQ(panel().get_settings_window(), nullptr);
+    EXPECT_TRUE(std::filesystem::is_directory(settings_path()));
 }
 
 } // namespace

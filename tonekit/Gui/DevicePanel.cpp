@@ -12,6 +12,7 @@
 #include "tonekit/Gui/DeviceGuiConcrete.h"
 #include "tonekit/Gui/DeviceGuiParameterDisplay.h"
 #include "tonekit/Gui/DeviceGuiProgramDisplay.h"
+#include "tonekit/Gui/DeviceSettingsWindow.h"
 #include "tonekit/Gui/PresetArrowButton.h"
 #include "tonekit/Modulation/ModulationManager.h"
 #include "tonekit/Parameters/ParameterCollection.h"
@@ -86,6 +87,11 @@ DevicePanel::~DevicePanel() {
     if (DeviceAboutWindow* about = std::exchange(m_about, nullptr)) {
         about->close();
         delete about;
+    }
+    // The window saves the defaults as it goes.
+    if (DeviceSettingsWindow* settings = std::exchange(m_settings, nullptr)) {
+        settings->close();
+        delete settings;
     }
     if (m_gui)
         m_gui->p_panel_destroyed(this, m_parameter_display);
@@ -179,7 +185,7 @@ void DevicePanel::p_on_menu_item(Vexa::SystemMenuItemEvent& a_event) {
         clear_preset();
         break;
     case MenuCommand_SETTINGS:
-        // The settings window is not part of the editor yet.
+        open_settings();
         break;
     case MenuCommand_ABOUT:
         open_about();
@@ -245,6 +251,23 @@ void DevicePanel::clear_preset() {
 
 // --- About ---------------------------------------------------------------------------------------
 
+namespace {
+
+// Opens a_window in the middle of a_desktop at the size that shows its content, or the desktop's
+// size when that is smaller.
+template <class ToolWindow>
+void open_centred(ToolWindow& a_window, Vexa::Desktop& a_desktop) {
+    a_window.open(&a_desktop, Vexa::Modality_MODELESS);
+    a_desktop.flush();
+    const Vexa::Size size = a_window.get_preferred_size();
+    const int width = std::min(size.width, a_desktop.get_width());
+    const int height = std::min(size.height, a_desktop.get_height());
+    a_window.set_geometry((a_desktop.get_width() - width) / 2,
+                          (a_desktop.get_height() - height) / 2, width, height);
+}
+
+} // namespace
+
 void DevicePanel::open_about() {
     Vexa::Desktop* desktop = get_desktop();
     if (!desktop || !m_gui)
@@ -252,13 +275,7 @@ void DevicePanel::open_about() {
     if (!m_about) {
         m_about = new DeviceAboutWindow(m_gui->create_about_content());
         connect(m_about->m_on_closed, this, &DevicePanel::p_on_about_closed);
-        m_about->open(desktop, Vexa::Modality_MODELESS);
-        desktop->flush();
-        const Vexa::Size size = m_about->get_preferred_size();
-        const int width = std::min(size.width, desktop->get_width());
-        const int height = std::min(size.height, desktop->get_height());
-        m_about->set_geometry((desktop->get_width() - width) / 2,
-                              (desktop->get_height() - height) / 2, width, height);
+        open_centred(*m_about, *desktop);
     }
     desktop->activate(m_about, true);
 }
@@ -267,6 +284,27 @@ void DevicePanel::p_on_about_closed(Vexa::WindowEvents::OnClosed& a_event) {
     if (a_event.window != m_about)
         return;
     m_about = nullptr;
+    a_event.window->destroy();
+}
+
+// --- Settings ------------------------------------------------------------------------------------
+
+void DevicePanel::open_settings() {
+    Vexa::Desktop* desktop = get_desktop();
+    if (!desktop)
+        return;
+    if (!m_settings) {
+        m_settings = new DeviceSettingsWindow(m_device);
+        connect(m_settings->m_on_closed, this, &DevicePanel::p_on_settings_closed);
+        open_centred(*m_settings, *desktop);
+    }
+    desktop->activate(m_settings, true);
+}
+
+void DevicePanel::p_on_settings_closed(Vexa::WindowEvents::OnClosed& a_event) {
+    if (a_event.window != m_settings)
+        return;
+    m_settings = nullptr;
     a_event.window->destroy();
 }
 

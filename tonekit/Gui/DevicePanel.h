@@ -1,7 +1,8 @@
 #pragma once
 // The row at the top of every device editor: the preset selector, the arrows that step through
 // the presets (wrapping around at both ends), "Menu..." with the preset and device commands, and
-// the line describing the parameter under the mouse. It owns the About window while that is open.
+// the line describing the parameter under the mouse. It owns the About and the settings window
+// while they are open, one of each.
 //
 // Failures of the commands (a preset that cannot be loaded or saved) are shown in a message box
 // titled "Error"; nothing escapes into the toolkit's event handling.
@@ -27,6 +28,7 @@ class DeviceAboutWindow;
 class DeviceGuiConcrete;
 class DeviceGuiParameterDisplay;
 class DeviceGuiProgramDisplay;
+class DeviceSettingsWindow;
 class PresetArrowButton;
 
 class DevicePanel : public Vexa::HorizontalLayout {
@@ -45,6 +47,7 @@ public:
         return *m_parameter_display;
     }
     DeviceAboutWindow* get_about_window() const noexcept { return m_about; }
+    DeviceSettingsWindow* get_settings_window() const noexcept { return m_settings; }
 
     // The arrows: the next (a_step 1) or the previous (-1) preset of the list, wrapping around.
     // Nothing without a current preset.
@@ -59,6 +62,8 @@ public:
     // Asks first; on Yes the device's sound goes back to its defaults, keeping the preset's name.
     void clear_preset();
     void open_about();
+    // Opens the settings window unless it is open, then brings it to the front.
+    void open_settings();
 
     // The GUI refresh's call: the selector shows a current preset announced meanwhile.
     void sync_preset_information();
@@ -71,6 +76,7 @@ private:
     void p_on_menu(Vexa::CommandButtonEvents::OnAction& a_event);
     void p_on_menu_item(Vexa::SystemMenuItemEvent& a_event);
     void p_on_about_closed(Vexa::WindowEvents::OnClosed& a_event);
+    void p_on_settings_closed(Vexa::WindowEvents::OnClosed& a_event);
     void p_keep_requested_width(Vexa::WidgetEvents::OnMeasure& a_event);
     // Runs a command, showing what it throws in a message box titled "Error".
     template <class Command>
@@ -84,6 +90,7 @@ private:
     Vexa::TextCommandButton* m_menu_button;
     DeviceGuiParameterDisplay* m_parameter_display;
     DeviceAboutWindow* m_about = nullptr;
+    DeviceSettingsWindow* m_settings = nullptr;
 };
 
 } // namespace Tonekit
