@@ -356,6 +356,9 @@ TEST_F(DeviceGuiFrameTest, SettingsOpensOneWindowThatSavesTheDefaultsWhenTheEdit
     EXPECT_EQ(window->get_title(), u"Settings");
     choose_from_menu(9);
     EXPECT_EQ(panel().get_settings_window(), window) << "one at a time";
+    // It needs more room than an editor has: a top-level window of its own, fully shown.
+    EXPECT_NE(window->get_desktop(), panel().get_desktop());
+    EXPECT_EQ(window->get_desktop()->get_height(), window->get_height());
     for (unsigned slot : {0u, 7u})
         for (auto* settings : {&current(), &defaults()}) {
             EXPECT_NE(window->find_editor(settings->m_retrigger_channels[slot]), nullptr);

@@ -21,8 +21,10 @@
 #include "vexa/Dialogs/FileDialogFilter.h"
 #include "vexa/Menus/SystemMenuGenericBuilder.h"
 #include "vexa/Menus/SystemPopupMenu.h"
+#include "vexa/Platform/NativeWindow.h"
 #include "vexa/Widgets/TextCommandButton.h"
 #include "vexa/Window/MessageBox.h"
+#include "vexa/Window/SystemWindow.h"
 
 #include <algorithm>
 #include <exception>
@@ -93,6 +95,8 @@ DevicePanel::~DevicePanel() {
         settings->close();
         delete settings;
     }
+    if (Vexa::SystemWindow* system = std::exchange(m_settings_system, nullptr))
+        system->close();
     if (m_gui)
         m_gui->p_panel_destroyed(this, m_parameter_display);
 }
@@ -289,16 +293,29 @@ void DevicePanel::p_on_about_closed(Vexa::WindowEvents::OnClosed& a_event) {
 
 // --- Settings ------------------------------------------------------------------------------------
 
+// The settings need more room than an editor usually has, so they get a window of their own
+// beside the host's, kept above the editor like the file dialogs.
 void DevicePanel::open_settings() {
     Vexa::Desktop* desktop = get_desktop();
     if (!desktop)
         return;
     if (!m_settings) {
+        m_settings_system = new Vexa::SystemWindow(desktop->get_system_window(), 0);
+        m_settings_system->set_title(u"Settings");
+        m_settings_system->set_delete_on_close(true);
         m_settings = new DeviceSettingsWindow(m_device);
         connect(m_settings->m_on_closed, this, &DevicePanel::p_on_settings_closed);
-        open_centred(*m_settings, *desktop);
+        Vexa::Desktop& own = *m_settings_system->get_desktop();
+        m_settings->open(&own, Vexa::Modality_MODELESS);
+        own.flush();
+        const Vexa::Size size = m_settings->get_preferred_size();
+        m_settings_system->set_client_size(size.width, size.height);
+        m_settings->set_geometry(0, 0, size.width, size.height);
+        m_settings_system->show(Vexa::Modality_MODELESS);
     }
-    desktop->activate(m_settings, true);
+    m_settings_system->get_desktop()->activate(m_settings, true);
+    if (Vexa::NativeWindow* native = m_settings_system->get_native_window())
+        native->activate();
 }
 
 void DevicePanel::p_on_settings_closed(Vexa::WindowEvents::OnClosed& a_event) {
@@ -306,6 +323,9 @@ void DevicePanel::p_on_settings_closed(Vexa::WindowEvents::OnClosed& a_event) {
         return;
     m_settings = nullptr;
     a_event.window->destroy();
+    // It deletes itself once its own events are done.
+    if (Vexa::SystemWindow* system = std::exchange(m_settings_system, nullptr))
+        system->close();
 }
 
 } // namespace Tonekit

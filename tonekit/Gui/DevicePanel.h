@@ -11,6 +11,7 @@
 #include "vexa/Layouts/HorizontalLayout.h"
 
 namespace Vexa {
+class SystemWindow;
 class TextCommandButton;
 struct SystemMenuItemEvent;
 namespace CommandButtonEvents {
@@ -91,6 +92,8 @@ private:
     DeviceGuiParameterDisplay* m_parameter_display;
     DeviceAboutWindow* m_about = nullptr;
     DeviceSettingsWindow* m_settings = nullptr;
+    // The settings window's own top-level window; it deletes itself when closed.
+    Vexa::SystemWindow* m_settings_system = nullptr;
 };
 
 } // namespace Tonekit
