@@ -8,6 +8,7 @@
 #include "tonekit/Devices/Device.h"
 #include "tonekit/Devices/DeviceProgram.h"
 #include "tonekit/Gui/DevicePanel.h"
+#include "tonekit/Gui/ModulationEditor.h"
 #include "tonekit/Gui/ParameterGui_Boolean.h"
 #include "tonekit/Gui/ParameterGui_Choice.h"
 #include "tonekit/Gui/ParameterGui_Filler.h"
@@ -109,6 +110,14 @@ TheGui::TheGui(Tonekit::Device& a_device) : DeviceGuiConcrete(a_device) {
     append(panel_around(builder.take_root()));
 
     append(panel_around(p_mix_grid()));
+
+    // Below the chorus: it takes the height the host window has to spare, and scrolls the panels
+    // that do not fit.
+    m_modulation = new Tonekit::ModulationEditor(*this);
+    m_modulation->set_default_height(modulation_default_height);
+    Panel* modulation = panel_around(m_modulation);
+    modulation->set_vertically_stretchable(true);
+    append(modulation);
 }
 
 Vexa::Widget* TheGui::create_about_content() {

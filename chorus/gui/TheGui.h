@@ -1,7 +1,8 @@
 #pragma once
 // The chorus's editor: the device panel on top, then the voices (two tabs of four voices beside
-// the settings that shape all voices' delays and depths), then the mix. Every setting of the
-// chorus has its editor here except the voices' pitch modulation, which only modulators move.
+// the settings that shape all voices' delays and depths), then the mix, then the modulation
+// editor. Every setting of the chorus has its editor here except the voices' pitch modulation,
+// which only modulators move.
 // [ui-thread] Like every widget.
 
 #include "tonekit/Gui/DeviceGuiConcrete.h"
@@ -9,8 +10,9 @@
 #include <cstdint>
 
 namespace Tonekit {
+class ModulationEditor;
 class Parameter;
-}
+} // namespace Tonekit
 namespace Vexa {
 class Tabs;
 class Widget;
@@ -21,12 +23,15 @@ namespace tolvanchorus {
 class TheGui : public Tonekit::DeviceGuiConcrete {
 public:
     static constexpr unsigned voices_per_tab = 4;
+    // Room for the stage row and one LFO panel with a target when the editor opens.
+    static constexpr int modulation_default_height = 330;
 
     explicit TheGui(Tonekit::Device& a_device);
 
     Vexa::Widget* create_about_content() override;
 
     Vexa::Tabs& get_voice_tabs() const noexcept { return *m_voice_tabs; }
+    Tonekit::ModulationEditor& get_modulation_editor() const noexcept { return *m_modulation; }
 
 private:
     Tonekit::Parameter* p_parameter(std::uint32_t a_id) const;
@@ -36,6 +41,7 @@ private:
     Vexa::Widget* p_mix_grid() const;
 
     Vexa::Tabs* m_voice_tabs = nullptr;
+    Tonekit::ModulationEditor* m_modulation = nullptr;
 };
 
 } // namespace tolvanchorus

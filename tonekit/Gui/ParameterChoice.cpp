@@ -38,7 +38,10 @@ struct Node {
 // its subgroups are walked.
 class TreeCollector : public ParameterIteratorListener {
 public:
-    explicit TreeCollector(Device& a_device) : m_device(a_device) { m_stack.push_back(&m_root); }
+    TreeCollector(Device& a_device, const std::function<bool(Parameter&)>& a_accept)
+        : m_device(a_device), m_accept(a_accept) {
+        m_stack.push_back(&m_root);
+    }
 
     void before_subgroup(ParameterGroup& a_group) override {
         p_open(std::u16string(a_group.m_name.view()));
@@ -59,6 +62,8 @@ public:
     void after_entry_group() override { m_stack.pop_back(); }
     void modulator_end() override { m_stack.pop_back(); }
     void parameter(Parameter& a_parameter) override {
+        if (m_accept && !m_accept(a_parameter))
+            return;
         m_stack.back()->children.push_back(
             {std::u16string(a_parameter.m_display_name.view()), &a_parameter, {}});
     }
@@ -76,6 +81,7 @@ private:
     }
 
     Device& m_device;
+    const std::function<bool(Parameter&)>& m_accept;
     std::vector<Node*> m_stack;
     unsigned m_modulator_index = 0;
     unsigned m_entry_number = 0;
@@ -105,14 +111,22 @@ void ParameterChoice::build_item_tree(Vexa::ComboBoxItemTreeBuilder& a_builder) 
 void ParameterChoice::item_chosen(const Vexa::ComboBoxItem& a_item) {
     if (a_item.id > m_candidates.size())
         return;
-    Parameter* chosen = a_item.id == 0 ? nullptr : m_candidates[a_item.id - 1];
-    set_parameter(chosen);
-    ParameterChoiceEvents::OnParameterChosen event{this, chosen};
+    choose(a_item.id == 0 ? nullptr : m_candidates[a_item.id - 1]);
+}
+
+const std::vector<Parameter*>& ParameterChoice::get_candidates() {
+    p_walk(nullptr);
+    return m_candidates;
+}
+
+void ParameterChoice::choose(Parameter* a_parameter) {
+    set_parameter(a_parameter);
+    ParameterChoiceEvents::OnParameterChosen event{this, a_parameter};
     m_on_parameter_chosen.emit(event);
 }
 
 void ParameterChoice::p_walk(Vexa::ComboBoxItemTreeBuilder* a_builder) {
-    TreeCollector collector(m_device);
+    TreeCollector collector(m_device, m_accept);
     ParameterIterator(m_device, collector, m_filter, m_walk).run();
     m_candidates.clear();
     if (!collector.m_root.holds_parameters()) {

@@ -10,6 +10,7 @@
 #include "orvo/Signals/Signal1.h"
 #include "vexa/Widgets/ComboBox.h"
 
+#include <functional>
 #include <vector>
 
 namespace Tonekit {
@@ -33,6 +34,14 @@ public:
     // Shows a_parameter as chosen (null: none) without emitting anything.
     void set_parameter(Parameter* a_parameter);
     Parameter* get_parameter() const noexcept { return m_chosen; }
+    // What the list offers now, in menu order ("None" aside).
+    const std::vector<Parameter*>& get_candidates();
+    // As if the user picked a_parameter (null: "None") from the list.
+    void choose(Parameter* a_parameter);
+    // Narrows the walk further: only parameters a_accept takes are offered.
+    void set_candidate_filter(std::function<bool(Parameter&)> a_accept) {
+        m_accept = std::move(a_accept);
+    }
 
     Orvo::Signal1<ParameterChoiceEvents::OnParameterChosen&> m_on_parameter_chosen;
 
@@ -50,6 +59,7 @@ private:
     // Compared, never followed: the parameter may be gone by the time the box is painted.
     Parameter* m_chosen = nullptr;
     std::vector<Parameter*> m_candidates;
+    std::function<bool(Parameter&)> m_accept;
 };
 
 } // namespace Tonekit

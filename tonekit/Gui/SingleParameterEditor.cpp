@@ -37,6 +37,12 @@ void SingleParameterEditor::on_gui_refresh(Parameter&) {
     p_refresh_widget();
 }
 
+// The owner of the editor takes it down soon; until then it shows nothing and edits nothing.
+void SingleParameterEditor::on_parameter_destroyed(Parameter&) {
+    m_parameter = nullptr;
+    hide();
+}
+
 void SingleParameterEditor::on_variation_changed(Parameter&) {
     p_refresh_widget();
 }

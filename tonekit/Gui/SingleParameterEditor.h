@@ -40,6 +40,7 @@ public:
     // ParameterEditorLink: the parameter's value, variation or modulation changed.
     void on_gui_refresh(Parameter& a_parameter) override;
     void on_variation_changed(Parameter& a_parameter) override;
+    void on_parameter_destroyed(Parameter& a_parameter) override;
 
 protected:
     // The user changed the widget: write its value to the parameter.

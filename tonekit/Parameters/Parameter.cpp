@@ -27,6 +27,12 @@ Parameter::~Parameter() {
 }
 
 void Parameter::destroy() {
+    // Each editor leaves the list before it hears of it, so that it cannot detach twice.
+    while (!m_editors.empty()) {
+        ParameterEditorLink* editor = m_editors.back();
+        m_editors.pop_back();
+        editor->on_parameter_destroyed(*this);
+    }
     set_committable_callback(nullptr);
     m_smoother.reset();
     m_destroy_called = true;

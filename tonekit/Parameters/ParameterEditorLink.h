@@ -19,6 +19,9 @@ public:
     // other thread deletes the parameter meanwhile: read the value and mark what to redraw; take
     // no other device lock and write no parameter.
     virtual void on_gui_refresh(Parameter&) {}
+    // The parameter is going away (its modulator or entry was removed): forget it. The editor's
+    // widget may live a little longer than the parameter it showed.
+    virtual void on_parameter_destroyed(Parameter&) {}
 };
 
 } // namespace Tonekit

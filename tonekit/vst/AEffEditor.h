@@ -5,6 +5,8 @@
 
 #include "tonekit/vst/VstAbi.h"
 
+#include <mutex>
+
 namespace Tonekit {
 
 class AudioEffect;
@@ -38,6 +40,9 @@ public:
     virtual bool write_snapshot(const char*) { return false; }
     // Paints the whole open editor now, as a host measuring its drawing wants; false when closed.
     virtual bool repaint_all() { return false; }
+    // Held by whoever changes what an open editor shows from a thread of the host's own (a chunk
+    // load replacing the modulators): the editor's thread waits meanwhile. Empty without a GUI.
+    virtual std::unique_lock<std::recursive_mutex> lock_gui() { return {}; }
 
 protected:
     AudioEffect* m_effect;

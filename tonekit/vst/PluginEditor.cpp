@@ -67,6 +67,10 @@ std::recursive_mutex& PluginEditor::toolkit_lock() {
     return lock;
 }
 
+std::unique_lock<std::recursive_mutex> PluginEditor::lock_gui() {
+    return std::unique_lock(toolkit_lock());
+}
+
 unsigned PluginEditor::windows_key_of_vst_key(unsigned a_vst_key) noexcept {
     return a_vst_key < vst_to_windows.size() ? vst_to_windows[a_vst_key] : 0;
 }

@@ -47,6 +47,7 @@ public:
     // needed) and taken down again.
     bool write_snapshot(const char* a_path) override;
     bool repaint_all() override;
+    std::unique_lock<std::recursive_mutex> lock_gui() override;
 
     Vexa::SystemWindow* get_window() const noexcept { return m_window.get(); }
     DeviceGui* get_gui() const noexcept { return m_gui; }

@@ -257,6 +257,12 @@ Vst::Int32 VstHost::setChunk(void* a_data, Vst::Int32 a_size, bool) {
         return 0;
     // The GUI shows nothing of the state while it is being replaced, and all of it afterwards.
     GuiRefreshQueue& gui = m_device->get_gui_refresh_queue();
+    // The editor's panels of the modulators the load replaces go with them, not while the
+    // editor's thread paints them.
+    AEffEditor* editor = getEditor();
+    std::unique_lock<std::recursive_mutex> editor_lock;
+    if (editor)
+        editor_lock = editor->lock_gui();
     gui.freeze();
     try {
         Orvo::MemoryInputStream input(a_data, std::size_t(a_size));

@@ -110,6 +110,18 @@ const ListViewItem& ListView::get_item(std::size_t a_index) const {
     return m_items[a_index];
 }
 
+void ListView::set_item_text(std::size_t a_index, std::u16string_view a_text) {
+    ORVO_ASSERT(a_index < m_items.size());
+    if (m_items[a_index].get_text().view() == a_text)
+        return;
+    m_items[a_index].set_text(a_text);
+    m_main->repaint();
+}
+
+GdiPlus_Color ListView::get_item_text_color(std::size_t) const {
+    return get_text_color();
+}
+
 void ListView::select(std::optional<std::size_t> a_index) {
     if (a_index && *a_index >= m_items.size())
         a_index.reset();

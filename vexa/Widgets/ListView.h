@@ -52,6 +52,10 @@ public:
     void clear();
     std::size_t get_item_count() const noexcept { return m_items.size(); }
     const ListViewItem& get_item(std::size_t a_index) const;
+    // Fails `a_index < m_items.size()`.
+    void set_item_text(std::size_t a_index, std::u16string_view a_text);
+    // The colour of an unselected row's text; kinds of lists tell rows apart by it.
+    virtual GdiPlus_Color get_item_text_color(std::size_t a_index) const;
 
     std::optional<std::size_t> get_selection() const noexcept { return m_selection; }
     // Reports ListViewSelectionChangedEvent when the selection really changes; an index past the

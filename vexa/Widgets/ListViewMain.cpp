@@ -56,7 +56,7 @@ void ListViewMain::paint_content(Painter& a_painter) {
         if (y >= get_height())
             break;
         const ListViewItem& item = m_list_view.get_item(i);
-        GdiPlus_Color color = m_list_view.get_text_color();
+        GdiPlus_Color color = m_list_view.get_item_text_color(i);
         if (selection && *selection == i) {
             a_painter.fill_rectangle({0, y, get_width(), row}, m_list_view.m_selection_background);
             color = m_list_view.m_selection_text_color;

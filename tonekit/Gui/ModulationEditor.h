@@ -1,0 +1,129 @@
+#pragma once
+// The modulation part of the device editor: the stage shown ("Processing stage:" with "Pre-note",
+// "In-note", "Post-note"), the "Menu..." with the commands on the whole modulation, the list of
+// the shown stage's modulators and one panel per modulator.
+//
+// The manager's signals only mark what changed: they come while the manager is in the middle of
+// a change (a modulator about to be removed is still in its lists), and a chunk load sends them
+// from a host thread. The editor brings the list and the panels in step afterwards, on its own
+// thread: right after each of its own commands, and at the GUI's periodic refresh for changes
+// from elsewhere. The parameter editors of a removed modulator let go of its parameters as they
+// are destroyed, so the panels never reach a dead parameter before they are rebuilt; commands
+// of a panel that is out of date are dropped (the panel is rebuilt instead).
+// [ui-thread] Like every widget.
+
+#include "orvo/Signals/Trackable.h"
+#include "tonekit/Gui/GuiRefreshListener.h"
+#include "tonekit/Modulation/ModulationEvents.h"
+#include "tonekit/Modulation/ProcessingStage.h"
+#include "vexa/Layouts/StretchLayout.h"
+
+#include <atomic>
+#include <functional>
+#include <vector>
+
+namespace Vexa {
+class Choice;
+class ScrollArea;
+class TextCommandButton;
+class VerticalLayout;
+struct ChoiceModelEvent;
+struct ListViewSelectionChangedEvent;
+struct SystemMenuItemEvent;
+namespace CommandButtonEvents {
+struct OnAction;
+}
+} // namespace Vexa
+
+namespace Tonekit {
+
+class DeviceGuiConcrete;
+class ModulationManager;
+class ModulatorList;
+class ModulatorPanel;
+
+class ModulationEditor : public Vexa::StretchLayout,
+                         public Orvo::Trackable,
+                         public GuiRefreshListener {
+public:
+    using Runner = std::function<void(const std::function<void()>&)>;
+
+    explicit ModulationEditor(DeviceGuiConcrete& a_gui);
+    ~ModulationEditor() override;
+    const char16_t* get_widget_class() const override { return u"ModulationEditor"; }
+
+    ProcessingStage get_stage() const noexcept { return m_stage; }
+    // Shows the modulators of a_stage (the stage choice follows).
+    void set_stage(ProcessingStage a_stage);
+
+    // The height the panels' area asks for, whatever they need (0: what they need): an editor
+    // opens at one size, with at least one panel in view, however many modulators there are.
+    void set_default_height(int a_height);
+
+    // --- commands --------------------------------------------------------------------------------
+    // Adds a modulator of the kind (the manager's type code) at the end or the start of the shown
+    // stage.
+    void add_modulator(unsigned a_type_code, bool a_at_start);
+    void open_assignments();
+    void retrigger();
+    // Asks "Clear modulation?" first.
+    void clear_modulation();
+    void open_menu();
+
+    // Runs a command against the manager: a refusal is shown in an "Error" box, and the list and
+    // panels are brought in step afterwards.
+    void run(const std::function<void()>& a_command);
+    // The same for a command of a panel or row, which names a modulator or entry: dropped when the
+    // shown state was out of date (that panel may stand for something gone).
+    void run_on_current_state(const std::function<void()>& a_command);
+    Runner get_runner() { return [this](const std::function<void()>& a_command) { run(a_command); }; }
+    // A modulator was renamed: the titles follow.
+    void names_changed();
+
+    // Brings the list and the panels in step with the manager; true when anything was rebuilt.
+    bool sync();
+    void on_gui_refreshed() override;
+
+    ModulationManager& get_manager() const noexcept { return m_manager; }
+    ModulatorList& get_list() const noexcept { return *m_list; }
+    const std::vector<ModulatorPanel*>& get_panels() const noexcept { return m_panels; }
+    Vexa::Choice& get_stage_choice() const noexcept { return *m_stage_choice; }
+    Vexa::TextCommandButton& get_menu_button() const noexcept { return *m_menu_button; }
+    Vexa::ScrollArea& get_scroll_area() const noexcept { return *m_scroll; }
+
+private:
+    void p_rebuild();
+    void p_show_states();
+    ModulatorPanel* p_panel_of(const Modulator* a_modulator) const;
+    void p_mark_structure() { m_structure_changed.store(true); }
+    void p_mark_entries(const Modulator* a_modulator);
+
+    void p_on_stage_chosen(Vexa::ChoiceModelEvent& a_event);
+    void p_on_menu_button(Vexa::CommandButtonEvents::OnAction& a_event);
+    void p_on_append(Vexa::SystemMenuItemEvent& a_event);
+    void p_on_prepend(Vexa::SystemMenuItemEvent& a_event);
+    void p_on_menu_command(Vexa::SystemMenuItemEvent& a_event);
+    void p_on_list_selection(Vexa::ListViewSelectionChangedEvent& a_event);
+    void p_on_scroll_measure(Vexa::WidgetEvents::OnMeasure& a_event);
+
+    void p_on_structure(ModulationEvents::OnCleared&) { p_mark_structure(); }
+    void p_on_loaded(ModulationEvents::OnLoaded&) { p_mark_structure(); }
+    void p_on_modulator(ModulationEvents::ModulatorEvent&) { p_mark_structure(); }
+    void p_on_modulator_moved(ModulationEvents::OnModulatorMoved&) { p_mark_structure(); }
+    void p_on_entries(ModulationEvents::ModulatorEvent& a_event);
+    void p_on_entry(ModulationEvents::EntryEvent& a_event);
+    void p_on_entry_moved(ModulationEvents::OnEntryMoved& a_event);
+
+    DeviceGuiConcrete& m_gui;
+    ModulationManager& m_manager;
+    ProcessingStage m_stage = ProcessingStage_PRE_NOTE;
+    Vexa::Choice* m_stage_choice;
+    Vexa::TextCommandButton* m_menu_button;
+    ModulatorList* m_list;
+    Vexa::ScrollArea* m_scroll;
+    std::vector<ModulatorPanel*> m_panels;
+    std::atomic<bool> m_structure_changed{true};
+    int m_default_height = 0;
+};
+
+} // namespace Tonekit
