@@ -8,6 +8,7 @@
 #include "vexa/Layouts/BorderLayout.h"
 #include "vexa/Layouts/GridLayout.h"
 #include "vexa/Layouts/HorizontalLayout.h"
+#include "vexa/Layouts/ScrollArea.h"
 #include "vexa/Layouts/VerticalLayout.h"
 
 #include <algorithm>
@@ -118,7 +119,17 @@ Widget* make_layouts_client() {
     grid->set_cell(2, 2, tile(u"Gain", u"0.0 dB"));
     border->set_widget(BorderLayoutRegion_CENTER, grid);
 
-    border->set_widget(BorderLayoutRegion_RIGHT, tile(u"Meter", u"right"));
+    // Taller than the region: the wheel or the bar scrolls it.
+    GuiBuilder stack;
+    VerticalLayout* panels = stack.begin_vertical();
+    panels->set_vertical_spacing(6);
+    stack.push(accent_tile(u"A scroll area", u"on the right"));
+    for (const char16_t* name : {u"Voice 1", u"Voice 2", u"Voice 3", u"Voice 4", u"Voice 5"})
+        stack.push(tile(name, u"a panel"));
+    stack.end();
+    auto* scroll = new ScrollArea;
+    scroll->set_content(stack.take_root());
+    border->set_widget(BorderLayoutRegion_RIGHT, scroll);
 
     GuiBuilder status;
     HorizontalLayout* row = status.begin_horizontal();

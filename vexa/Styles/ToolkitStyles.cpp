@@ -75,6 +75,7 @@ constexpr StyleClassSpec classes[] = {
     {u"MemoArea", u"BorderLayout"},
     {u"PictureArea", u"BorderLayout"},
     {u"Console", u"BorderLayout"},
+    {u"ScrollArea", u"Layout"},
 };
 
 // The properties every widget has, in their registration order.

@@ -197,8 +197,11 @@ void Widget::set_geometry(int a_x, int a_y, int a_width, int a_height) {
     if (resized_too)
         request_placement();
     if (m_parent) {
+        // Children show only inside their parent: a scrolled content far taller than its
+        // viewport must not repaint the window along its whole length.
         if (m_parent->m_displayed)
-            m_parent->p_repaint_in_window(old_in_window.united(get_rect_in_window()));
+            m_parent->p_repaint_in_window(old_in_window.united(get_rect_in_window())
+                                              .intersected(m_parent->get_rect_in_window()));
     } else if (m_desktop && m_window == this && m_desktop != this && m_displayed) {
         // A window that moves or resizes changes what the desktop shows in both places.
         m_desktop->p_invalidate(old_rect.united(rect));
@@ -516,6 +519,10 @@ bool Widget::has_focus() const {
 }
 
 Widget* Widget::child_at_point(int a_x, int a_y, unsigned) {
+    // Children are painted clipped to the content box, so what lies outside it (a scrolled part,
+    // a child overhanging the padding) is not there to be hit either.
+    if (!get_content_rect().contains(a_x, a_y))
+        return nullptr;
     for (auto child = m_children.rbegin(); child != m_children.rend(); ++child)
         if ((*child)->m_displayed && (*child)->m_rect.contains(a_x, a_y))
             return *child;

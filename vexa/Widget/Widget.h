@@ -166,7 +166,8 @@ public:
     void set_hint(WidgetHintRef a_hint) { m_hint = std::move(a_hint); }
     const WidgetHintRef& get_hint() const noexcept { return m_hint; }
 
-    // The topmost displayed child whose rectangle holds the point (own coordinates), or null.
+    // The topmost displayed child whose rectangle holds the point (own coordinates), or null;
+    // null outside the content box, where children are not painted.
     virtual Widget* child_at_point(int a_x, int a_y, unsigned a_flags);
 
     // Style --------------------------------------------------------------------------------------

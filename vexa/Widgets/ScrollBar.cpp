@@ -133,8 +133,12 @@ void ScrollBar::handle_input(InputEvent& a_event) {
     if (a_event.type != InputEventType_MOUSE_WHEEL)
         return;
     a_event.consumed = true;
+    scroll_by_wheel(a_event.wheel_delta);
+}
+
+void ScrollBar::scroll_by_wheel(int a_wheel_delta) {
     // Fine-grained wheels send less than a notch at a time: the rest waits for the next event.
-    m_wheel_rest += a_event.wheel_delta;
+    m_wheel_rest += a_wheel_delta;
     const int notches = m_wheel_rest / 120;
     m_wheel_rest -= notches * 120;
     if (notches != 0)

@@ -48,6 +48,9 @@ public:
     int get_value() const { return m_model->get(); }
     void set_value(int a_value) { m_model->set(a_value); }
     void scroll_by(int a_delta);
+    // Scrolls by three steps a notch (120 units of `wheel_delta`), a wheel turning upwards
+    // (positive) towards the minimum; what is left of a partial notch waits for the next turn.
+    void scroll_by_wheel(int a_wheel_delta);
 
     void set_button_size(int a_pixels);
     int get_button_size() const noexcept { return m_button_size; }
