@@ -173,10 +173,10 @@ void ScrollArea::handle_input(InputEvent& a_event) {
     a_event.consumed = true;
 }
 
-void ScrollArea::p_on_child_sizes_changed(WidgetEvent& a_event) {
-    // The area's own size may stay as it is: the content still needs its new height.
-    if (a_event.widget == m_content)
-        request_placement();
+void ScrollArea::p_on_child_sizes_changed(WidgetEvent&) {
+    // The area's own size may stay as it is: the content still needs its new height, and a
+    // restyled bar its new width.
+    request_placement();
 }
 
 void ScrollArea::p_on_offset(Wwm1_ChangedEvent<int>&) {

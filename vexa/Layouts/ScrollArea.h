@@ -20,6 +20,7 @@ public:
     // Takes ownership; a content that was there is destroyed. Null leaves the area empty.
     void set_content(Widget* a_content);
     Widget* get_content() const noexcept { return m_content; }
+    // The offset lives in the bar's own model: bind it to no other.
     VerticalScrollBar& get_scroll_bar() const noexcept { return *m_bar; }
 
     // How far the content is scrolled up, from 0 to the content's height less the viewport's.
