@@ -1,11 +1,11 @@
 // The modulation editor inside a real editor on the headless backend: its commands against the
 // modulation manager, the refusals it shows, the stage choice, and state replaced behind its back.
 
+#include "tonekit/Gui/ModulationEditor.h"
 #include "tests/tonekit/ModulationTestDevice.h"
 #include "tests/vexa/HeadlessToolkit.h"
 #include "tonekit/Gui/DeviceGuiConcrete.h"
 #include "tonekit/Gui/EntryListGridLayout.h"
-#include "tonekit/Gui/ModulationEditor.h"
 #include "tonekit/Gui/ModulatorList.h"
 #include "tonekit/Gui/ModulatorPanel.h"
 #include "tonekit/Gui/ModulatorTitleBar.h"
@@ -15,7 +15,9 @@
 #include "tonekit/Modulation/XyModulator.h"
 #include "tonekit/vst/PluginEditor.h"
 #include "tonekit/vst/VstHost.h"
+#include "vexa/Desktop/Desktop.h"
 #include "vexa/Platform/Headless/HeadlessPlatform.h"
+#include "vexa/Widget/UpdateManager.h"
 #include "vexa/Widgets/Choice.h"
 #include "vexa/Widgets/ChoiceModel.h"
 #include "vexa/Widgets/TextCommandButton.h"
@@ -78,7 +80,12 @@ protected:
     // included) by pressing a_button.
     void choose(Vexa::CommandButton& a_button, unsigned a_item) {
         m_platform->push_popup_menu_answer({{}, a_item});
-        a_button.activate();
+        act([&] { a_button.activate(); });
+    }
+    // Runs a_action as the toolkit runs input: widgets destroyed meanwhile go at the end.
+    void act(const std::function<void()>& a_action) {
+        Vexa::UpdateManager::Suspension input(editor().get_desktop()->get_update_manager());
+        a_action();
     }
 
     // The list and the panels show exactly the shown stage of the manager, in its order.
@@ -114,29 +121,32 @@ TEST_F(ModulationEditorTest, RandomCommandsKeepListPanelsAndManagerInStep) {
     std::mt19937 random(7);
     const auto pick = [&](std::size_t a_count) { return std::size_t(random() % a_count); };
     const char16_t* modulator_items[] = {u"Move up", u"Move down", u"Remove"};
-    const char16_t* entry_items[] = {u"Move up",       u"Move down",    u"Move to top",
+    const char16_t* entry_items[] = {u"Move up",        u"Move down",     u"Move to top",
                                      u"Move to bottom", u"Insert before", u"Insert after",
                                      u"Remove"};
     for (int step = 0; step < 300; ++step) {
-        const auto& panels = editor().get_panels();
-        const unsigned command = unsigned(random() % 8);
-        if (command == 0 || panels.empty()) {
-            const unsigned items[] = {append_xy, append_lfo, prepend_lfo};
-            choose(editor().get_menu_button(), items[pick(3)]);
-        } else if (command == 1) {
-            editor().set_stage(ProcessingStage(1 + pick(3)));
-        } else {
-            Tonekit::ModulatorPanel& panel = *panels[pick(panels.size())];
-            const unsigned entries = panel.get_modulator().get_entry_count();
-            if (command == 2)
-                panel.get_title_bar().get_add_button().activate();
-            else if (command == 3)
-                panel.run_modulator_command(modulator_items[pick(3)]);
-            else if (command == 4)
-                panel.rename(u"n" + std::u16string(1, char16_t(u'a' + pick(26))));
-            else if (entries > 0)
-                panel.run_entry_command(unsigned(pick(entries)), entry_items[pick(7)]);
-        }
+        act([&] {
+            const auto& panels = editor().get_panels();
+            const unsigned command = unsigned(random() % 8);
+            if (command == 0 || panels.empty()) {
+                const unsigned items[] = {append_xy, append_lfo, prepend_lfo};
+                m_platform->push_popup_menu_answer({{}, items[pick(3)]});
+                editor().get_menu_button().activate();
+            } else if (command == 1) {
+                editor().set_stage(ProcessingStage(1 + pick(3)));
+            } else {
+                Tonekit::ModulatorPanel& panel = *panels[pick(panels.size())];
+                const unsigned entries = panel.get_modulator().get_entry_count();
+                if (command == 2)
+                    panel.get_title_bar().get_add_button().activate();
+                else if (command == 3)
+                    panel.run_modulator_command(modulator_items[pick(3)]);
+                else if (command == 4)
+                    panel.rename(u"n" + std::u16string(1, char16_t(u'a' + pick(26))));
+                else if (entries > 0)
+                    panel.run_entry_command(unsigned(pick(entries)), entry_items[pick(7)]);
+            }
+        });
         expect_in_step("step " + std::to_string(step));
         if (HasFatalFailure())
             return;
@@ -186,7 +196,7 @@ TEST_F(ModulationEditorTest, TheTargetChooserRoutesTheEntryWithinTheOrderRule) {
     choose(editor().get_menu_button(), append_lfo);
     choose(editor().get_menu_button(), append_lfo);
     Tonekit::ModulatorPanel& first = *editor().get_panels()[0];
-    first.add_target();
+    act([&] { first.add_target(); });
     auto* target = dynamic_cast<Tonekit::ParameterGui_Target*>(
         editor().get_panels()[0]->get_entry_table().get_entry_cell(0, 0));
     ASSERT_NE(target, nullptr);
@@ -197,9 +207,10 @@ TEST_F(ModulationEditorTest, TheTargetChooserRoutesTheEntryWithinTheOrderRule) {
     Modulator& second = *manager().get_modulator(1);
     EXPECT_TRUE(offers(m_device->m_depth));
     EXPECT_TRUE(offers(second.find_parameter(Tonekit::ModifyingModulator::id_amount)));
-    EXPECT_FALSE(offers(first.get_modulator().find_parameter(Tonekit::ModifyingModulator::id_amount)));
+    EXPECT_FALSE(
+        offers(first.get_modulator().find_parameter(Tonekit::ModifyingModulator::id_amount)));
 
-    target->get_choice().choose(m_device->m_depth);
+    act([&] { target->get_choice().choose(m_device->m_depth); });
     EXPECT_EQ(manager().get_modulator(0)->get_entry(0)->get_target_parameter(), m_device->m_depth);
     expect_in_step("after routing");
 }
@@ -208,7 +219,7 @@ TEST_F(ModulationEditorTest, TheTargetChooserRoutesTheEntryWithinTheOrderRule) {
 // next refresh, and no panel reaches a parameter of the old modulators meanwhile.
 TEST_F(ModulationEditorTest, ModulatorsReplacedBehindItsBackAreFollowed) {
     choose(editor().get_menu_button(), append_lfo);
-    editor().get_panels()[0]->add_target();
+    act([&] { editor().get_panels()[0]->add_target(); });
     std::vector<char> chunk;
     {
         void* data = nullptr;
@@ -228,7 +239,7 @@ TEST_F(ModulationEditorTest, ModulatorsReplacedBehindItsBackAreFollowed) {
     // until the editor has caught up.
     Tonekit::ModulatorPanel* stale = editor().get_panels()[0];
     manager().remove_modulator(manager().get_modulator(0));
-    stale->add_target();
+    act([&] { stale->add_target(); });
     EXPECT_EQ(manager().get_modulator_count(), 0u);
     expect_in_step("after the removal");
 }

@@ -12,11 +12,13 @@
 #include "tonekit/Modulation/Modulator.h"
 #include "tonekit/Modulation/ModulatorEntry.h"
 #include "tonekit/Modulation/XyModulator.h"
+#include "vexa/Desktop/Desktop.h"
 #include "vexa/Layouts/HorizontalLayout.h"
 #include "vexa/Layouts/ScrollArea.h"
 #include "vexa/Layouts/VerticalLayout.h"
 #include "vexa/Menus/SystemMenuGenericBuilder.h"
 #include "vexa/Menus/SystemPopupMenu.h"
+#include "vexa/Widget/UpdateManager.h"
 #include "vexa/Widgets/Choice.h"
 #include "vexa/Widgets/ChoiceModel.h"
 #include "vexa/Widgets/Label.h"
@@ -25,6 +27,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <optional>
 
 namespace Tonekit {
 
@@ -78,14 +81,13 @@ ModulationEditor::ModulationEditor(DeviceGuiConcrete& a_gui)
 
     connect(m_manager.OnCleared, this, &ModulationEditor::p_on_structure);
     connect(m_manager.OnLoaded, this, &ModulationEditor::p_on_loaded);
-    for (auto* signal :
-         {&m_manager.OnModulatorAdded, &m_manager.OnModulatorRemoving,
-          &m_manager.OnModulatorIndexChanged, &m_manager.OnModulatorStageChanged})
+    for (auto* signal : {&m_manager.OnModulatorAdded, &m_manager.OnModulatorRemoving,
+                         &m_manager.OnModulatorIndexChanged, &m_manager.OnModulatorStageChanged})
         connect(*signal, this, &ModulationEditor::p_on_modulator);
     connect(m_manager.OnModulatorMoved, this, &ModulationEditor::p_on_modulator_moved);
     connect(m_manager.OnModulatorEntriesChanged, this, &ModulationEditor::p_on_entries);
-    for (auto* signal : {&m_manager.OnEntryAdded, &m_manager.OnEntryRemoving,
-                         &m_manager.OnEntryTargetChanged})
+    for (auto* signal :
+         {&m_manager.OnEntryAdded, &m_manager.OnEntryRemoving, &m_manager.OnEntryTargetChanged})
         connect(*signal, this, &ModulationEditor::p_on_entry);
     connect(m_manager.OnEntryMoved, this, &ModulationEditor::p_on_entry_moved);
 
@@ -198,6 +200,10 @@ void ModulationEditor::names_changed() {
 // --- keeping in step -----------------------------------------------------------------------------
 
 bool ModulationEditor::sync() {
+    // One flush for the whole rebuild, not one per widget put in.
+    std::optional<Vexa::UpdateManager::Suspension> batch;
+    if (Vexa::Desktop* desktop = get_desktop())
+        batch.emplace(desktop->get_update_manager());
     bool rebuilt = false;
     if (m_structure_changed.exchange(false)) {
         p_rebuild();

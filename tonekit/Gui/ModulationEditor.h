@@ -76,7 +76,9 @@ public:
     // The same for a command of a panel or row, which names a modulator or entry: dropped when the
     // shown state was out of date (that panel may stand for something gone).
     void run_on_current_state(const std::function<void()>& a_command);
-    Runner get_runner() { return [this](const std::function<void()>& a_command) { run(a_command); }; }
+    Runner get_runner() {
+        return [this](const std::function<void()>& a_command) { run(a_command); };
+    }
     // A modulator was renamed: the titles follow.
     void names_changed();
 

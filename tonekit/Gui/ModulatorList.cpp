@@ -1,9 +1,9 @@
 #include "tonekit/Gui/ModulatorList.h"
 
 #include "tonekit/Gui/ModulatorListStyleManager.h"
-#include "vexa/Widgets/ListViewMain.h"
 #include "vexa/Application/Application.h"
 #include "vexa/Styles/StyleSheet.h"
+#include "vexa/Widgets/ListViewMain.h"
 
 namespace Tonekit {
 

@@ -20,7 +20,7 @@ namespace Tonekit {
 namespace {
 
 constexpr const char16_t* modulator_menu[] = {u"Rename", u"Move up", u"Move down", u"Remove"};
-constexpr const char16_t* entry_menu[] = {u"Move up",       u"Move down",    u"Move to top",
+constexpr const char16_t* entry_menu[] = {u"Move up",        u"Move down",     u"Move to top",
                                           u"Move to bottom", u"Insert before", u"Insert after",
                                           u"Remove"};
 

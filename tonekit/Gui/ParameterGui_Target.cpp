@@ -11,14 +11,12 @@
 
 namespace Tonekit {
 
-ParameterGui_Target::ParameterGui_Target(ModulatorEntry& a_entry,
-                                         std::function<void(const std::function<void()>&)> a_run)
-    : SingleParameterEditor(a_entry.find_parameter(ModulatorEntry::id_modulatee)),
-      m_entry(a_entry), m_run(std::move(a_run)),
-      m_choice(new ParameterChoice(*a_entry.m_modulator->get_device(),
-                                   ParameterIterator::Filter_MODULATABLE,
-                                   ParameterIterator::Walk_PROGRAM |
-                                       ParameterIterator::Walk_MODULATORS)) {
+ParameterGui_Target::ParameterGui_Target(ModulatorEntry& a_entry, Runner a_run)
+    : SingleParameterEditor(a_entry.find_parameter(ModulatorEntry::id_modulatee)), m_entry(a_entry),
+      m_run(std::move(a_run)),
+      m_choice(new ParameterChoice(
+          *a_entry.m_modulator->get_device(), ParameterIterator::Filter_MODULATABLE,
+          ParameterIterator::Walk_PROGRAM | ParameterIterator::Walk_MODULATORS)) {
     Modulator& modulator = *a_entry.m_modulator;
     // Only what the order rule lets this modulator reach; the entry's own target stays listed.
     m_choice->set_candidate_filter([&modulator](Parameter& a_candidate) {
@@ -40,10 +38,10 @@ void ParameterGui_Target::p_on_chosen(ParameterChoiceEvents::OnParameterChosen& 
     if (!target)
         return;
     Parameter* chosen = a_event.parameter;
-    m_run([&] { target->set_value(chosen ? chosen->get_modulatee() : nullptr); });
-    // A refused choice leaves the old target; show it again.
-    if (get_parameter())
-        update_widget_from_parameter();
+    // The table is rebuilt afterwards, with a new editor showing whichever target the entry has
+    // then; this one is left alone from here on.
+    const Runner run = m_run;
+    run([target, chosen] { target->set_value(chosen ? chosen->get_modulatee() : nullptr); });
 }
 
 } // namespace Tonekit

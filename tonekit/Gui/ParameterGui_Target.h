@@ -20,9 +20,10 @@ struct OnParameterChosen;
 
 class ParameterGui_Target : public SingleParameterEditor {
 public:
+    using Runner = std::function<void(const std::function<void()>&)>;
+
     // a_run wraps the change the way the modulation editor runs its commands.
-    ParameterGui_Target(ModulatorEntry& a_entry,
-                        std::function<void(const std::function<void()>&)> a_run);
+    ParameterGui_Target(ModulatorEntry& a_entry, Runner a_run);
 
     ParameterChoice& get_choice() const noexcept { return *m_choice; }
 
@@ -33,7 +34,7 @@ private:
     void p_on_chosen(ParameterChoiceEvents::OnParameterChosen& a_event);
 
     ModulatorEntry& m_entry;
-    std::function<void(const std::function<void()>&)> m_run;
+    Runner m_run;
     ParameterChoice* m_choice;
 };
 
