@@ -114,7 +114,7 @@ TheGui::TheGui(Tonekit::Device& a_device) : DeviceGuiConcrete(a_device) {
     // Below the chorus: it takes the height the host window has to spare, and scrolls the panels
     // that do not fit.
     m_modulation = new Tonekit::ModulationEditor(*this);
-    m_modulation->set_default_height(modulation_default_height);
+    m_modulation->set_minimum_panels_height(modulation_panels_height);
     Panel* modulation = panel_around(m_modulation);
     modulation->set_vertically_stretchable(true);
     append(modulation);

@@ -23,8 +23,8 @@ namespace tolvanchorus {
 class TheGui : public Tonekit::DeviceGuiConcrete {
 public:
     static constexpr unsigned voices_per_tab = 4;
-    // Room for the stage row and one LFO panel with a target when the editor opens.
-    static constexpr int modulation_default_height = 330;
+    // Room for one LFO panel with a target, however small the host makes the editor.
+    static constexpr int modulation_panels_height = 330;
 
     explicit TheGui(Tonekit::Device& a_device);
 

@@ -23,13 +23,13 @@ constexpr StyleClassSpec classes[] = {
     {u"ModulatorListItem", u"Widget"},
     {u"ModulatorPanel", u"VerticalLayout"},
     {u"ModulatorTitleBar", u"HorizontalLayout"},
-    {u"ModulatorBarText", u"Text"},
+    {u"ModulatorBarText", u"Label"},
     {u"ModulatorTitleEntry", u"Entry"},
     {u"ModulatorTitleBarCommandButton", u"TextCommandButton"},
     {u"ModulatorPanelContents", u"GridLayout"},
     {u"EntryListGridLayout", u"GridLayout"},
-    {u"EntryListColumnHeader", u"Text"},
-    {u"EntryListEntryIndexText", u"Text"},
+    {u"EntryListColumnHeader", u"Label"},
+    {u"EntryListEntryIndexText", u"Label"},
 };
 
 constexpr StylePropertySpec filler_properties[] = {

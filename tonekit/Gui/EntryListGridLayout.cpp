@@ -24,6 +24,12 @@ EntryListEntryIndexText::EntryListEntryIndexText(unsigned a_index,
     set_accepts(Vexa::InputEventType_MOUSE_DOWN, true);
 }
 
+// The numbers take no more room than they need; the columns of editors share the rest.
+void EntryListEntryIndexText::measure_content(Vexa::WidgetEvents::OnMeasure& a_event) {
+    Label::measure_content(a_event);
+    a_event.maximum.width = a_event.requested.width;
+}
+
 void EntryListEntryIndexText::handle_input(Vexa::InputEvent& a_event) {
     if (a_event.type == Vexa::InputEventType_MOUSE_DOWN && m_on_press) {
         a_event.consumed = true;

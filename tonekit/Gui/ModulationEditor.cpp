@@ -48,15 +48,15 @@ ModulationEditor::ModulationEditor(DeviceGuiConcrete& a_gui)
       m_list(new ModulatorList), m_scroll(new Vexa::ScrollArea) {
     auto* top = new Vexa::HorizontalLayout;
     auto* caption = new Vexa::Label(u"Processing stage:");
-    caption->set_horizontally_stretchable(false);
-    top->append(caption);
     for (const char16_t* name : stage_names)
         m_stage_choice->get_model().append(name);
     m_stage_choice->get_model().select_item(0);
-    m_stage_choice->set_horizontally_stretchable(false);
-    top->append(m_stage_choice);
-    m_menu_button->set_horizontally_stretchable(false);
-    top->append(m_menu_button);
+    // The row's controls keep their own widths; the space after them takes the rest.
+    for (Vexa::Widget* widget :
+         std::initializer_list<Vexa::Widget*>{caption, m_stage_choice, m_menu_button}) {
+        connect(widget->m_on_measure, this, &ModulationEditor::p_keep_requested_width);
+        top->append(widget);
+    }
     top->append(new Vexa::Label);
 
     auto* body = new Vexa::HorizontalLayout;
@@ -77,7 +77,6 @@ ModulationEditor::ModulationEditor(DeviceGuiConcrete& a_gui)
             &ModulationEditor::p_on_stage_chosen);
     connect(m_menu_button->m_on_action, this, &ModulationEditor::p_on_menu_button);
     connect(m_list->m_on_selection_changed, this, &ModulationEditor::p_on_list_selection);
-    connect(m_scroll->m_on_measure, this, &ModulationEditor::p_on_scroll_measure);
 
     connect(m_manager.OnCleared, this, &ModulationEditor::p_on_structure);
     connect(m_manager.OnLoaded, this, &ModulationEditor::p_on_loaded);
@@ -114,14 +113,12 @@ void ModulationEditor::set_stage(ProcessingStage a_stage) {
     sync();
 }
 
-void ModulationEditor::set_default_height(int a_height) {
-    m_default_height = a_height;
-    m_scroll->request_measure();
+void ModulationEditor::set_minimum_panels_height(int a_height) {
+    m_scroll->set_minimum_viewport_height(a_height);
 }
 
-void ModulationEditor::p_on_scroll_measure(Vexa::WidgetEvents::OnMeasure& a_event) {
-    if (m_default_height > 0)
-        a_event.requested.height = std::max(a_event.minimum.height, m_default_height);
+void ModulationEditor::p_keep_requested_width(Vexa::WidgetEvents::OnMeasure& a_event) {
+    a_event.maximum.width = a_event.requested.width;
 }
 
 // --- commands ------------------------------------------------------------------------------------

@@ -56,9 +56,9 @@ public:
     // Shows the modulators of a_stage (the stage choice follows).
     void set_stage(ProcessingStage a_stage);
 
-    // The height the panels' area asks for, whatever they need (0: what they need): an editor
-    // opens at one size, with at least one panel in view, however many modulators there are.
-    void set_default_height(int a_height);
+    // The least height of the panels' area. Layouts ask for their least sizes, so this is also
+    // the room the panels have when the editor opens, however many modulators there are.
+    void set_minimum_panels_height(int a_height);
 
     // --- commands --------------------------------------------------------------------------------
     // Adds a modulator of the kind (the manager's type code) at the end or the start of the shown
@@ -106,7 +106,7 @@ private:
     void p_on_prepend(Vexa::SystemMenuItemEvent& a_event);
     void p_on_menu_command(Vexa::SystemMenuItemEvent& a_event);
     void p_on_list_selection(Vexa::ListViewSelectionChangedEvent& a_event);
-    void p_on_scroll_measure(Vexa::WidgetEvents::OnMeasure& a_event);
+    void p_keep_requested_width(Vexa::WidgetEvents::OnMeasure& a_event);
 
     void p_on_structure(ModulationEvents::OnCleared&) { p_mark_structure(); }
     void p_on_loaded(ModulationEvents::OnLoaded&) { p_mark_structure(); }
@@ -125,7 +125,6 @@ private:
     Vexa::ScrollArea* m_scroll;
     std::vector<ModulatorPanel*> m_panels;
     std::atomic<bool> m_structure_changed{true};
-    int m_default_height = 0;
 };
 
 } // namespace Tonekit

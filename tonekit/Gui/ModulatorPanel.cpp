@@ -36,6 +36,20 @@ Vexa::SharedRef<Vexa::SystemPopupMenu> menu_of(const char16_t* const (&a_items)[
     return menu;
 }
 
+// A caption as wide as its text: the editor beside it takes the rest of the row.
+class Caption : public Vexa::Label {
+public:
+    explicit Caption(const char16_t* a_text) : Label(a_text) {
+        set_alignment(Vexa::TextAlignment_LEFT, Vexa::TextAlignment_MIDDLE);
+    }
+
+protected:
+    void measure_content(Vexa::WidgetEvents::OnMeasure& a_event) override {
+        Label::measure_content(a_event);
+        a_event.maximum.width = a_event.requested.width;
+    }
+};
+
 } // namespace
 
 void ModulatorPanelContents::add_control(const char16_t* a_label, Vexa::Widget* a_editor) {
@@ -45,9 +59,7 @@ void ModulatorPanelContents::add_control(const char16_t* a_label, Vexa::Widget* 
     const std::size_t column = (m_controls % 2) * 2;
     if (row >= get_row_count())
         insert_rows(row, 1);
-    auto* label = new Vexa::Label(a_label);
-    label->set_alignment(Vexa::TextAlignment_LEFT, Vexa::TextAlignment_MIDDLE);
-    set_cell(row, column, label);
+    set_cell(row, column, new Caption(a_label));
     set_cell(row, column + 1, a_editor);
     ++m_controls;
 }

@@ -7,6 +7,12 @@
 
 namespace Tonekit {
 
+namespace {
+
+constexpr int enable_button_width = 20;
+
+} // namespace
+
 ModulatorTitleBarCommandButton::ModulatorTitleBarCommandButton(std::u16string a_text,
                                                                std::u16string a_hint)
     : TextCommandButton(std::move(a_text)) {
@@ -23,6 +29,9 @@ ModulatorTitleBar::ModulatorTitleBar(ModulatorPanel& a_panel)
     m_text->set_horizontally_stretchable(true);
     m_entry->set_horizontally_stretchable(true);
     m_entry->hide();
+    // As small as the command buttons beside it (the sheet gives those their size).
+    for (auto index : {Vexa::WidgetSizeIndex_MIN_WIDTH, Vexa::WidgetSizeIndex_MAX_WIDTH})
+        m_enable->set_size_constraint(index, enable_button_width);
     append(m_text);
     append(m_entry);
     for (Vexa::Widget* button :
@@ -66,6 +75,9 @@ void ModulatorTitleBar::p_on_rename_exit(Vexa::EntryEvents::OnExit& a_event) {
     if (!is_renaming())
         return;
     m_entry->hide();
+    // As small as the command buttons beside it (the sheet gives those their size).
+    for (auto index : {Vexa::WidgetSizeIndex_MIN_WIDTH, Vexa::WidgetSizeIndex_MAX_WIDTH})
+        m_enable->set_size_constraint(index, enable_button_width);
     m_text->show();
     m_panel.rename(std::u16string(a_event.entry->get_text().view()));
 }
