@@ -30,6 +30,7 @@ constexpr StyleClassSpec classes[] = {
     {u"EntryListGridLayout", u"GridLayout"},
     {u"EntryListColumnHeader", u"Text"},
     {u"EntryListEntryIndexText", u"Text"},
+    {u"AssignmentEditorPanel", u"GridLayout"},
 };
 
 constexpr StylePropertySpec filler_properties[] = {
