@@ -32,13 +32,11 @@ public:
     void build() override {
         ModulationTestDevice::build();
         DeviceProgramBuilder builder(*get_program());
-        builder.begin_group(Orvo::four_cc("Asmo"), u"More slots");
         for (unsigned slot = 2; slot < slot_count; ++slot) {
             auto* parameter = new AssignableParameterSlot;
             parameter->m_id = Orvo::four_cc("As00") + ((slot / 10) << 16) + ((slot % 10) << 24);
             builder.add_parameter(parameter);
         }
-        builder.end_group();
     }
 };
 
@@ -61,17 +59,12 @@ protected:
         HeadlessToolkit::TearDown();
     }
     ParameterChoice& choice(unsigned a_slot) { return window->get_panel().get_choice(a_slot); }
-    // What the host reaches at the slot's index.
     Parameter* host_sees(unsigned a_slot) {
         const DeviceProgram& program = *device.get_program();
         return program.host_parameter(program.get_slot_record(a_slot).m_host_index);
     }
-    Parameter* slot_parameter(unsigned a_slot) {
-        return device.get_program()->get_slot_record(a_slot).m_slot;
-    }
     void expect_free(unsigned a_slot, const char16_t* a_text = ParameterChoice::none_text) {
-        EXPECT_EQ(device.get_program()->get_slot_record(a_slot).m_assigned, nullptr);
-        EXPECT_EQ(host_sees(a_slot), slot_parameter(a_slot));
+        EXPECT_EQ(host_sees(a_slot), device.get_program()->get_slot_record(a_slot).m_slot);
         EXPECT_EQ(choice(a_slot).get_parameter(), nullptr);
         EXPECT_EQ(choice(a_slot).get_text(), a_text);
     }
@@ -83,51 +76,34 @@ protected:
     AssignmentEditorWindow* window = nullptr;
 };
 
-TEST_F(AssignmentEditor, ShowsEverySlotNumberedFromOneTwoToARow) {
-    EXPECT_EQ(window->get_title(), u"Parameter assignments");
-    EXPECT_TRUE(window->is_opened());
+TEST_F(AssignmentEditor, ShowsEverySlotNumberedFromOneTwoToARowCentred) {
     AssignmentEditorPanel& panel = window->get_panel();
-    ASSERT_EQ(panel.get_slot_count(), slot_count);
-    EXPECT_EQ(panel.get_row_count(), slot_count / 2);
-    EXPECT_EQ(panel.get_column_count(), 4u);
+    ASSERT_EQ(panel.get_slot_count() * 2, panel.get_row_count() * panel.get_column_count());
     for (unsigned slot = 0; slot < slot_count; ++slot) {
         const std::string number = std::to_string(slot + 1) + ":";
         EXPECT_EQ(panel.get_label(slot).get_text(), std::u16string(number.begin(), number.end()));
-        const std::size_t row = slot / 2;
-        const std::size_t column = slot % 2 * 2;
-        EXPECT_EQ(panel.get_cell_widget(row, column), &panel.get_label(slot)) << slot;
-        EXPECT_EQ(panel.get_cell_widget(row, column + 1), &choice(slot)) << slot;
+        EXPECT_EQ(panel.get_cell_widget(slot / 2, slot % 2 * 2), &panel.get_label(slot)) << slot;
+        EXPECT_EQ(panel.get_cell_widget(slot / 2, slot % 2 * 2 + 1), &choice(slot)) << slot;
     }
-    // Centred, and all of it in view.
-    const Vexa::Size size = window->get_preferred_size();
-    EXPECT_EQ(window->get_width(), std::min(size.width, 1200));
+    EXPECT_EQ(window->get_width(), std::min(window->get_preferred_size().width, 1200));
     EXPECT_EQ(window->get_rect().x, (1200 - window->get_width()) / 2);
 }
 
-TEST_F(AssignmentEditor, ChoosingPutsTheParameterAtTheSlotsHostIndexAndNoneGivesItBack) {
+TEST_F(AssignmentEditor, ChoosingPutsTheParameterAtTheSlotsHostIndexNoneOrAnotherSlotFreesIt) {
     for (unsigned slot : {0u, 7u, 15u}) {
         expect_free(slot);
         ASSERT_TRUE(choice(slot).step_selection(1)) << slot;
         Parameter* chosen = choice(slot).get_parameter();
         ASSERT_NE(chosen, nullptr);
         EXPECT_EQ(ModulationManager::owning_modulator(*chosen), xy);
-        EXPECT_EQ(device.get_program()->get_slot_record(slot).m_assigned, chosen);
         EXPECT_EQ(host_sees(slot), chosen) << slot;
-        EXPECT_EQ(chosen->m_host_index,
-                  int(device.get_program()->get_slot_record(slot).m_host_index));
-
         ASSERT_TRUE(choice(slot).step_selection(-1)); // back to "None"
         expect_free(slot);
         EXPECT_EQ(chosen->m_host_index, -1);
     }
-}
-
-TEST_F(AssignmentEditor, AParameterChosenForASecondSlotLeavesTheFirst) {
     ASSERT_TRUE(choice(2).step_selection(1));
-    Parameter* chosen = choice(2).get_parameter();
     ASSERT_TRUE(choice(9).step_selection(1));
-    ASSERT_EQ(choice(9).get_parameter(), chosen);
-    EXPECT_EQ(host_sees(9), chosen);
+    EXPECT_EQ(host_sees(9), choice(9).get_parameter());
     expect_free(2);
 }
 
@@ -136,27 +112,21 @@ TEST_F(AssignmentEditor, SlotsWhoseParametersGoShowFreeAtOnce) {
         device.modulation().add_modulator(LfoModulator::type_code, ProcessingStage_PRE_NOTE, 1);
     ModulatorEntry* entry = TonekitTest::route(device.modulation(), lfo, device.m_depth);
     Parameter* range = entry->find_parameter(ModifyingModulatorEntry::id_range);
-    ASSERT_TRUE(range->m_offered_for_slot_assignment);
     AssignmentEditorPanel& panel = window->get_panel();
     panel.assign(1, xy->get_x());
     panel.assign(4, xy->get_y());
     panel.assign(6, range);
-    EXPECT_EQ(choice(6).get_parameter(), range);
     EXPECT_EQ(choice(6).get_text(), u"(no name)/E1/Range");
 
     device.modulation().remove_entry(entry);
     expect_free(6);
     device.modulation().remove_modulator(lfo);
-    EXPECT_EQ(choice(1).get_parameter(), xy->get_x());
     EXPECT_EQ(choice(4).get_parameter(), xy->get_y());
-
-    // The last modulator: no signal follows its removal. The sanitized build reads freed memory
-    // if a choice follows its parameter after this.
+    // No signal follows the last modulator's removal; the sanitized build catches a choice that
+    // follows its parameter afterwards.
     device.modulation().remove_modulator(xy);
     for (unsigned slot : {1u, 4u, 6u})
         expect_free(slot, ParameterChoice::nothing_to_choose_text);
-    window->get_panel().refresh();
-    expect_free(1, ParameterChoice::nothing_to_choose_text);
 }
 
 TEST_F(AssignmentEditor, ALoadShowsTheAssignmentsItBrings) {
