@@ -30,6 +30,7 @@ constexpr StyleClassSpec classes[] = {
     {u"EntryListGridLayout", u"GridLayout"},
     {u"EntryListColumnHeader", u"Label"},
     {u"EntryListEntryIndexText", u"Label"},
+    {u"AssignmentEditorPanel", u"GridLayout"},
 };
 
 constexpr StylePropertySpec filler_properties[] = {

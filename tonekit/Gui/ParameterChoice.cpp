@@ -16,8 +16,8 @@ namespace Tonekit {
 
 namespace {
 
-constexpr const char16_t* nothing_to_choose = u"<no parameters to choose>";
-constexpr const char16_t* none_label = u"None";
+constexpr const char16_t* nothing_to_choose = ParameterChoice::nothing_to_choose_text;
+constexpr const char16_t* none_label = ParameterChoice::none_text;
 
 struct Node {
     std::u16string label;

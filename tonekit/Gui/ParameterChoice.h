@@ -28,6 +28,9 @@ struct OnParameterChosen {
 
 class ParameterChoice : public Vexa::ComboBox {
 public:
+    static constexpr const char16_t* none_text = u"None";
+    static constexpr const char16_t* nothing_to_choose_text = u"<no parameters to choose>";
+
     // a_filter and a_walk take ParameterIterator's Filter and Walk bits.
     ParameterChoice(Device& a_device, unsigned a_filter, unsigned a_walk);
 
