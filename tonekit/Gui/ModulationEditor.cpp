@@ -3,6 +3,7 @@
 #include "orvo/Core/Exception.h"
 #include "orvo/Core/Utf.h"
 #include "tonekit/Devices/Device.h"
+#include "tonekit/Gui/AssignmentEditorWindow.h"
 #include "tonekit/Gui/DeviceGuiConcrete.h"
 #include "tonekit/Gui/ModulatorGuiKinds.h"
 #include "tonekit/Gui/ModulatorList.h"
@@ -24,10 +25,12 @@
 #include "vexa/Widgets/Label.h"
 #include "vexa/Widgets/TextCommandButton.h"
 #include "vexa/Window/MessageBox.h"
+#include "vexa/Window/Window.h"
 
 #include <algorithm>
 #include <exception>
 #include <optional>
+#include <utility>
 
 namespace Tonekit {
 
@@ -96,6 +99,10 @@ ModulationEditor::ModulationEditor(DeviceGuiConcrete& a_gui)
 
 ModulationEditor::~ModulationEditor() {
     m_gui.remove_refresh_listener(this);
+    if (AssignmentEditorWindow* window = std::exchange(m_assignments, nullptr)) {
+        window->close();
+        delete window;
+    }
 }
 
 void ModulationEditor::set_stage(ProcessingStage a_stage) {
@@ -148,7 +155,23 @@ void ModulationEditor::add_modulator(unsigned a_type_code, bool a_at_start) {
     });
 }
 
-void ModulationEditor::open_assignments() {}
+void ModulationEditor::open_assignments() {
+    Vexa::Desktop* desktop = get_desktop();
+    if (!desktop)
+        return;
+    if (!m_assignments) {
+        m_assignments = open_assignment_editor(*desktop, m_gui.get_device());
+        connect(m_assignments->m_on_closed, this, &ModulationEditor::p_on_assignments_closed);
+    }
+    desktop->activate(m_assignments, true);
+}
+
+void ModulationEditor::p_on_assignments_closed(Vexa::WindowEvents::OnClosed& a_event) {
+    if (a_event.window != m_assignments)
+        return;
+    m_assignments = nullptr;
+    a_event.window->destroy();
+}
 
 void ModulationEditor::retrigger() {
     m_manager.request_restart();

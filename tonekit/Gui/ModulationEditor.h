@@ -24,6 +24,9 @@
 
 namespace Vexa {
 class Choice;
+namespace WindowEvents {
+struct OnClosed;
+}
 class ScrollArea;
 class TextCommandButton;
 class VerticalLayout;
@@ -37,6 +40,7 @@ struct OnAction;
 
 namespace Tonekit {
 
+class AssignmentEditorWindow;
 class DeviceGuiConcrete;
 class ModulationManager;
 class ModulatorList;
@@ -64,7 +68,9 @@ public:
     // Adds a modulator of the kind (the manager's type code) at the end or the start of the shown
     // stage.
     void add_modulator(unsigned a_type_code, bool a_at_start);
+    // Opens "Parameter assignments", or brings it to the front when it is open.
     void open_assignments();
+    AssignmentEditorWindow* get_assignments_window() const noexcept { return m_assignments; }
     void retrigger();
     // Asks "Clear modulation?" first.
     void clear_modulation();
@@ -106,6 +112,7 @@ private:
     void p_on_prepend(Vexa::SystemMenuItemEvent& a_event);
     void p_on_menu_command(Vexa::SystemMenuItemEvent& a_event);
     void p_on_list_selection(Vexa::ListViewSelectionChangedEvent& a_event);
+    void p_on_assignments_closed(Vexa::WindowEvents::OnClosed& a_event);
     void p_keep_requested_width(Vexa::WidgetEvents::OnMeasure& a_event);
 
     void p_on_structure(ModulationEvents::OnCleared&) { p_mark_structure(); }
@@ -124,6 +131,7 @@ private:
     ModulatorList* m_list;
     Vexa::ScrollArea* m_scroll;
     std::vector<ModulatorPanel*> m_panels;
+    AssignmentEditorWindow* m_assignments = nullptr;
     std::atomic<bool> m_structure_changed{true};
 };
 
