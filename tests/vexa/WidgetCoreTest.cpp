@@ -1,8 +1,8 @@
 // The widget core on the headless backend: sizes, the deferred update pipeline, input routing and
 // focus, style properties, and what a change costs to repaint.
 
-#include "AllocationCounter.h"
 #include "DesktopFixture.h"
+#include "tests/support/AllocationCounter.h"
 
 #include "orvo/Core/Exception.h"
 #include "vexa/Styles/StyleValue_Typed.h"
@@ -361,9 +361,9 @@ TEST_P(Desktops, AChangeRepaintsOnlyItsRectangleAndAnIdleFlushNeitherPaintsNorAl
     EXPECT_EQ(log, (std::vector<std::string>{"paint right"}));
 
     const unsigned painted = m_desktop->get_painted_rect_count();
-    const long allocations = VexaTest::allocation_count();
+    TestSupport::AllocationCounter allocations;
     m_desktop->flush();
-    EXPECT_EQ(VexaTest::allocation_count() - allocations, 0);
+    EXPECT_EQ(allocations.stop(), 0);
     EXPECT_EQ(m_desktop->get_painted_rect_count(), painted);
 }
 
