@@ -97,15 +97,6 @@ TEST_F(ApplicationLoop, ModalWindowsNestEndInnermostFirstAndDisableTheirOwnerOnc
     EXPECT_EQ(Application::get()->get_quit_loop_count(), 0u);
 }
 
-TEST_F(ApplicationLoop, TheApplicationKnowsItsModuleFile) {
-    const Application& application = *Application::get();
-    EXPECT_EQ(application.get_module_file_name(), u"vexa_tests");
-    EXPECT_EQ(application.get_module_path().view().substr(0, 1), u"/");
-    EXPECT_EQ(std::u16string(application.get_module_directory().view()) + u"/" +
-                  std::u16string(application.get_module_file_name().view()),
-              std::u16string(application.get_module_path().view()));
-}
-
 TEST_F(ApplicationLoop, TimersTickOnTheFakeClock) {
     SystemWindow window(nullptr, 0);
     Timer periodic(&window), single(&window);

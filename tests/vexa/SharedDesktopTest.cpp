@@ -5,7 +5,6 @@
 
 #include "orvo/Core/Exception.h"
 #include "orvo/Signals/MethodSlot1.h"
-#include "vexa/Application/Clipboard.h"
 #include "vexa/Window/NormalWindow.h"
 
 using namespace Vexa;
@@ -206,14 +205,6 @@ TEST_P(Desktops, DraggingTheLeftBorderKeepsTheRightEdgeAndTheMinimumWidth) {
     send_mouse(NativeEventType::mouse_move, 130, bar_y + 5);
     send_mouse(NativeEventType::button_up, 130, bar_y + 5);
     EXPECT_EQ(window.get_rect(), (Rect{110, 35, 150, 120}));
-}
-
-TEST_P(Desktops, TheClipboardKeepsText) {
-    Orvo::WString text;
-    EXPECT_FALSE(Clipboard::get_text(text));
-    ASSERT_TRUE(Clipboard::set_text(u"Wet 42 %"));
-    ASSERT_TRUE(Clipboard::get_text(text));
-    EXPECT_EQ(text, u"Wet 42 %");
 }
 
 } // namespace

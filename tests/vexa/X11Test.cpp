@@ -260,14 +260,6 @@ TEST_F(X11Toolkit, AMessageBoxWaitsForItsAnswerOverAnOpenWindow) {
     EXPECT_EQ(SystemWindow::get_shown_windows().size(), 1u);
 }
 
-TEST_F(X11Toolkit, CopiedTextIsOfferedAsTheClipboardSelection) {
-    Platform& platform = m_toolkit->get_platform();
-    ASSERT_TRUE(platform.set_clipboard_text(u"Depth 35 %"));
-    const Atom clipboard = XInternAtom(m_host, "CLIPBOARD", False);
-    EXPECT_NE(XGetSelectionOwner(m_host, clipboard), ::Window(None));
-    EXPECT_EQ(platform.get_clipboard_text(), std::u16string(u"Depth 35 %"));
-}
-
 // Another client types into the open menu (the keyboard grab sends it there) or clicks beside it.
 struct MenuUser {
     Display* host = nullptr;
