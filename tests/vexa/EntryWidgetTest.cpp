@@ -139,12 +139,8 @@ TEST_F(EntryWidget, ValidationActionsDecideWhatTheExitCommitsAndReports) {
 
     action = 7;
     m_entry->set_focus(FocusReason_PROGRAM);
-    try {
-        m_entry->exit();
-        ADD_FAILURE() << "no exception";
-    } catch (const Orvo::Exception& e) {
-        EXPECT_EQ(e.get_message(), Orvo::WString(u"Entry::p_exit(): invalid validation action."));
-    }
+    EXPECT_EQ(VexaTest::failure([&] { m_entry->exit(); }),
+              u"Entry::p_exit(): invalid validation action.");
 }
 
 TEST_F(EntryWidget, TheMouseSetsTheCaretExtendsWithShiftDragsAndSelectsWords) {
