@@ -48,12 +48,7 @@ protected:
 
 TEST_F(Chorus, OnlyTheSlotsReachTheHostAndPitchModulationIsNeverStored) {
     Tonekit::DeviceProgram& program = *effect.get_program();
-    ASSERT_EQ(program.host_count(), 16u);
-    for (unsigned i = 0; i < 16; ++i) {
-        Orvo::WString text;
-        program.host_parameter(i)->get_value_text(text);
-        EXPECT_EQ(text, u"No information.");
-    }
+    ASSERT_EQ(program.host_count(), 16u); // their texts: the plug-in ABI test
     for (Tonekit::Parameter* p : program.get_collection().get_parameters()) {
         const std::string id = id_text(p->get_id());
         if (id.starts_with("As"))

@@ -253,16 +253,6 @@ TEST_F(DeviceGuiFrameTest, ClearPresetAsksAndKeepsTheNameOnYes) {
     }
 }
 
-TEST_F(DeviceGuiFrameTest, TheVariationsMenuChangesTheVariationAndIsAbsentForOne) {
-    make();
-    EXPECT_FALSE(gui().open_context_menu(gui().m_gain)) << "a single variation offers nothing";
-    EXPECT_FALSE(gui().open_context_menu(&panel())) << "not a parameter editor";
-    m_platform->push_popup_menu_answer({{}, 3}); // "Variations" 1, "Soft" 2, "Hard" 3
-    EXPECT_TRUE(gui().open_context_menu(gui().m_shape->get_widget()));
-    EXPECT_EQ(m_device->m_shape->get_current_variation()->m_id, 2u);
-    EXPECT_EQ(gui().get_context_parameter(), nullptr);
-}
-
 TEST_F(DeviceGuiFrameTest, TheRefreshPacesItselfAndShowsAHostChunkAtOnce) {
     make();
     RecordingEditor& gain = *gui().m_gain;
@@ -303,7 +293,7 @@ TEST_F(DeviceGuiFrameTest, TheRefreshPacesItselfAndShowsAHostChunkAtOnce) {
 }
 
 // Through the editor's window, as the pointer moves and clicks.
-TEST_F(DeviceGuiFrameTest, TheMouseFindsTheEditorForTheLineAndTheVariationsMenu) {
+TEST_F(DeviceGuiFrameTest, TheMouseFindsTheEditorForTheLineAndOnlyVariedOnesOfferAMenu) {
     make();
     idle(); // the GUI starts following the desktop's input
     auto* editor = static_cast<Tonekit::PluginEditor*>(m_adapter->getEditor());
@@ -329,6 +319,9 @@ TEST_F(DeviceGuiFrameTest, TheMouseFindsTheEditorForTheLineAndTheVariationsMenu)
     mouse(Vexa::NativeEventType::button_down, *gui().m_shape, 2);
     mouse(Vexa::NativeEventType::button_up, *gui().m_shape, 2);
     EXPECT_EQ(m_device->m_shape->get_current_variation()->m_id, 2u);
+    EXPECT_EQ(gui().get_context_parameter(), nullptr);
+    EXPECT_FALSE(gui().open_context_menu(gui().m_gain)) << "a single variation offers nothing";
+    EXPECT_FALSE(gui().open_context_menu(&panel())) << "not a parameter editor";
 }
 
 TEST_F(DeviceGuiFrameTest, AboutOpensOneWindowThatCloses) {

@@ -131,12 +131,8 @@ TEST(FloatParameter, LoadingClampsToTheIntervalAndRefusesNaN) {
 
     Orvo::BiniNode wrong;
     wrong.set_value_int32(3);
-    try {
-        p->do_load(wrong);
-        FAIL() << "an int32 value";
-    } catch (const Orvo::BiniException_InvalidValueType& failure) {
-        EXPECT_EQ(failure.get_message(), u"Node \"/\":\nExpected type float.");
-    }
+    EXPECT_EQ(failure_message<Orvo::BiniException_InvalidValueType>([&] { p->do_load(wrong); }),
+              u"Node \"/\":\nExpected type float.");
 }
 
 TEST(FloatParameter, MillisecondsAreReconvertedWhenTheSampleRateChanges) {

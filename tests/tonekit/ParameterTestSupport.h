@@ -5,6 +5,7 @@
 #include "TestDevice.h"
 
 #include "orvo/Core/Exception.h"
+#include "tests/support/FailureMessage.h"
 #include "tonekit/Devices/Host.h"
 #include "tonekit/Parameters/ParameterCollection.h"
 #include "tonekit/Parameters/ParameterGroup.h"
@@ -56,14 +57,6 @@ public:
     Tonekit::ParameterCollection m_collection;
 };
 
-// The message of the Orvo exception a_action throws, or "<no exception>".
-inline std::u16string failure_message(const std::function<void()>& a_action) {
-    try {
-        a_action();
-    } catch (const Orvo::Exception& failure) {
-        return std::u16string(failure.get_message().view());
-    }
-    return u"<no exception>";
-}
+using TestSupport::failure_message;
 
 } // namespace TonekitTest

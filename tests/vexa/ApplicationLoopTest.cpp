@@ -1,6 +1,5 @@
 #include "HeadlessToolkit.h"
 
-#include "orvo/Core/Exception.h"
 #include "orvo/Signals/MethodSlot1.h"
 #include "vexa/Window/Timer.h"
 
@@ -9,6 +8,7 @@
 #include <vector>
 
 using namespace Vexa;
+using VexaTest::failure;
 using VexaTest::HeadlessToolkit;
 
 namespace {
@@ -27,21 +27,11 @@ struct Ticker {
     }
 };
 
-template <class F>
-std::u16string failure_of(F a_action) {
-    try {
-        a_action();
-    } catch (const Orvo::Exception& e) {
-        return std::u16string(e.get_message().view());
-    }
-    return u"(no failure)";
-}
-
 using ApplicationLoop = HeadlessToolkit;
 
 TEST_F(ApplicationLoop, TokensServeOneLoopAndAreDeletedByIt) {
     Application& application = *Application::get();
-    EXPECT_EQ(failure_of([&] { application.loop(nullptr); }), u"a_quit_loop");
+    EXPECT_EQ(failure([&] { application.loop(nullptr); }), u"a_quit_loop");
 
     QuitApplicationLoop* early = application.create_quit_loop();
     early->quit();
@@ -54,7 +44,7 @@ TEST_F(ApplicationLoop, TokensServeOneLoopAndAreDeletedByIt) {
     QuitApplicationLoop* token = application.create_quit_loop();
     std::u16string nested_failure;
     ticker.action = [&] {
-        nested_failure = failure_of([&] { application.loop(token); });
+        nested_failure = failure([&] { application.loop(token); });
         token->quit();
     };
     ticker.attach(timer);
@@ -97,15 +87,6 @@ TEST_F(ApplicationLoop, ModalWindowsNestEndInnermostFirstAndDisableTheirOwnerOnc
     EXPECT_EQ(Application::get()->get_quit_loop_count(), 0u);
 }
 
-TEST_F(ApplicationLoop, TheApplicationKnowsItsModuleFile) {
-    const Application& application = *Application::get();
-    EXPECT_EQ(application.get_module_file_name(), u"vexa_tests");
-    EXPECT_EQ(application.get_module_path().view().substr(0, 1), u"/");
-    EXPECT_EQ(std::u16string(application.get_module_directory().view()) + u"/" +
-                  std::u16string(application.get_module_file_name().view()),
-              std::u16string(application.get_module_path().view()));
-}
-
 TEST_F(ApplicationLoop, TimersTickOnTheFakeClock) {
     SystemWindow window(nullptr, 0);
     Timer periodic(&window), single(&window);
@@ -131,7 +112,7 @@ TEST_F(ApplicationLoop, TimersTickOnTheFakeClock) {
 
 TEST_F(ApplicationLoop, ALoopWithNothingToServeFailsInsteadOfHanging) {
     SystemWindow window(nullptr, 0);
-    EXPECT_EQ(failure_of([&] { window.show(Modality_MODAL); }),
+    EXPECT_EQ(failure([&] { window.show(Modality_MODAL); }),
               u"Nothing is left to serve: the loop would wait forever.");
     EXPECT_EQ(Application::get()->get_quit_loop_count(), 0u);
 }

@@ -1,10 +1,7 @@
-// The text entry's editing model: keys, selection, clipboard, exit and caret geometry.
+// The text entry's editing model: keys, selection, clipboard and caret geometry (the exit's
+// validation is tested through the widget).
 
-#include "HeadlessToolkit.h"
-
-#include "orvo/Core/Exception.h"
 #include "vexa/Text/EntryText.h"
-#include "vexa/Text/SystemTextClipboard.h"
 #include "vexa/Text/TextClipboard.h"
 
 #include <gtest/gtest.h>
@@ -128,55 +125,6 @@ TEST(EntryText, CutCopyAndPasteGoThroughTheClipboard) {
     clipboard.m_refuses = true;
     EXPECT_FALSE(e.cut(clipboard));
     EXPECT_EQ(e.get_text(), u" WorldHello") << "a failed cut loses nothing";
-}
-
-using EntryTextOnTheToolkit = VexaTest::HeadlessToolkit;
-
-TEST_F(EntryTextOnTheToolkit, CutAndPasteRoundTripThroughTheSystemClipboard) {
-    Vexa::SystemTextClipboard clipboard;
-    EntryText source = entry(u"Chorus \U0001D11E", 0, 9);
-    EXPECT_TRUE(source.cut(clipboard));
-    EXPECT_EQ(m_platform->get_clipboard_text(), u"Chorus \U0001D11E");
-    EntryText target = entry(u"[]", 1, 1);
-    EXPECT_TRUE(target.paste(clipboard));
-    EXPECT_EQ(marked(target), u"[Chorus \U0001D11E|]");
-}
-
-TEST(EntryText, ExitAppliesTheValidationAction) {
-    struct {
-        int action;
-        bool edited;
-        bool reported;
-        std::u16string_view committed;
-    } const cases[] = {
-        {Vexa::EntryValidation_ACCEPT_AND_REPORT, false, true, u"1.5"},
-        {Vexa::EntryValidation_ACCEPT, true, false, u"2.5"},
-        {Vexa::EntryValidation_REJECT, true, false, u"1.5"},
-        {Vexa::EntryValidation_ACCEPT_AND_REPORT_IF_CHANGED, true, true, u"2.5"},
-        {Vexa::EntryValidation_ACCEPT_AND_REPORT_IF_CHANGED, false, false, u"1.5"},
-    };
-    for (const auto& c : cases) {
-        EntryText e = entry(u"1.5", 0, 0);
-        if (c.edited)
-            e.insert(u"2");
-        e.delete_forward();
-        if (!c.edited)
-            e.insert(u"1");
-        EXPECT_EQ(e.apply_validation(c.action), c.reported) << c.action;
-        EXPECT_EQ(e.get_committed_text(), c.committed) << c.action;
-        EXPECT_EQ(e.get_text(), c.committed) << "the entry shows the committed text";
-    }
-    EntryText e = entry(u"7", 1, 1);
-    e.insert(u"8");
-    try {
-        e.apply_validation(4);
-        ADD_FAILURE() << "action 4 accepted";
-    } catch (const Orvo::Exception& a_error) {
-        EXPECT_EQ(a_error.get_message(), u"Entry::p_exit(): invalid validation action.");
-    }
-    EXPECT_EQ(e.get_committed_text(), u"7");
-    e.revert();
-    EXPECT_EQ(marked(e), u"7|") << "Escape";
 }
 
 TEST(EntryText, TheCaretGoesToTheNearestGapUnderTheMouse) {

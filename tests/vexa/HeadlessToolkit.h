@@ -1,7 +1,7 @@
 #pragma once
 // A fresh application on the headless backend for each test, and short ways to inject input.
 
-#include "orvo/Core/Exception.h"
+#include "tests/support/FailureMessage.h"
 #include "vexa/Application/Application.h"
 #include "vexa/Application/Toolkit.h"
 #include "vexa/Platform/Headless/HeadlessPlatform.h"
@@ -83,14 +83,9 @@ protected:
     std::unique_ptr<Vexa::Window> m_board;
 };
 
-// The message of the failure the action raises, or "no failure".
+// The message of the failure the action raises, or "no exception".
 inline std::u16string failure(const std::function<void()>& a_action) {
-    try {
-        a_action();
-    } catch (const Orvo::Exception& e) {
-        return std::u16string(e.get_message().view());
-    }
-    return u"no failure";
+    return TestSupport::failure_message(a_action);
 }
 
 } // namespace VexaTest

@@ -81,18 +81,12 @@ TEST_F(ListViews, MoveAndRemoveKeepTheSelectionOnItsItem) {
         EXPECT_EQ(names(), c.names);
         EXPECT_EQ(m_list->get_selection(), c.selection);
     }
-    const auto message = [](auto a_call) {
-        try {
-            a_call();
-        } catch (const Orvo::Exception& e) {
-            return std::u16string(e.get_message().view());
-        }
-        return std::u16string(u"no exception");
-    };
-    EXPECT_EQ(message([&] { m_list->move_item(4, 0); }), u"a_from < m_items.size()");
-    EXPECT_EQ(message([&] { m_list->move_item(0, 4); }), u"a_to < m_items.size()");
-    EXPECT_EQ(message([&] { m_list->remove_item(-1); }), u"uint(a_index) < m_items.size()");
-    EXPECT_EQ(message([&] { m_list->remove_item(4); }), u"uint(a_index) < m_items.size()");
+    EXPECT_EQ(VexaTest::failure([&] { m_list->move_item(4, 0); }), u"a_from < m_items.size()");
+    EXPECT_EQ(VexaTest::failure([&] { m_list->move_item(0, 4); }), u"a_to < m_items.size()");
+    EXPECT_EQ(VexaTest::failure([&] { m_list->remove_item(-1); }),
+              u"uint(a_index) < m_items.size()");
+    EXPECT_EQ(VexaTest::failure([&] { m_list->remove_item(4); }),
+              u"uint(a_index) < m_items.size()");
 }
 
 TEST_F(ListViews, KeysMoveTheSelectionAndScrollItIntoView) {

@@ -26,43 +26,22 @@ using VexaTest::Desktops;
 
 namespace {
 
-constexpr std::u16string_view sheet = u"class CommandButton;\n"
-                                      u"  padding: [4px 8px];\n"
-                                      u"  background: solid_brush(#111111);\n"
-                                      u"  pushed_contents_offset: [2px 3px];\n"
-                                      u"  subclass default;\n"
-                                      u"    case pushed;\n"
-                                      u"      +pushed;\n"
-                                      u"      background: solid_brush(#222222);\n"
-                                      u"    end case;\n"
-                                      u"  end subclass;\n"
-                                      u"end class;\n"
-                                      u"class ArrowCommandButton;\n"
-                                      u"  arrow_length: 5px;\n"
-                                      u"  arrow_breadth: 9px;\n"
-                                      u"end class;\n"
-                                      u"class ToggleButton;\n"
-                                      u"  pushed_contents_offset_x: 1px;\n"
-                                      u"  subclass default;\n"
-                                      u"    case toggled;\n"
-                                      u"      +toggled;\n"
-                                      u"      background: solid_brush(#333333);\n"
-                                      u"    end case;\n"
-                                      u"  end subclass;\n"
-                                      u"end class;\n"
-                                      u"class CheckBox;\n"
-                                      u"  crossmark_padding: 5px;\n"
-                                      u"  subclass default;\n"
-                                      u"    case checked;\n"
-                                      u"      +checked;\n"
-                                      u"      background: solid_brush(#444444);\n"
-                                      u"    end case;\n"
-                                      u"  end subclass;\n"
-                                      u"end class;\n"
-                                      u"class ScrollBar;\n"
-                                      u"  button_size: 20px;\n"
-                                      u"  minimum_slider_size: 30px;\n"
-                                      u"end class;\n";
+constexpr std::u16string_view sheet =
+    u"class CommandButton; padding: [4px 8px]; background: solid_brush(#111111);\n"
+    u"  pushed_contents_offset: [2px 3px];\n"
+    u"  subclass default; case pushed; +pushed; background: solid_brush(#222222); end case;\n"
+    u"  end subclass;\n"
+    u"end class;\n"
+    u"class ArrowCommandButton; arrow_length: 5px; arrow_breadth: 9px; end class;\n"
+    u"class ToggleButton; pushed_contents_offset_x: 1px;\n"
+    u"  subclass default; case toggled; +toggled; background: solid_brush(#333333); end case;\n"
+    u"  end subclass;\n"
+    u"end class;\n"
+    u"class CheckBox; crossmark_padding: 5px;\n"
+    u"  subclass default; case checked; +checked; background: solid_brush(#444444); end case;\n"
+    u"  end subclass;\n"
+    u"end class;\n"
+    u"class ScrollBar; button_size: 20px; minimum_slider_size: 30px; end class;\n";
 
 unsigned background(const Widget& a_widget) {
     return a_widget.get_frame().background.get_color().get_argb() & 0xFFFFFF;
@@ -115,33 +94,19 @@ TEST_P(StandardWidgets, MeasureTheirContentsPlusTheBoxExtras) {
         const char* name;
         std::function<Widget*()> make;
         Size minimum;
-        int maximum_width;
+        int maximum_width = widget_size_limit;
     };
-    const int L = widget_size_limit;
     const Case cases[] = {
-        {"label", [] { return new Label(u"Hello"); }, hello, L},
-        {"text button adds its padding",
+        {"label", [] { return new Label(u"Hello"); }, hello},
+        {"text button: plus padding",
          [] { return new TextCommandButton(u"Hello"); },
-         {hello.width + 16, hello.height + 8},
-         L},
-        {"up arrow: breadth across, length along",
-         [] { return new ArrowCommandButton(ArrowDirection_UP); },
-         {9, 5},
-         L},
-        {"left arrow", [] { return new ArrowCommandButton(ArrowDirection_LEFT); }, {5, 9}, L},
-        {"check box: the cross's padding twice and its stroke",
-         [] { return new CheckBox; },
-         {14, 14},
-         L},
-        {"text lines",
-         [] { return new Text(u"Hello\n\nHello"); },
-         {hello.width, 3 * line.height},
-         L},
-        {"vertical scroll bar keeps the buttons' thickness",
-         [] { return new VerticalScrollBar; },
-         {20, 70},
-         20},
-        {"spin button stacks its arrows", [] { return new SpinButton; }, {9, 2 * 5}, L},
+         {hello.width + 16, hello.height + 8}},
+        {"up arrow", [] { return new ArrowCommandButton(ArrowDirection_UP); }, {9, 5}},
+        {"left arrow", [] { return new ArrowCommandButton(ArrowDirection_LEFT); }, {5, 9}},
+        {"check box: twice the padding and a stroke", [] { return new CheckBox; }, {14, 14}},
+        {"text lines", [] { return new Text(u"Hello\n\nHello"); }, {hello.width, 3 * line.height}},
+        {"vertical scroll bar", [] { return new VerticalScrollBar; }, {20, 70}, 20},
+        {"spin button stacks its arrows", [] { return new SpinButton; }, {9, 2 * 5}},
     };
     for (const Case& c : cases) {
         Widget* widget = place(c.make(), {0, 0, 10, 10});

@@ -1,8 +1,9 @@
 // The widget core on the headless backend: sizes, the deferred update pipeline, input routing and
 // focus, style properties, and what a change costs to repaint.
 
-#include "AllocationCounter.h"
 #include "DesktopFixture.h"
+#include "HeadlessToolkit.h"
+#include "tests/support/AllocationCounter.h"
 
 #include "orvo/Core/Exception.h"
 #include "vexa/Styles/StyleValue_Typed.h"
@@ -218,88 +219,78 @@ struct RouteCase {
     const char* expected; // what each party saw, in order
 };
 
-TEST(InputRouting, ListenersTheTargetAndItsAncestorsInOrder) {
-    const RouteCase cases[] = {
-        {"BubblesToTheParent", true, true, false, false, "before child1 parent3 after"},
-        {"DisabledChildPassesOn", false, true, false, false, "before parent3 after"},
-        {"DisabledChildStopsIt", false, false, false, false, "before after"},
-        {"BeforeConsumes", true, true, true, false, "before"},
-        {"AfterWantsConsumed", true, true, true, true, "before after"},
-    };
-    for (const RouteCase& route : cases) {
-        SCOPED_TRACE(route.name);
-        Application::acquire();
-        Toolkit::install(std::make_unique<HeadlessPlatform>());
-        {
-            SystemWindow system(nullptr, 0);
-            system.set_client_size(100, 100);
-            system.show(Modality_MODELESS);
-            Desktop& desktop = *system.get_desktop();
-            std::string seen;
-            struct Party : Widget {
-                std::string* seen = nullptr;
-                std::string name;
-                void handle_input(InputEvent& a_event) override {
-                    if (a_event.type == InputEventType_MOUSE_DOWN)
-                        *seen += (seen->empty() ? "" : " ") + name + std::to_string(a_event.stage);
-                }
-            };
-            Window window;
-            window.set_geometry(0, 0, 100, 100);
-            auto* parent = new Party;
-            parent->seen = &seen;
-            parent->name = "parent";
-            parent->set_geometry(0, 0, 100, 100);
-            parent->set_input_event_propagation_filter(InputEventType_MOUSE_DOWN, false);
-            auto* child = new Party;
-            child->seen = &seen;
-            child->name = "child";
-            child->set_geometry(10, 10, 20, 20);
-            child->set_enabled(route.child_enabled);
-            child->set_input_event_propagation_filter(InputEventType_MOUSE_DOWN,
-                                                      route.child_propagates);
-            parent->add_child(child);
-            window.add_child(parent);
-            window.open(&desktop, Modality_MODELESS);
-
-            struct Hearer {
-                std::string* seen;
-                std::string name;
-                bool consume;
-                void on(InputEvent& a_event) {
-                    if (a_event.type != InputEventType_MOUSE_DOWN)
-                        return;
-                    EXPECT_EQ(a_event.stage, InputEventStage_LISTENER);
-                    *seen += (seen->empty() ? "" : " ") + name;
-                    a_event.consumed = a_event.consumed || consume;
-                }
-            };
-            Hearer before_hearer{&seen, "before", route.before_consumes};
-            Hearer after_hearer{&seen, "after", false};
-            InputListener before(InputListenerScope_BEFORE);
-            InputListener after(InputListenerScope_AFTER);
-            before.get_signal(InputEventType_MOUSE_DOWN)
-                .connect(
-                    new Orvo::MethodSlot1<void(InputEvent&), Hearer>(&before_hearer, &Hearer::on));
-            after.get_signal(InputEventType_MOUSE_DOWN)
-                .connect(
-                    new Orvo::MethodSlot1<void(InputEvent&), Hearer>(&after_hearer, &Hearer::on));
-            after.set_wants_consumed(InputEventType_MOUSE_DOWN, route.after_wants_consumed);
-            desktop.add_input_listener(&before);
-            desktop.add_input_listener(&after);
-            EXPECT_THROW(desktop.get_input_listeners(InputListenerScope_AFTER).p_append(&before),
-                         Orvo::Exception);
-
-            InputEvent down;
-            down.type = InputEventType_MOUSE_DOWN;
-            down.desktop_x = down.desktop_y = 15;
-            down.button = 1;
-            desktop.dispatch(down);
-            EXPECT_EQ(seen, route.expected);
-        }
-        Application::release();
+// A widget or a listener that adds its name (and a widget its stage) to what was seen.
+struct Party : Widget {
+    std::string* seen = nullptr;
+    std::string name;
+    bool consume = false;
+    void handle_input(InputEvent& a_event) override {
+        if (a_event.type == InputEventType_MOUSE_DOWN)
+            *seen += (seen->empty() ? "" : " ") + name + std::to_string(a_event.stage);
     }
+    void hear(InputEvent& a_event) {
+        if (a_event.type != InputEventType_MOUSE_DOWN)
+            return;
+        EXPECT_EQ(a_event.stage, InputEventStage_LISTENER);
+        *seen += (seen->empty() ? "" : " ") + name;
+        a_event.consumed = a_event.consumed || consume;
+    }
+};
+
+class InputRouting : public VexaTest::HeadlessBoard,
+                     public testing::WithParamInterface<RouteCase> {};
+
+TEST_P(InputRouting, ListenersTheTargetAndItsAncestorsInOrder) {
+    const RouteCase& route = GetParam();
+    std::string seen;
+    auto* parent = new Party;
+    auto* child = new Party;
+    Party before_hearer, after_hearer;
+    for (auto [party, name] :
+         {std::pair(parent, "parent"), std::pair(child, "child"),
+          std::pair(&before_hearer, "before"), std::pair(&after_hearer, "after")})
+        party->seen = &seen, party->name = name;
+    before_hearer.consume = route.before_consumes;
+    parent->set_geometry(0, 0, 100, 100);
+    parent->set_input_event_propagation_filter(InputEventType_MOUSE_DOWN, false);
+    child->set_geometry(10, 10, 20, 20);
+    child->set_enabled(route.child_enabled);
+    child->set_input_event_propagation_filter(InputEventType_MOUSE_DOWN, route.child_propagates);
+    parent->add_child(child);
+    m_board->add_child(parent);
+
+    InputListener before(InputListenerScope_BEFORE);
+    InputListener after(InputListenerScope_AFTER);
+    for (auto [listener, hearer] :
+         {std::pair(&before, &before_hearer), std::pair(&after, &after_hearer)})
+        listener->get_signal(InputEventType_MOUSE_DOWN)
+            .connect(new Orvo::MethodSlot1<void(InputEvent&), Party>(hearer, &Party::hear));
+    after.set_wants_consumed(InputEventType_MOUSE_DOWN, route.after_wants_consumed);
+    Desktop& desktop = *m_system->get_desktop();
+    desktop.add_input_listener(&before);
+    desktop.add_input_listener(&after);
+    EXPECT_THROW(desktop.get_input_listeners(InputListenerScope_AFTER).p_append(&before),
+                 Orvo::Exception);
+
+    InputEvent down;
+    down.type = InputEventType_MOUSE_DOWN;
+    down.desktop_x = down.desktop_y = 15;
+    down.button = 1;
+    desktop.dispatch(down);
+    EXPECT_EQ(seen, route.expected);
+    desktop.remove_input_listener(&before);
+    desktop.remove_input_listener(&after);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Routes, InputRouting,
+    testing::Values(
+        RouteCase{"BubblesToTheParent", true, true, false, false, "before child1 parent3 after"},
+        RouteCase{"DisabledChildPassesOn", false, true, false, false, "before parent3 after"},
+        RouteCase{"DisabledChildStopsIt", false, false, false, false, "before after"},
+        RouteCase{"BeforeConsumes", true, true, true, false, "before"},
+        RouteCase{"AfterWantsConsumed", true, true, true, true, "before after"}),
+    [](const auto& a_info) { return std::string(a_info.param.name); });
 
 TEST_P(Desktops, AClickFocusesByPolicyAndUnknownReasonsFail) {
     Window window;
@@ -335,12 +326,8 @@ TEST_P(Desktops, AClickFocusesByPolicyAndUnknownReasonsFail) {
     focusable->hide();
     EXPECT_EQ(lost, 2);
     EXPECT_EQ(m_desktop->get_focus_widget(), nullptr);
-    try {
-        probe->set_focus(2);
-        ADD_FAILURE() << "reason 2 accepted";
-    } catch (const Orvo::Exception& a_exception) {
-        EXPECT_STREQ(a_exception.what(), "Widget::can_focus(): unknown focus reason.");
-    }
+    EXPECT_EQ(VexaTest::failure([&] { probe->set_focus(2); }),
+              u"Widget::can_focus(): unknown focus reason.");
 }
 
 TEST_P(Desktops, AChangeRepaintsOnlyItsRectangleAndAnIdleFlushNeitherPaintsNorAllocates) {
@@ -361,9 +348,9 @@ TEST_P(Desktops, AChangeRepaintsOnlyItsRectangleAndAnIdleFlushNeitherPaintsNorAl
     EXPECT_EQ(log, (std::vector<std::string>{"paint right"}));
 
     const unsigned painted = m_desktop->get_painted_rect_count();
-    const long allocations = VexaTest::allocation_count();
+    TestSupport::AllocationCounter allocations;
     m_desktop->flush();
-    EXPECT_EQ(VexaTest::allocation_count() - allocations, 0);
+    EXPECT_EQ(allocations.stop(), 0);
     EXPECT_EQ(m_desktop->get_painted_rect_count(), painted);
 }
 

@@ -3,6 +3,7 @@
 #include "orvo/Core/FourCc.h"
 #include "orvo/Core/OperationFailedException.h"
 #include "tests/orvo/Binis/BiniTestBytes.h"
+#include "tests/support/FailureMessage.h"
 
 #include <gtest/gtest.h>
 
@@ -204,10 +205,6 @@ TEST(BiniFormat, NestingIsBounded) {
     while (!leaf->get_children().empty())
         leaf = leaf->get_children().begin()->second.get();
     leaf->add_child(1);
-    try {
-        save_bytes(node);
-        FAIL() << "no exception";
-    } catch (const BiniException& failure) {
-        EXPECT_EQ(failure.get_message(), u"Node nesting too deep.");
-    }
+    EXPECT_EQ(TestSupport::failure_message<BiniException>([&] { save_bytes(node); }),
+              u"Node nesting too deep.");
 }

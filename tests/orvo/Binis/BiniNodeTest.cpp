@@ -2,6 +2,7 @@
 #include "orvo/Binis/BiniException_ChildNotFound.h"
 #include "orvo/Binis/BiniException_InvalidValueType.h"
 #include "orvo/Core/FourCc.h"
+#include "tests/support/FailureMessage.h"
 
 #include <gtest/gtest.h>
 
@@ -34,21 +35,14 @@ TEST(BiniNode, TypeMismatchMessagesAndAssertions) {
         EXPECT_EQ(failure.get_message(), u"Node \"/3/Valu\":\nExpected type bool.");
         EXPECT_NE(dynamic_cast<BiniException_InvalidValueType*>(failure.clone().get()), nullptr);
     }
-    const auto assertion_text = [&](auto a_get) {
-        try {
-            a_get();
-        } catch (const Exception& failure) {
-            return failure.get_message();
-        }
-        return WString(u"no exception");
-    };
-    EXPECT_EQ(assertion_text([&] { value->get_value_int32(); }),
+    using TestSupport::failure_message;
+    EXPECT_EQ(failure_message([&] { value->get_value_int32(); }),
               u"m_value_type == BiniValueType_INT32");
-    EXPECT_EQ(assertion_text([&] { value->get_value_string(); }),
+    EXPECT_EQ(failure_message([&] { value->get_value_string(); }),
               u"m_value_type == BiniValueType_STRING");
     value->set_value_uint32(1);
-    EXPECT_EQ(assertion_text([&] { value->get_value_float(); }),
+    EXPECT_EQ(failure_message([&] { value->get_value_float(); }),
               u"m_value_type == BiniValueType_FLOAT");
-    EXPECT_EQ(assertion_text([&] { value->get_value_double_array(); }),
+    EXPECT_EQ(failure_message([&] { value->get_value_double_array(); }),
               u"m_value_type == BiniValueType_DOUBLE_ARRAY");
 }

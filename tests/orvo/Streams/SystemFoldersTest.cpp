@@ -2,6 +2,7 @@
 #include "orvo/Core/OperationFailedException.h"
 #include "orvo/Core/Utf.h"
 #include "orvo/Streams/FilePath.h"
+#include "tests/support/FailureMessage.h"
 #include "tests/support/ScopedEnvironment.h"
 #include "tests/support/TemporaryFolder.h"
 
@@ -17,6 +18,7 @@ using namespace Orvo;
 
 namespace {
 
+using TestSupport::failure_message;
 using TestSupport::ScopedEnvironment;
 
 bool is_directory(const std::string& a_path) {
@@ -53,12 +55,8 @@ TEST(SystemFolders, CommonFolderPrefersTheEntryHoldingTheVendor) {
     EXPECT_EQ(common(list.c_str(), u"Other Vendor"), wide(a));
     EXPECT_EQ(common(nullptr, u"Surely Not Installed Vendor"), u"/usr/local/share");
     EXPECT_EQ(common("", u"Surely Not Installed Vendor"), u"/usr/local/share");
-    try {
-        common("relative:also/relative");
-        FAIL() << "no exception";
-    } catch (const OperationFailedException& failure) {
-        EXPECT_EQ(failure.get_message(), u"Cannot determine system directory location.");
-    }
+    EXPECT_EQ(failure_message<OperationFailedException>([&] { common("relative:also/relative"); }),
+              u"Cannot determine system directory location.");
 }
 
 TEST(SystemFolders, UserFolderFromDataHomeOrHome) {
@@ -66,12 +64,8 @@ TEST(SystemFolders, UserFolderFromDataHomeOrHome) {
     EXPECT_EQ(user(nullptr, "/home/x"), u"/home/x/.local/share");
     EXPECT_EQ(user("", "/home/x/"), u"/home/x/.local/share");
     EXPECT_EQ(user("not/absolute", "/home/x"), u"/home/x/.local/share");
-    try {
-        user(nullptr, nullptr);
-        FAIL() << "no exception";
-    } catch (const OperationFailedException& failure) {
-        EXPECT_EQ(failure.get_message(), u"Cannot determine system directory location.");
-    }
+    EXPECT_EQ(failure_message<OperationFailedException>([&] { user(nullptr, nullptr); }),
+              u"Cannot determine system directory location.");
     EXPECT_THROW(user(nullptr, ""), OperationFailedException);
 }
 
@@ -82,12 +76,9 @@ TEST(SystemFolders, EnsureDirectoryWithParentsCreatesTheWholeChain) {
     EXPECT_TRUE(is_directory(root.path("Tolvan Plugins/Tolvan Chorus/Presets")));
     EXPECT_NO_THROW(ensure_directory_with_parents(wide(deep)));
     std::ofstream(root.path("file")) << "x";
-    try {
-        ensure_directory_with_parents(wide(root.path("file/below")));
-        FAIL() << "no exception";
-    } catch (const OperationFailedException& failure) {
-        EXPECT_EQ(failure.get_message(), u"File exists");
-    }
+    EXPECT_EQ(failure_message<OperationFailedException>(
+                  [&] { ensure_directory_with_parents(wide(root.path("file/below"))); }),
+              u"File exists");
 }
 
 TEST(FilePath, ParsesBothSeparatorsAndWritesSlashes) {

@@ -1,4 +1,5 @@
 #include "vexa/Layouts/GridLayoutGeometry.h"
+#include "../HeadlessToolkit.h"
 #include "orvo/Core/Exception.h"
 #include "vexa/Layouts/GridLayoutFillOrder.h"
 
@@ -10,11 +11,11 @@
 #include <vector>
 
 using namespace Vexa;
+using VexaTest::failure;
 
 namespace {
 
 struct AxisCase {
-    const char* name;
     std::vector<int> minimums;
     std::vector<int> maximums;
     int spacing;
@@ -25,31 +26,14 @@ struct AxisCase {
 
 TEST(GridLayoutAxis, SharesTheSpaceItIsGiven) {
     const std::vector<AxisCase> cases = {
-        {"levels the small line, then shares, remainder to the first",
-         {10, 20, 20},
-         {999, 999, 999},
-         0,
-         80,
-         {27, 27, 26},
-         {0, 27, 54}},
-        {"spacing lies between lines",
-         {10, 20, 20},
-         {999, 999, 999},
-         5,
-         90,
-         {27, 27, 26},
-         {0, 32, 64}},
-        {"a maximum stops a line, the rest goes on", {10, 10}, {15, 999}, 0, 60, {15, 45}, {0, 15}},
-        {"too little space keeps the minimums", {30, 30}, {99, 99}, 2, 40, {30, 30}, {0, 32}},
-        {"too much space stops at the maximums", {10, 10}, {20, 20}, 0, 100, {20, 20}, {0, 20}},
-        {"lines without a maximum do not grow", {10, 5}, {10, 5}, 0, 50, {10, 5}, {0, 10}},
-        {"levelling is capped by the extra",
-         {0, 0, 40},
-         {99, 99, 99},
-         0,
-         57,
-         {9, 8, 40},
-         {0, 9, 17}},
+        // Levels the small line, then shares, the remainder to the first.
+        {{10, 20, 20}, {999, 999, 999}, 0, 80, {27, 27, 26}, {0, 27, 54}},
+        {{10, 20, 20}, {999, 999, 999}, 5, 90, {27, 27, 26}, {0, 32, 64}}, // spacing between
+        {{10, 10}, {15, 999}, 0, 60, {15, 45}, {0, 15}},           // a maximum stops one line
+        {{30, 30}, {99, 99}, 2, 40, {30, 30}, {0, 32}},            // too little space: the minimums
+        {{10, 10}, {20, 20}, 0, 100, {20, 20}, {0, 20}},           // too much: the maximums
+        {{10, 5}, {10, 5}, 0, 50, {10, 5}, {0, 10}},               // no maximum, no growth
+        {{0, 0, 40}, {99, 99, 99}, 0, 57, {9, 8, 40}, {0, 9, 17}}, // levelling capped by the extra
     };
     for (const AxisCase& c : cases) {
         GridLayoutAxis axis;
@@ -65,8 +49,8 @@ TEST(GridLayoutAxis, SharesTheSpaceItIsGiven) {
             sizes.push_back(axis.line(i).size);
             positions.push_back(axis.line(i).position);
         }
-        EXPECT_EQ(sizes, c.sizes) << c.name;
-        EXPECT_EQ(positions, c.positions) << c.name;
+        EXPECT_EQ(sizes, c.sizes) << c.size;
+        EXPECT_EQ(positions, c.positions) << c.size;
     }
 }
 
@@ -77,84 +61,59 @@ struct CellPlan {
     int minimum_width, maximum_width, minimum_height, maximum_height;
 };
 
+struct GridShape {
+    std::size_t rows, columns;
+    int spacing;
+    bool equal_columns, stretchable_columns;
+};
+
+// The size given, then the totals the measure gives: minimum and maximum width, minimum height.
+struct GridSizes {
+    int width, height, minimum_width, maximum_width, minimum_height;
+};
+
 struct GridCase {
     const char* name;
-    std::size_t rows, columns;
+    GridShape shape;
     std::vector<CellPlan> cells;
-    int spacing;
-    bool equal_columns;
-    bool stretchable_columns;
-    int width, height;
-    int minimum_width, maximum_width, minimum_height;
+    GridSizes sizes;
     std::map<std::pair<std::size_t, std::size_t>, Rect> rects;
 };
 
 TEST(GridLayoutGeometry, MeasuresAndPlacesCells) {
     const std::vector<GridCase> cases = {
         {"a span with a large minimum widens only its first column",
-         2,
-         2,
+         {2, 2, 4, false, false},
          {{0, 0, 1, 2, 100, 200, 10, 10},
           {1, 0, 1, 1, 20, 40, 10, 10},
           {1, 1, 1, 1, 30, 30, 10, 10}},
-         4,
-         false,
-         false,
-         100,
-         24,
-         100,
-         100,
-         24,
+         {100, 24, 100, 100, 24},
          {{{0, 0}, {0, 0, 100, 10}}, {{1, 0}, {0, 14, 66, 10}}, {{1, 1}, {70, 14, 30, 10}}}},
         {"equal column widths make a wide and a narrow column equal",
-         1,
-         2,
+         {1, 2, 0, true, false},
          {{0, 0, 1, 1, 80, 80, 10, 10}, {0, 1, 1, 1, 20, 20, 10, 10}},
-         0,
-         true,
-         false,
-         160,
-         10,
-         160,
-         160,
-         10,
+         {160, 10, 160, 160, 10},
          {{{0, 0}, {0, 0, 80, 10}}, {{0, 1}, {80, 0, 80, 10}}}},
         {"spans are cut at the edge and cover what they reach",
-         2,
-         2,
+         {2, 2, 0, false, false},
          {{0, 1, 5, 5, 30, 30, 10, 50}, {1, 1, 1, 1, 99, 99, 99, 99}, {0, 0, 1, 1, 10, 10, 10, 10}},
-         0,
-         false,
-         false,
-         40,
-         20,
-         40,
-         40,
-         10,
+         {40, 20, 40, 40, 10},
          {{{0, 0}, {0, 0, 10, 10}}, {{0, 1}, {10, 0, 30, 10}}}},
         {"a stretchable axis grows without limit",
-         1,
-         2,
+         {1, 2, 0, false, true},
          {{0, 0, 1, 1, 10, 10, 10, 10}, {0, 1, 1, 1, 10, 10, 10, 10}},
-         0,
-         false,
-         true,
-         101,
-         10,
-         20,
-         2 * 65536,
-         10,
+         {101, 10, 20, 2 * 65536, 10},
          {{{0, 0}, {0, 0, 51, 10}}, {{0, 1}, {51, 0, 50, 10}}}},
-        {"an empty grid needs nothing", 0, 0, {}, 5, false, false, 50, 50, 0, 0, 0, {}},
+        {"an empty grid needs nothing", {0, 0, 5, false, false}, {}, {50, 50, 0, 0, 0}, {}},
     };
     for (const GridCase& c : cases) {
         GridLayoutGeometry grid;
-        grid.insert_rows(0, c.rows);
-        grid.insert_columns(0, c.columns);
-        grid.rows().set_spacing(c.spacing);
-        grid.columns().set_spacing(c.spacing);
-        grid.columns().set_equal(c.equal_columns);
-        grid.columns().set_stretchable(c.stretchable_columns);
+        grid.insert_rows(0, c.shape.rows);
+        grid.insert_columns(0, c.shape.columns);
+        grid.rows().set_spacing(c.shape.spacing);
+        grid.columns().set_spacing(c.shape.spacing);
+        grid.columns().set_equal(c.shape.equal_columns);
+        grid.columns().set_stretchable(c.shape.stretchable_columns);
         std::map<const GridLayoutCell*, CellPlan> plans;
         for (const CellPlan& plan : c.cells)
             grid.set_cell(plan.row, plan.column, nullptr, plan.row_span, plan.column_span);
@@ -169,11 +128,11 @@ TEST(GridLayoutGeometry, MeasuresAndPlacesCells) {
                 true, s.minimum_width, s.maximum_width, 0, s.minimum_height, s.maximum_height, 0};
         };
         grid.measure(limits_of);
-        EXPECT_EQ(grid.columns().get_total_minimum(), c.minimum_width) << c.name;
-        EXPECT_EQ(grid.columns().get_total_maximum(), c.maximum_width) << c.name;
-        EXPECT_EQ(grid.rows().get_total_minimum(), c.minimum_height) << c.name;
+        EXPECT_EQ(grid.columns().get_total_minimum(), c.sizes.minimum_width) << c.name;
+        EXPECT_EQ(grid.columns().get_total_maximum(), c.sizes.maximum_width) << c.name;
+        EXPECT_EQ(grid.rows().get_total_minimum(), c.sizes.minimum_height) << c.name;
         std::map<std::pair<std::size_t, std::size_t>, Rect> rects;
-        grid.place(c.width, c.height, limits_of,
+        grid.place(c.sizes.width, c.sizes.height, limits_of,
                    [&](const GridLayoutCell& a_cell, const Rect& a_rect) {
                        const CellPlan& s = plans.at(&a_cell);
                        rects[{s.row, s.column}] = a_rect;
@@ -215,20 +174,12 @@ TEST(GridLayoutGeometry, RowsAndColumnsMoveWithTheirCells) {
     EXPECT_EQ(grid.cell(0, 1).row_span, 1u);
     grid.remove_columns(0, 1);
     EXPECT_EQ(grid.cell(2, 0).row_span, 2u);
-    const auto message = [](auto a_action) {
-        try {
-            a_action();
-        } catch (const Orvo::Exception& e) {
-            return std::u16string(e.get_message().view());
-        }
-        return std::u16string(u"no failure");
-    };
-    EXPECT_EQ(message([&] { grid.move_row(3, 0); }), u"a_from < m_rows.size()");
-    EXPECT_EQ(message([&] { grid.move_row(0, 3); }), u"a_to < m_rows.size()");
-    EXPECT_EQ(message([&] { grid.insert_rows(4, 1); }), u"a_at <= m_size_1");
-    EXPECT_EQ(message([&] { grid.insert_columns(2, 1); }), u"a_at <= m_size_2");
-    EXPECT_EQ(message([&] { grid.remove_rows(1, 3); }), u"a_count <= m_size_1 - a_at");
-    EXPECT_EQ(message([&] { grid.remove_columns(0, 2); }), u"a_count <= m_size_2 - a_at");
+    EXPECT_EQ(failure([&] { grid.move_row(3, 0); }), u"a_from < m_rows.size()");
+    EXPECT_EQ(failure([&] { grid.move_row(0, 3); }), u"a_to < m_rows.size()");
+    EXPECT_EQ(failure([&] { grid.insert_rows(4, 1); }), u"a_at <= m_size_1");
+    EXPECT_EQ(failure([&] { grid.insert_columns(2, 1); }), u"a_at <= m_size_2");
+    EXPECT_EQ(failure([&] { grid.remove_rows(1, 3); }), u"a_count <= m_size_1 - a_at");
+    EXPECT_EQ(failure([&] { grid.remove_columns(0, 2); }), u"a_count <= m_size_2 - a_at");
 }
 
 TEST(GridLayoutFillOrder, FillsInReadingOrderUpToTheFinalCount) {

@@ -163,14 +163,9 @@ TEST_F(Layouts, GridRowsMoveWithTheirChildren) {
 
 TEST_F(Layouts, TheStyleSheetSetsSpacingsAndSpaces) {
     auto* earlier = show(new GridLayout(1, 1), {0, 0, 10, 10});
-    Application::get()->load_style_sheet_text(u"class GridLayout;\n"
-                                              u"  spacing: [6px 3px];\n"
-                                              u"  equal_column_widths: yes;\n"
-                                              u"end class;\n"
-                                              u"class BorderLayout;\n"
-                                              u"  spaces: [1px 2px 3px 4px];\n"
-                                              u"  vertical_spaces: [7px 8px];\n"
-                                              u"end class;\n");
+    Application::get()->load_style_sheet_text(
+        u"class GridLayout; spacing: [6px 3px]; equal_column_widths: yes; end class;\n"
+        u"class BorderLayout; spaces: [1px 2px 3px 4px]; vertical_spaces: [7px 8px]; end class;\n");
     auto* grid = show(new GridLayout(1, 1), {0, 0, 10, 10});
     auto* border = show(new BorderLayout, {0, 0, 10, 10});
     EXPECT_EQ(grid->get_horizontal_spacing(), 6);

@@ -1,3 +1,4 @@
+#include "../HeadlessToolkit.h"
 #include "vexa/Menus/SystemMenuCheckboxItem.h"
 #include "vexa/Menus/SystemMenuCommandItem.h"
 #include "vexa/Menus/SystemMenuGenericBuilder.h"
@@ -12,6 +13,7 @@
 #include <vector>
 
 using namespace Vexa;
+using VexaTest::failure;
 
 namespace {
 
@@ -54,12 +56,7 @@ TEST(KeyboardShortcutTables, KeepValuesPerCodeInOrderAndRefuseEmptyShortcuts) {
     table.remove_value(ctrl_s, 0);
     EXPECT_EQ(table.get_values(ctrl_s), std::vector<int>{20});
     EXPECT_THROW(table.remove_value(ctrl_s, 1), Orvo::Exception);
-    try {
-        table.add_value(KeyboardShortcut(), 1);
-        FAIL();
-    } catch (const Orvo::Exception& e) {
-        EXPECT_EQ(narrow(e.get_message().view()), "!a_shortcut.is_empty()");
-    }
+    EXPECT_EQ(failure([&] { table.add_value(KeyboardShortcut(), 1); }), u"!a_shortcut.is_empty()");
 }
 
 // Records activations with the checked state the slot saw.
@@ -89,12 +86,7 @@ TEST(SystemMenus, BuildATreeWithPositionsNumbersAndDisplayTexts) {
     builder.end();
     EXPECT_THROW(builder.end_submenu(), Orvo::Exception);
     builder.begin(menu.get());
-    try {
-        builder.begin(menu.get());
-        FAIL();
-    } catch (const Orvo::Exception& e) {
-        EXPECT_EQ(narrow(e.get_message().view()), "m_menus.empty()");
-    }
+    EXPECT_EQ(failure([&] { builder.begin(menu.get()); }), u"m_menus.empty()");
 
     EXPECT_EQ(menu->get_item_count(), 4);
     EXPECT_EQ(quit->get_position(), 3);

@@ -120,13 +120,6 @@ TEST(StyleRegistry, TheProcessRegistryHoldsTheToolkitClasses) {
               2u);
 }
 
-TEST(StyleValue, AccessorsCheckTheType) {
-    const StyleValue_Integer value(3);
-    EXPECT_EQ(value.to_int(), 3);
-    EXPECT_EQ(failure_of([&] { value.to_pen(); }), "m_type == StyleValueType_PEN");
-    EXPECT_EQ(failure_of([&] { value.to_dimension(); }), "m_type == StyleValueType_DIMENSION");
-}
-
 struct RescaleCase {
     int amount;
     double exponent;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 using namespace StyleTests;
 
 namespace {
@@ -12,9 +14,9 @@ struct ResolutionCase {
     const char* name;
     const char16_t* sheet;
     const char16_t* widget_class;
-    std::u16string subclass;
-    std::set<std::string> switches_on;
-    std::map<std::string, std::string> expected;
+    const char* expected; // "Class.property=value" in key order, joined by "; "
+    std::u16string subclass = u"";
+    const char* switches_on = ""; // separated by spaces
 };
 
 constexpr const char16_t* cases_sheet = u"class Button;\n"
@@ -31,136 +33,55 @@ constexpr const char16_t* cases_sheet = u"class Button;\n"
                                         u"end class;\n";
 
 const ResolutionCase resolution_cases[] = {
-    {"OwnClass",
-     u"class Widget; color: #102030; end class;",
-     u"Widget",
-     u"",
-     {},
-     {{"Widget.color", "#FF102030"}}},
-    {"NearestDescribedBase",
-     u"class Widget; color: #102030; end class;",
-     u"ToggleButton",
-     u"",
-     {},
-     {{"Widget.color", "#FF102030"}}},
+    {"OwnClass", u"class Widget; color: #102030; end class;", u"Widget", "Widget.color=#FF102030"},
+    {"NearestDescribedBase", u"class Widget; color: #102030; end class;", u"ToggleButton",
+     "Widget.color=#FF102030"},
     {"NearerBaseWins",
      u"class Widget; color: #000001; end class; class Button; color: #000002; end class;",
-     u"ToggleButton",
-     u"",
-     {},
-     {{"Widget.color", "#FF000002"}}},
-    {"LaterEntryWins",
-     u"class Widget; color: #000001; color: #000002; end class;",
-     u"Widget",
-     u"",
-     {},
-     {{"Widget.color", "#FF000002"}}},
-    {"DefaultCaseWhenNoneMatches",
-     cases_sheet,
-     u"Button",
-     u"",
-     {},
-     {{"Widget.color", "#FF000001"}, {"Widget.count", "9"}}},
-    {"FirstMatchingCaseOnly",
-     cases_sheet,
-     u"Button",
-     u"",
-     {"pushed", "enabled"},
-     {{"Widget.color", "#FF000003"}}},
-    {"SecondCaseWhenFirstFails",
-     cases_sheet,
-     u"Button",
-     u"",
-     {"enabled"},
-     {{"Widget.color", "#FF000004"}}},
-    {"SubclassOverridesClass",
-     cases_sheet,
-     u"Button",
-     u"quiet",
-     {"pushed"},
-     {{"Widget.color", "#FF000002"}}},
-    {"OffSwitchesMatch",
-     cases_sheet,
-     u"Button",
-     u"quiet",
-     {},
-     {{"Widget.color", "#FF000002"}, {"Widget.count", "7"}}},
-    {"UnknownSubclassTakesDefault",
-     cases_sheet,
-     u"Button",
-     u"loud",
-     {},
-     {{"Widget.color", "#FF000001"}, {"Widget.count", "9"}}},
+     u"ToggleButton", "Widget.color=#FF000002"},
+    {"LaterEntryWins", u"class Widget; color: #000001; color: #000002; end class;", u"Widget",
+     "Widget.color=#FF000002"},
+    {"DefaultCaseWhenNoneMatches", cases_sheet, u"Button",
+     "Widget.color=#FF000001; Widget.count=9"},
+    {"FirstMatchingCaseOnly", cases_sheet, u"Button", "Widget.color=#FF000003", u"",
+     "pushed enabled"},
+    {"SecondCaseWhenFirstFails", cases_sheet, u"Button", "Widget.color=#FF000004", u"", "enabled"},
+    {"SubclassOverridesClass", cases_sheet, u"Button", "Widget.color=#FF000002", u"quiet",
+     "pushed"},
+    {"OffSwitchesMatch", cases_sheet, u"Button", "Widget.color=#FF000002; Widget.count=7",
+     u"quiet"},
+    {"UnknownSubclassTakesDefault", cases_sheet, u"Button",
+     "Widget.color=#FF000001; Widget.count=9", u"loud"},
     {"SwitchOfAnotherBranchNeverHolds",
      u"class Widget; subclass default; case x; +pushed; color: #000005; end case;\n"
      u"end subclass; end class;",
-     u"Label",
-     u"",
-     {"pushed"},
-     {}},
+     u"Label", "", u"", "pushed"},
     {"InheritedIsWeakest",
      u"class Label; color: #000005; count: 1; end class;\n"
      u"class Button inherit Label; count: 2; end class;",
-     u"Button",
-     u"",
-     {},
-     {{"Widget.color", "#FF000005"}, {"Widget.count", "2"}}},
+     u"Button", "Widget.color=#FF000005; Widget.count=2"},
     {"InheritanceLoopEnds",
      u"class Label inherit Button; count: 1; end class;\n"
      u"class Button inherit Label; count: 2; end class;",
-     u"Button",
-     u"",
-     {},
-     {{"Widget.count", "2"}}},
-    {"SiblingManagerEntriesSkipped",
-     u"class Widget; arrow_pen: pen(#000006, 2); end class;",
-     u"Label",
-     u"",
-     {},
-     {{"Label.arrow_pen", "pen(#FF000006,2)"}}},
-    {"BaseManagerEntriesApply",
-     u"class Widget; arrow_pen: pen(#000006); end class;",
-     u"ToggleButton",
-     u"",
-     {},
-     {{"Button.arrow_pen", "pen(#FF000006,0)"}}},
-    {"EnumeratedString",
-     u"class Widget; align: \"right\"; end class;",
-     u"Widget",
-     u"",
-     {},
-     {{"Widget.align", "4"}}},
-    {"StringRegistrationBeforeEnumeration",
-     u"class Widget; name: \"right\"; end class;",
-     u"Widget",
-     u"",
-     {},
-     {{"Widget.name", "\"right\""}}},
+     u"Button", "Widget.count=2"},
+    {"SiblingManagerEntriesSkipped", u"class Widget; arrow_pen: pen(#000006, 2); end class;",
+     u"Label", "Label.arrow_pen=pen(#FF000006,2)"},
+    {"BaseManagerEntriesApply", u"class Widget; arrow_pen: pen(#000006); end class;",
+     u"ToggleButton", "Button.arrow_pen=pen(#FF000006,0)"},
+    {"EnumeratedString", u"class Widget; align: \"right\"; end class;", u"Widget",
+     "Widget.align=4"},
+    {"StringRegistrationBeforeEnumeration", u"class Widget; name: \"right\"; end class;", u"Widget",
+     "Widget.name=\"right\""},
     {"UnknownPropertyAndTypeDropped",
-     u"class Widget; shade: #000001; color: 5; align: \"middle\"; end class;",
-     u"Widget",
-     u"",
-     {},
-     {}},
+     u"class Widget; shade: #000001; color: 5; align: \"middle\"; end class;", u"Widget", ""},
     {"PredefinedObjectsAndLists",
      u"ink = rgb(1, 2, 3); gap = 4px; class Widget; color: @ink; size: [@gap 2[0]pt]; end class;",
-     u"Widget",
-     u"",
-     {},
-     {{"Widget.color", "#FF010203"}, {"Widget.size", "[4px[1] 2pt[0]]"}}},
-    {"ListsKeepTheirOrder",
-     u"class Widget; size: [1px 2px 3px [4px [] 5px]]; end class;",
-     u"Widget",
-     u"",
-     {},
-     {{"Widget.size", "[1px[1] 2px[1] 3px[1] [4px[1] [] 5px[1]]]"}}},
-    {"FontPropertyDespiteTheKeyword",
-     u"class Button; font: font(\"DejaVu Sans\", 9pt); end class;",
-     u"Button",
-     u"",
-     {},
-     {{"Button.font", "font(DejaVu Sans,9,2)"}}},
-    {"EmptyClassBlock", u"class Widget;\nend class;", u"Widget", u"", {}, {}},
+     u"Widget", "Widget.color=#FF010203; Widget.size=[4px[1] 2pt[0]]"},
+    {"ListsKeepTheirOrder", u"class Widget; size: [1px 2px 3px [4px [] 5px]]; end class;",
+     u"Widget", "Widget.size=[1px[1] 2px[1] 3px[1] [4px[1] [] 5px[1]]]"},
+    {"FontPropertyDespiteTheKeyword", u"class Button; font: font(\"DejaVu Sans\", 9pt); end class;",
+     u"Button", "Button.font=font(DejaVu Sans,9,2)"},
+    {"EmptyClassBlock", u"class Widget;\nend class;", u"Widget", ""},
 };
 
 class StyleResolution : public testing::TestWithParam<ResolutionCase> {};
@@ -171,7 +92,14 @@ TEST_P(StyleResolution, GivesTheExpectedValues) {
     std::vector<std::string> errors;
     const auto sheet = registry.parse(c.sheet, &errors);
     EXPECT_TRUE(errors.empty()) << errors.front();
-    EXPECT_EQ(registry.resolve(*sheet, c.widget_class, c.subclass, c.switches_on), c.expected);
+    std::set<std::string> switches;
+    std::istringstream words(c.switches_on);
+    for (std::string word; words >> word;)
+        switches.insert(word);
+    std::string resolved;
+    for (const auto& [key, value] : registry.resolve(*sheet, c.widget_class, c.subclass, switches))
+        resolved += (resolved.empty() ? "" : "; ") + key + "=" + value;
+    EXPECT_EQ(resolved, c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sheets, StyleResolution, testing::ValuesIn(resolution_cases),

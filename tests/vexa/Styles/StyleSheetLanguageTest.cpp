@@ -1,5 +1,5 @@
 // The language: tokens and their values, error messages with their positions, and the generated
-// parser's numbering.
+// parser's terminal numbers.
 
 #include "StyleSheetGrammar.hpp"
 #include "StyleTestRegistry.h"
@@ -183,7 +183,7 @@ TEST_P(StyleSheetErrors, AreReportedWithTheirPositions) {
 INSTANTIATE_TEST_SUITE_P(Sheets, StyleSheetErrors, testing::ValuesIn(error_cases),
                          [](const auto& a_info) { return std::string(a_info.param.name); });
 
-TEST(StyleSheetParser, KeepsTheTokenNumbersAndTheSymbolOrder) {
+TEST(StyleSheetParser, NumbersItsTerminalsAsTheScannerDoes) {
     using token = yy::parser::token;
     const int numbers[] = {token::T_BOOLEAN,   token::T_CASE,          token::T_CLASS,
                            token::T_COLOR,     token::T_DIMENSION,     token::T_DOUBLE_BORDER,
@@ -192,15 +192,9 @@ TEST(StyleSheetParser, KeepsTheTokenNumbersAndTheSymbolOrder) {
                            token::T_NO_BORDER, token::T_PARENT,        token::T_PEN,
                            token::T_RGB,       token::T_SINGLE_BORDER, token::T_SOLID_BRUSH,
                            token::T_STRING,    token::T_SUBCLASS};
+    // The scanner's own numbering: a terminal added to the grammar must not shift them.
     for (int i = 0; i < 20; ++i)
-        EXPECT_EQ(numbers[i], 258 + i);
-    using kind = yy::parser::symbol_kind;
-    EXPECT_EQ(kind::S_entries, kind::S_style_sheet + 1);
-    EXPECT_EQ(kind::S_any_id - kind::S_style_sheet, 33);
-    EXPECT_EQ(yy::parser::symbol_name(kind::S_more_nonempty_value_list_items),
-              "more_nonempty_value_list_items");
-    EXPECT_EQ(yy::parser::symbol_name(kind::S_case_end), "case_end");
-    EXPECT_EQ(kind::S_case_end, kind::S_switch + 1);
+        EXPECT_EQ(numbers[i], Token_T_BOOLEAN + i);
 }
 
 } // namespace

@@ -92,13 +92,10 @@ TEST_F(ComboBoxes, MeasureTextArrowAreaAndSpacing) {
 }
 
 TEST_F(ComboBoxes, TheSheetGivesTheArrowAreaAndSpacing) {
-    Application::get()->load_style_sheet_text(u"class ComboBox;\n"
-                                              u"  arrow_box_width: 21px;\n"
-                                              u"  text_arrow_space: 7px;\n"
-                                              u"  arrow_length: 5px;\n"
-                                              u"  arrow_offset: 1px;\n"
-                                              u"  arrow_breadth: 9px;\n"
-                                              u"end class;\n");
+    Application::get()->load_style_sheet_text(
+        u"class ComboBox; arrow_box_width: 21px; text_arrow_space: 7px; arrow_length: 5px;\n"
+        u"  arrow_offset: 1px; arrow_breadth: 9px;\n"
+        u"end class;\n");
     auto* box = show(new Choice); // styled by its base's block
     box->set_width_in_characters(0);
     EXPECT_EQ(box->get_requested_sizes().get_minimum_width(), 28);

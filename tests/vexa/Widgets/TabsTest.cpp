@@ -26,16 +26,11 @@ namespace {
 class TabsTest : public VexaTest::HeadlessBoard {
 public:
     void before_board() override {
-        Application::get()->load_style_sheet_text(u"class Tab;\n"
-                                                  u"  background: solid_brush(#202020);\n"
-                                                  u"  padding: 4px;\n"
-                                                  u"  subclass default;\n"
-                                                  u"    case shown;\n"
-                                                  u"      +shown;\n"
-                                                  u"      background: solid_brush(#3fb6a8);\n"
-                                                  u"    end case;\n"
-                                                  u"  end subclass;\n"
-                                                  u"end class;\n");
+        Application::get()->load_style_sheet_text(
+            u"class Tab; background: solid_brush(#202020); padding: 4px;\n"
+            u"  subclass default; case shown; +shown; background: solid_brush(#3fb6a8); end case;\n"
+            u"  end subclass;\n"
+            u"end class;\n");
     }
     void on_selection(TabsEvent& a_event) { m_selections.push_back(a_event.index); }
     void press(unsigned a_virtual_key) {
