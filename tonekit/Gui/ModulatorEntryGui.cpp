@@ -9,6 +9,12 @@
 
 namespace Tonekit {
 
+namespace {
+
+constexpr int phase_group_width = 22;
+
+} // namespace
+
 Vexa::Widget* ModulatorEntryGui::create_cell(const ModulatorGuiColumn& a_column) {
     switch (a_column.kind) {
     case ModulatorGuiColumnKind_TARGET:
@@ -41,7 +47,8 @@ Vexa::Widget* LfoModulatorEntryGui::create_cell(const ModulatorGuiColumn& a_colu
         return nullptr;
     }
     auto* pair = new Vexa::HorizontalLayout;
-    group->set_horizontally_stretchable(false);
+    // The check box keeps to its box; the phase takes the rest of the cell.
+    group->set_size_constraint(Vexa::WidgetSizeIndex_MAX_WIDTH, phase_group_width);
     pair->append(group);
     pair->append(phase);
     return pair;
