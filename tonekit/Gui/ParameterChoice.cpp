@@ -90,8 +90,12 @@ private:
 } // namespace
 
 ParameterChoice::ParameterChoice(Device& a_device, unsigned a_filter, unsigned a_walk)
-    : m_device(a_device), m_filter(a_filter), m_walk(a_walk) {
-    set_parameter(nullptr);
+    : ParameterChoice(a_device, a_filter, a_walk, {}, nullptr) {}
+
+ParameterChoice::ParameterChoice(Device& a_device, unsigned a_filter, unsigned a_walk,
+                                 std::function<bool(Parameter&)> a_accept, Parameter* a_chosen)
+    : m_device(a_device), m_filter(a_filter), m_walk(a_walk), m_accept(std::move(a_accept)) {
+    set_parameter(a_chosen);
 }
 
 void ParameterChoice::set_parameter(Parameter* a_parameter) {

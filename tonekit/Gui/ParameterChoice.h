@@ -33,6 +33,10 @@ public:
 
     // a_filter and a_walk take ParameterIterator's Filter and Walk bits.
     ParameterChoice(Device& a_device, unsigned a_filter, unsigned a_walk);
+    // Narrowed further by a_accept from the start, showing a_chosen. Only a choice that starts
+    // with none walks the device at once (to say whether there is anything to choose).
+    ParameterChoice(Device& a_device, unsigned a_filter, unsigned a_walk,
+                    std::function<bool(Parameter&)> a_accept, Parameter* a_chosen);
 
     // Shows a_parameter as chosen (null: none) without emitting anything.
     void set_parameter(Parameter* a_parameter);

@@ -35,7 +35,7 @@ private:
 
     ModulatorEntry& m_entry;
     Runner m_run;
-    ParameterChoice* m_choice;
+    ParameterChoice* m_choice = nullptr;
 };
 
 } // namespace Tonekit

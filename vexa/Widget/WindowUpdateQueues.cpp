@@ -25,9 +25,11 @@ bool WindowUpdateQueues::add(Widget* a_widget, WidgetUpdate a_kind) {
 }
 
 void WindowUpdateQueues::remove(Widget* a_widget) {
-    // Not by the widget's flags: a window stands in its desktop's destroy queue, not its own.
+    // A widget whose flag is clear is in no queue of that kind, so a tree of widgets going at once
+    // costs no search of the queues per widget. A set flag is no proof it is in this window's
+    // queue: a window stands in its desktop's destroy queue, not its own.
     for (int kind = 0; kind < WidgetUpdate_ENUM_SIZE; ++kind)
-        if (std::erase(m_queues[kind], a_widget) > 0)
+        if (a_widget->m_queued[kind] && std::erase(m_queues[kind], a_widget) > 0)
             a_widget->m_queued[kind] = false;
     std::replace(m_working.begin(), m_working.end(), a_widget, static_cast<Widget*>(nullptr));
 }
