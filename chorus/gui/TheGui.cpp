@@ -92,7 +92,7 @@ Panel* panel_around(Vexa::Widget* a_content) {
 } // namespace
 
 TheGui::TheGui(Tonekit::Device& a_device) : DeviceGuiConcrete(a_device) {
-    append(panel_around(create_device_panel()));
+    append(p_fixed_height(panel_around(create_device_panel())));
 
     Vexa::GuiBuilder builder;
     builder.begin_horizontal();
@@ -107,9 +107,9 @@ TheGui::TheGui(Tonekit::Device& a_device) : DeviceGuiConcrete(a_device) {
     builder.end();
     builder.push(p_shaping_grid());
     builder.end();
-    append(panel_around(builder.take_root()));
+    append(p_fixed_height(panel_around(builder.take_root())));
 
-    append(panel_around(p_mix_grid()));
+    append(p_fixed_height(panel_around(p_mix_grid())));
 
     // Below the chorus: it takes the height the host window has to spare, and scrolls the panels
     // that do not fit.
@@ -135,6 +135,17 @@ Vexa::Widget* TheGui::create_about_content() {
     line(u"tolvan-plugins.example.org");
     line(u"VST PlugIn Technology by Steinberg");
     return column;
+}
+
+// The chorus's panels keep their height when the host's window grows; the modulation editor takes
+// the rest.
+Panel* TheGui::p_fixed_height(Panel* a_panel) {
+    connect(a_panel->m_on_measure, this, &TheGui::p_keep_requested_height);
+    return a_panel;
+}
+
+void TheGui::p_keep_requested_height(Vexa::WidgetEvents::OnMeasure& a_event) {
+    a_event.maximum.height = a_event.requested.height;
 }
 
 Tonekit::Parameter* TheGui::p_parameter(std::uint32_t a_id) const {

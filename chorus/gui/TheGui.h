@@ -20,6 +20,8 @@ class Widget;
 
 namespace tolvanchorus {
 
+class Panel;
+
 class TheGui : public Tonekit::DeviceGuiConcrete {
 public:
     static constexpr unsigned voices_per_tab = 4;
@@ -34,6 +36,8 @@ public:
     Tonekit::ModulationEditor& get_modulation_editor() const noexcept { return *m_modulation; }
 
 private:
+    Panel* p_fixed_height(Panel* a_panel);
+    void p_keep_requested_height(Vexa::WidgetEvents::OnMeasure& a_event);
     Tonekit::Parameter* p_parameter(std::uint32_t a_id) const;
     Vexa::Widget* p_voice_page(unsigned a_first_voice) const;
     Vexa::Widget* p_voice_editor(unsigned a_row, unsigned a_voice) const;

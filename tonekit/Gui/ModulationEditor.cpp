@@ -61,6 +61,8 @@ ModulationEditor::ModulationEditor(DeviceGuiConcrete& a_gui)
         top->append(widget);
     }
     top->append(new Vexa::Label);
+    // The panels take any height the editor gains.
+    connect(top->m_on_measure, this, &ModulationEditor::p_keep_requested_height);
 
     auto* body = new Vexa::HorizontalLayout;
     m_list->set_size_constraint(Vexa::WidgetSizeIndex_MIN_WIDTH, list_width);
@@ -126,6 +128,10 @@ void ModulationEditor::set_minimum_panels_height(int a_height) {
 
 void ModulationEditor::p_keep_requested_width(Vexa::WidgetEvents::OnMeasure& a_event) {
     a_event.maximum.width = a_event.requested.width;
+}
+
+void ModulationEditor::p_keep_requested_height(Vexa::WidgetEvents::OnMeasure& a_event) {
+    a_event.maximum.height = a_event.requested.height;
 }
 
 // --- commands ------------------------------------------------------------------------------------
@@ -210,11 +216,9 @@ void ModulationEditor::open_menu() {
     menu->popup(m_menu_button, Vexa::PopupAlignment_LEFT | Vexa::PopupAlignment_BELOW);
 }
 
+// Titles, the list and every target chooser showing one of the modulator's parameters name it.
 void ModulationEditor::names_changed() {
-    for (std::size_t index = 0; index < m_panels.size(); ++index) {
-        m_panels[index]->update_title();
-        m_list->set_item_text(index, m_panels[index]->get_title_bar().get_title());
-    }
+    p_mark_structure();
 }
 
 // --- keeping in step -----------------------------------------------------------------------------

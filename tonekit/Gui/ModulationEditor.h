@@ -85,7 +85,7 @@ public:
     Runner get_runner() {
         return [this](const std::function<void()>& a_command) { run(a_command); };
     }
-    // A modulator was renamed: the titles follow.
+    // A modulator was renamed: titles and target choosers follow at the next sync.
     void names_changed();
 
     // Brings the list and the panels in step with the manager; true when anything was rebuilt.
@@ -114,6 +114,7 @@ private:
     void p_on_list_selection(Vexa::ListViewSelectionChangedEvent& a_event);
     void p_on_assignments_closed(Vexa::WindowEvents::OnClosed& a_event);
     void p_keep_requested_width(Vexa::WidgetEvents::OnMeasure& a_event);
+    void p_keep_requested_height(Vexa::WidgetEvents::OnMeasure& a_event);
 
     void p_on_structure(ModulationEvents::OnCleared&) { p_mark_structure(); }
     void p_on_loaded(ModulationEvents::OnLoaded&) { p_mark_structure(); }

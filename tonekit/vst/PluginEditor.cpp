@@ -289,6 +289,7 @@ void PluginEditor::idle() {
     if (!m_window)
         return;
     Vexa::Toolkit::get().idle();
+    p_follow_parent();
     if (m_gui && m_window && m_window->get_desktop()) {
         m_gui->refresh();
         m_window->get_desktop()->flush();
@@ -379,6 +380,26 @@ void PluginEditor::p_on_content_sizes(Vexa::WidgetEvent&) {
         return;
     m_adapter.size_window(clamped.width, clamped.height);
     m_window->set_client_size(clamped.width, clamped.height);
+}
+
+// Hosts resize their window without telling the plug-in; a look at its size a few times a second
+// costs one round trip each, nothing in between.
+void PluginEditor::p_follow_parent() {
+    constexpr std::chrono::milliseconds interval{200};
+    const auto now = std::chrono::steady_clock::now();
+    if (!m_window || !m_gui || m_off_screen || now - m_parent_checked < interval)
+        return;
+    m_parent_checked = now;
+    Vexa::NativeWindow* native = m_window->get_native_window();
+    Vexa::Size parent;
+    if (!native || !native->get_parent_size(parent))
+        return;
+    const Vexa::WidgetRequestedSizes& sizes = m_gui->get_requested_sizes();
+    const Vexa::Size wanted{
+        std::clamp(parent.width, sizes.get_minimum_width(), sizes.get_maximum_width()),
+        std::clamp(parent.height, sizes.get_minimum_height(), sizes.get_maximum_height())};
+    if (wanted != m_window->get_client_size())
+        m_window->set_client_size(wanted.width, wanted.height);
 }
 
 } // namespace Tonekit

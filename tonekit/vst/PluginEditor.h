@@ -7,6 +7,7 @@
 #include "tonekit/vst/AEffEditor.h"
 #include "vexa/Graphics/Geometry.h"
 
+#include <chrono>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -69,6 +70,8 @@ private:
     bool p_write_picture(const char* a_path) const;
     void p_destroy_window();
     void p_on_content_sizes(Vexa::WidgetEvent&);
+    // The host resized its window: the editor takes its size, within the GUI's limits.
+    void p_follow_parent();
     void p_on_desktop_placed(Vexa::WidgetEvent&);
     bool p_deliver_key(unsigned a_code, const std::u16string& a_text);
 
@@ -83,6 +86,8 @@ private:
     Vexa::Window* m_content = nullptr;
     // The window exists only for a snapshot: no host window to resize.
     bool m_off_screen = false;
+    // When the host's window was last measured (a round trip to the X server).
+    std::chrono::steady_clock::time_point m_parent_checked{};
 };
 
 } // namespace Tonekit
