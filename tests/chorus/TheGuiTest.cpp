@@ -11,9 +11,13 @@
 #include "tests/vexa/HeadlessToolkit.h"
 #include "tonekit/Devices/DeviceProgram.h"
 #include "tonekit/Devices/ProcessRequest.h"
+#include "tonekit/Gui/ModulationEditor.h"
+#include "tonekit/Gui/ModulatorPanel.h"
 #include "tonekit/Gui/ParameterGui_Boolean.h"
 #include "tonekit/Gui/ParameterGui_ToggleButton.h"
 #include "tonekit/Gui/SingleParameterEditor.h"
+#include "tonekit/Modulation/LfoModulator.h"
+#include "tonekit/Modulation/ModulationManager.h"
 #include "tonekit/Parameters/Parameter.h"
 #include "tonekit/Parameters/ParameterCollection.h"
 #include "tonekit/vst/PluginEditor.h"
@@ -22,10 +26,12 @@
 #include "vexa/Application/Toolkit.h"
 #include "vexa/Desktop/Desktop.h"
 #include "vexa/Layouts/GridLayout.h"
+#include "vexa/Layouts/ScrollArea.h"
 #include "vexa/Platform/Headless/HeadlessPlatform.h"
 #include "vexa/Widgets/CheckBox.h"
 #include "vexa/Widgets/Tabs.h"
 #include "vexa/Widgets/ToggleButton.h"
+#include "vexa/Widgets/VerticalScrollBar.h"
 #include "vexa/Window/HintWindow.h"
 #include "vexa/Window/SystemWindow.h"
 
@@ -192,6 +198,43 @@ TEST_F(ChorusEditor, TheHintOfARestingMouseShowsTheSettingReadably) {
         for (int x = area.x; x < area.right(); ++x)
             light += picture.get_pixel(x, y).get_green() > 0xB0;
     EXPECT_GT(light, 20) << "the hint's text is drawn in the sheet's light text colour";
+}
+
+// The modulation editor sits below the chorus. At the editor's own size one LFO panel with its
+// target fits without scrolling; more panels scroll; height the host's window gains goes to the
+// panels alone.
+TEST_F(ChorusEditor, TheModulationPanelsTakeTheHeightTheWindowGains) {
+    Tonekit::ModulationManager& manager = *m_effect->get_modulation_manager();
+    const auto add_lfo = [&] {
+        manager.add_entry(manager.add_modulator(Tonekit::LfoModulator::type_code,
+                                                Tonekit::ProcessingStage_PRE_NOTE, 0));
+    };
+    add_lfo();
+    Tonekit::ModulationEditor& modulation = gui().get_modulation_editor();
+    Vexa::ScrollArea& area = modulation.get_scroll_area();
+    modulation.sync();
+    ASSERT_EQ(modulation.get_panels().size(), 1u);
+    EXPECT_LE(modulation.get_panels()[0]->get_height(), area.get_viewport().height);
+    EXPECT_FALSE(area.get_scroll_bar().is_displayed());
+    add_lfo();
+    modulation.sync();
+    EXPECT_TRUE(area.get_scroll_bar().is_displayed());
+
+    const std::vector<Vexa::Widget*>& panels =
+        modulation.get_parent()->get_parent()->get_children();
+    ASSERT_EQ(panels.size(), 4u);
+    std::vector<int> chorus_heights;
+    for (std::size_t i = 0; i < 3; ++i)
+        chorus_heights.push_back(panels[i]->get_height());
+    const int viewport = area.get_viewport().height;
+    Vexa::SystemWindow& window =
+        *static_cast<Tonekit::PluginEditor*>(m_adapter->getEditor())->get_window();
+    const Vexa::Size size = window.get_client_size();
+    window.set_client_size(size.width, size.height + 300);
+    dispatch(Vst::effEditIdle);
+    for (std::size_t i = 0; i < 3; ++i)
+        EXPECT_EQ(panels[i]->get_height(), chorus_heights[i]) << "panel " << i;
+    EXPECT_EQ(area.get_viewport().height, viewport + 300);
 }
 
 } // namespace
