@@ -3,6 +3,7 @@
 
 #include "orvo/Binis/BiniNode.h"
 #include "tests/tonekit/ModulationTestDevice.h"
+#include "tests/tonekit/ParameterTestSupport.h"
 #include "tests/vexa/HeadlessToolkit.h"
 #include "tonekit/Devices/DeviceProgram.h"
 #include "tonekit/Devices/DeviceProgramBuilder.h"
@@ -90,9 +91,14 @@ TEST_F(AssignmentEditor, ShowsEverySlotNumberedFromOneTwoToARowCentred) {
 }
 
 TEST_F(AssignmentEditor, ChoosingPutsTheParameterAtTheSlotsHostIndexNoneOrAnotherSlotFreesIt) {
+    TonekitTest::RecordingHost host;
+    device.set_host(&host);
     for (unsigned slot : {0u, 7u, 15u}) {
         expect_free(slot);
+        host.m_events.clear();
         ASSERT_TRUE(choice(slot).step_selection(1)) << slot;
+        // The host reads the slot's value and text again.
+        EXPECT_EQ(host.m_events, std::vector<std::string>{"update display"}) << slot;
         Parameter* chosen = choice(slot).get_parameter();
         ASSERT_NE(chosen, nullptr);
         EXPECT_EQ(ModulationManager::owning_modulator(*chosen), xy);
@@ -101,6 +107,7 @@ TEST_F(AssignmentEditor, ChoosingPutsTheParameterAtTheSlotsHostIndexNoneOrAnothe
         expect_free(slot);
         EXPECT_EQ(chosen->m_host_index, -1);
     }
+    device.set_host(nullptr);
     ASSERT_TRUE(choice(2).step_selection(1));
     ASSERT_TRUE(choice(9).step_selection(1));
     EXPECT_EQ(host_sees(9), choice(9).get_parameter());

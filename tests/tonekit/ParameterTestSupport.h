@@ -26,6 +26,7 @@ public:
     void automate(int a_index, float a_value) override {
         m_events.push_back("automate " + std::to_string(a_index) + " " + std::to_string(a_value));
     }
+    void update_display() override { m_events.push_back("update display"); }
     std::vector<std::string> m_events;
 };
 

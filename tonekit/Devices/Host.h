@@ -14,6 +14,9 @@ public:
     virtual bool get_song_position(double& a_quarter_notes) = 0;
     // [ui-thread]
     virtual void automate(int a_host_index, float a_normalized_value) = 0;
+    // [ui-thread] What the host shows of the parameters changed beyond their values (another
+    // parameter on an assignable slot): it should read them again.
+    virtual void update_display() {}
 
     // Set while the host itself is the source of a change, so it is not told about it again.
     bool m_suppress_automation = false;

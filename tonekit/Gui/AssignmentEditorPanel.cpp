@@ -1,6 +1,7 @@
 #include "tonekit/Gui/AssignmentEditorPanel.h"
 
 #include "tonekit/Devices/Device.h"
+#include "tonekit/Devices/Host.h"
 #include "tonekit/Devices/DeviceProgram.h"
 #include "tonekit/Devices/ParameterIterator.h"
 #include "tonekit/Devices/ParameterIteratorListener.h"
@@ -116,6 +117,9 @@ void AssignmentEditorPanel::assign(unsigned a_slot, Parameter* a_parameter) {
         auto locks = m_device.lock_values();
         m_device.get_program()->assign(a_slot, a_parameter);
     }
+    // The slot's value and text are another parameter's now.
+    if (Host* host = m_device.get_host())
+        host->update_display();
     // A parameter moved here leaves its old slot free.
     refresh();
 }

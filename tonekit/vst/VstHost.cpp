@@ -381,4 +381,8 @@ void VstHost::automate(int a_host_index, float a_normalized_value) {
     call_host(Vst::audioMasterAutomate, a_host_index, 0, nullptr, a_normalized_value);
 }
 
+void VstHost::update_display() {
+    call_host(Vst::audioMasterUpdateDisplay, 0, 0, nullptr, 0.0f);
+}
+
 } // namespace Tonekit

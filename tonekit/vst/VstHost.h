@@ -66,6 +66,7 @@ private:
     void end_edit(int a_host_index) override;
     bool get_song_position(double& a_quarter_notes) override;
     void automate(int a_host_index, float a_normalized_value) override;
+    void update_display() override;
 
     // The parameter a host index shows now. Only while holding the parameter lock: a load or a
     // modulator's removal deletes parameters under it.
