@@ -12,6 +12,7 @@
 #include "tonekit/Devices/DeviceProgram.h"
 #include "tonekit/Devices/ProcessRequest.h"
 #include "tonekit/Gui/ModulationEditor.h"
+#include "tonekit/Gui/ModulatorList.h"
 #include "tonekit/Gui/ModulatorPanel.h"
 #include "tonekit/Gui/ParameterGui_Boolean.h"
 #include "tonekit/Gui/ParameterGui_ToggleButton.h"
@@ -219,6 +220,10 @@ TEST_F(ChorusEditor, TheModulationPanelsTakeTheHeightTheWindowGains) {
     add_lfo();
     modulation.sync();
     EXPECT_TRUE(area.get_scroll_bar().is_displayed());
+    // Choosing the second in the list scrolls its panel into view.
+    modulation.get_list().select(1);
+    dispatch(Vst::effEditIdle);
+    EXPECT_GT(area.get_offset(), 0);
 
     const std::vector<Vexa::Widget*>& panels =
         modulation.get_parent()->get_parent()->get_children();
