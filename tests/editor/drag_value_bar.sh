@@ -5,25 +5,9 @@
 #   drag_value_bar.sh TOLVAN_HOST PLUGIN CHUNK_OUT   (run under an X server: run_on_display.sh)
 set -u
 host=$1 plugin=$2 chunk=$3
-if ! command -v xdotool >/dev/null 2>&1; then
-    echo "no xdotool: skipped"
-    exit 77
-fi
 rm -f "$chunk"
-"$host" gui "$plugin" --no-audio --close-after 4000 --save-chunk "$chunk" &
-pid=$!
-window=
-for _ in $(seq 1 50); do
-    window=$(xdotool search --onlyvisible --name "tolvan-host" 2>/dev/null | head -1)
-    [ -n "$window" ] && break
-    sleep 0.1
-done
-if [ -z "$window" ]; then
-    echo "the editor's window never showed"
-    kill "$pid"
-    exit 1
-fi
-sleep 1
+. "$(dirname "$0")/start_editor.sh"
+start_editor --no-audio --close-after 4000 --save-chunk "$chunk"
 # The delay row of the first voice column (the editor's layout at its default size).
 xdotool mousemove --window "$window" 175 173 mousedown 1
 for step in $(seq 1 20); do

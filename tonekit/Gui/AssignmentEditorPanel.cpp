@@ -1,8 +1,8 @@
 #include "tonekit/Gui/AssignmentEditorPanel.h"
 
 #include "tonekit/Devices/Device.h"
-#include "tonekit/Devices/Host.h"
 #include "tonekit/Devices/DeviceProgram.h"
+#include "tonekit/Devices/Host.h"
 #include "tonekit/Devices/ParameterIterator.h"
 #include "tonekit/Devices/ParameterIteratorListener.h"
 #include "tonekit/Gui/DeviceGuiConcrete.h"

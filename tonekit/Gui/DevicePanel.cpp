@@ -14,6 +14,7 @@
 #include "tonekit/Gui/DeviceGuiProgramDisplay.h"
 #include "tonekit/Gui/DeviceSettingsWindow.h"
 #include "tonekit/Gui/PresetArrowButton.h"
+#include "tonekit/Gui/ReportFailures.h"
 #include "tonekit/Modulation/ModulationManager.h"
 #include "tonekit/Parameters/ParameterCollection.h"
 #include "vexa/Desktop/Desktop.h"
@@ -103,14 +104,7 @@ DevicePanel::~DevicePanel() {
 
 template <class Command>
 void DevicePanel::p_guarded(Command&& a_command) {
-    try {
-        a_command();
-    } catch (const Orvo::Exception& failure) {
-        Vexa::message_box_information(this, u"Error", failure.get_message().view());
-    } catch (const std::exception& failure) {
-        Vexa::message_box_information(this, u"Error",
-                                      Orvo::utf8_to_utf16_lossy(failure.what()).view());
-    }
+    report_failures(this, a_command);
     sync_preset_information();
 }
 

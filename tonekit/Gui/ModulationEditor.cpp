@@ -1,13 +1,12 @@
 #include "tonekit/Gui/ModulationEditor.h"
 
-#include "orvo/Core/Exception.h"
-#include "orvo/Core/Utf.h"
 #include "tonekit/Devices/Device.h"
 #include "tonekit/Gui/AssignmentEditorWindow.h"
 #include "tonekit/Gui/DeviceGuiConcrete.h"
 #include "tonekit/Gui/ModulatorGuiKinds.h"
 #include "tonekit/Gui/ModulatorList.h"
 #include "tonekit/Gui/ModulatorTitleBar.h"
+#include "tonekit/Gui/ReportFailures.h"
 #include "tonekit/Modulation/LfoModulator.h"
 #include "tonekit/Modulation/ModulationManager.h"
 #include "tonekit/Modulation/Modulator.h"
@@ -28,7 +27,6 @@
 #include "vexa/Window/Window.h"
 
 #include <algorithm>
-#include <exception>
 #include <optional>
 #include <utility>
 
@@ -137,14 +135,7 @@ void ModulationEditor::p_keep_requested_height(Vexa::WidgetEvents::OnMeasure& a_
 // --- commands ------------------------------------------------------------------------------------
 
 void ModulationEditor::run(const std::function<void()>& a_command) {
-    try {
-        a_command();
-    } catch (const Orvo::Exception& failure) {
-        Vexa::message_box_information(this, u"Error", failure.get_message().view());
-    } catch (const std::exception& failure) {
-        Vexa::message_box_information(this, u"Error",
-                                      Orvo::utf8_to_utf16_lossy(failure.what()).view());
-    }
+    report_failures(this, a_command);
     sync();
 }
 
