@@ -25,7 +25,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <random>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -242,6 +245,38 @@ TEST_F(ModulationEditorTest, ModulatorsReplacedBehindItsBackAreFollowed) {
     act([&] { stale->add_target(); });
     EXPECT_EQ(manager().get_modulator_count(), 0u);
     expect_in_step("after the removal");
+}
+
+// Hosts load chunks from a thread of their own while the editor's thread keeps it going: the
+// panels of the modulators each load replaces must never be painted or rebuilt half way.
+TEST_F(ModulationEditorTest, ChunksLoadedFromAnotherThreadWhileTheEditorIdles) {
+    const auto chunk_now = [&] {
+        void* data = nullptr;
+        const auto size = dispatch(Vst::effGetChunk, 0, 0, &data);
+        return std::vector<char>(static_cast<char*>(data), static_cast<char*>(data) + size);
+    };
+    const std::vector<char> empty = chunk_now();
+    choose(editor().get_menu_button(), append_lfo);
+    choose(editor().get_menu_button(), append_xy);
+    for (Tonekit::ModulatorPanel* panel : editor().get_panels())
+        act([&] { panel->add_target(); });
+    const std::vector<char> full = chunk_now();
+
+    std::atomic<bool> done{false};
+    std::thread host([&] {
+        for (int load = 0; load < 200; ++load) {
+            std::vector<char> chunk = load % 2 ? empty : full;
+            dispatch(Vst::effSetChunk, 0, Vst::IntPtr(chunk.size()), chunk.data());
+        }
+        done = true;
+    });
+    while (!done)
+        dispatch(Vst::effEditIdle);
+    host.join();
+    dispatch(Vst::effEditIdle);
+    editor().sync();
+    EXPECT_EQ(manager().get_modulator_count(), 0u);
+    expect_in_step("after the loads");
 }
 
 } // namespace
