@@ -2,6 +2,7 @@
 // modulation manager, the refusals it shows, the stage choice, and state replaced behind its back.
 
 #include "tonekit/Gui/ModulationEditor.h"
+#include "tests/support/FailureMessage.h"
 #include "tests/tonekit/ModulationTestDevice.h"
 #include "tests/vexa/HeadlessToolkit.h"
 #include "tonekit/Gui/DeviceGuiConcrete.h"
@@ -191,6 +192,14 @@ TEST_F(ModulationEditorTest, TheStageChoiceShowsOneStageAndAddsToIt) {
     expect_in_step("in-note");
     editor().set_stage(Tonekit::ProcessingStage_PRE_NOTE);
     expect_in_step("back to pre-note");
+
+    // Targets hidden with "T" stay hidden through rebuilds; a new modulator's panel comes into
+    // view through the list.
+    act([&] { editor().get_panels()[0]->get_title_bar().get_targets_button().activate(); });
+    choose(editor().get_menu_button(), append_lfo);
+    EXPECT_FALSE(editor().get_panels()[0]->are_targets_shown());
+    EXPECT_TRUE(editor().get_panels()[1]->are_targets_shown());
+    EXPECT_EQ(editor().get_list().get_selection(), std::optional<std::size_t>(1));
 }
 
 // The target chooser offers the device's parameters and later modulators', never the entry's own
@@ -212,6 +221,11 @@ TEST_F(ModulationEditorTest, TheTargetChooserRoutesTheEntryWithinTheOrderRule) {
     EXPECT_TRUE(offers(second.find_parameter(Tonekit::ModifyingModulator::id_amount)));
     EXPECT_FALSE(
         offers(first.get_modulator().find_parameter(Tonekit::ModifyingModulator::id_amount)));
+
+    const Tonekit::EntryListGridLayout& table = editor().get_panels()[0]->get_entry_table();
+    EXPECT_EQ(table.find_column(u"Phase group"), 3u);
+    EXPECT_EQ(TestSupport::failure_message([&] { table.find_column(u"Axis"); }),
+              u"Column not found");
 
     act([&] { target->get_choice().choose(m_device->m_depth); });
     EXPECT_EQ(manager().get_modulator(0)->get_entry(0)->get_target_parameter(), m_device->m_depth);

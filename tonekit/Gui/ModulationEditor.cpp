@@ -146,10 +146,21 @@ void ModulationEditor::run_on_current_state(const std::function<void()>& a_comma
 }
 
 void ModulationEditor::add_modulator(unsigned a_type_code, bool a_at_start) {
+    Modulator* added = nullptr;
     run([&] {
         const unsigned position = a_at_start ? 0 : unsigned(m_manager.get_stage(m_stage).size());
-        m_manager.add_modulator(a_type_code, m_stage, position);
+        added = m_manager.add_modulator(a_type_code, m_stage, position);
     });
+    // The new panel may be below what the area shows: choosing it in the list brings it in.
+    for (std::size_t index = 0; added && index < m_panels.size(); ++index)
+        if (&m_panels[index]->get_modulator() == added)
+            m_list->select(index);
+}
+
+void ModulationEditor::targets_shown(const Modulator& a_modulator, bool a_shown) {
+    std::erase(m_hidden_targets, &a_modulator);
+    if (!a_shown)
+        m_hidden_targets.push_back(&a_modulator);
 }
 
 void ModulationEditor::open_assignments() {
@@ -244,8 +255,18 @@ void ModulationEditor::p_rebuild() {
     m_panels.clear();
     m_list->clear_modulators();
     auto* box = new Vexa::VerticalLayout;
+    // Modulators that went take their hidden targets with them.
+    std::erase_if(m_hidden_targets, [&](const Modulator* a_modulator) {
+        for (unsigned index = 0; index < m_manager.get_modulator_count(); ++index)
+            if (m_manager.get_modulator(index) == a_modulator)
+                return false;
+        return true;
+    });
     for (Modulator* modulator : m_manager.get_stage(m_stage)) {
         ModulatorPanel* panel = create_modulator_panel(*this, *modulator);
+        if (std::find(m_hidden_targets.begin(), m_hidden_targets.end(), modulator) !=
+            m_hidden_targets.end())
+            panel->set_targets_shown(false);
         box->append(panel);
         m_panels.push_back(panel);
         m_list->add_modulator(*modulator, panel->get_title_bar().get_title(),

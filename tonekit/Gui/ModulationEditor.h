@@ -85,6 +85,9 @@ public:
     Runner get_runner() {
         return [this](const std::function<void()>& a_command) { run(a_command); };
     }
+    // A panel's targets were hidden or shown ("T"); the panel rebuilt for the modulator later
+    // keeps it so.
+    void targets_shown(const Modulator& a_modulator, bool a_shown);
     // A modulator was renamed: titles and target choosers follow at the next sync.
     void names_changed();
 
@@ -133,6 +136,8 @@ private:
     Vexa::ScrollArea* m_scroll;
     std::vector<ModulatorPanel*> m_panels;
     AssignmentEditorWindow* m_assignments = nullptr;
+    // Modulators whose panels hide their targets; compared, never followed.
+    std::vector<const Modulator*> m_hidden_targets;
     std::atomic<bool> m_structure_changed{true};
 };
 

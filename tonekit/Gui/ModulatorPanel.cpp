@@ -121,6 +121,7 @@ void ModulatorPanel::rebuild_entries() {
 
 void ModulatorPanel::set_targets_shown(bool a_shown) {
     m_targets_shown = a_shown;
+    m_editor.targets_shown(m_modulator, a_shown);
     if (a_shown)
         m_table->show();
     else
