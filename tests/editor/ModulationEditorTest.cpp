@@ -12,6 +12,7 @@
 #include "tonekit/Gui/ModulatorTitleBar.h"
 #include "tonekit/Gui/ParameterChoice.h"
 #include "tonekit/Gui/ParameterGui_Target.h"
+#include "tonekit/Gui/ParameterGui_ToggleButton.h"
 #include "tonekit/Modulation/LfoModulator.h"
 #include "tonekit/Modulation/XyModulator.h"
 #include "tonekit/vst/PluginEditor.h"
@@ -22,6 +23,7 @@
 #include "vexa/Widgets/Choice.h"
 #include "vexa/Widgets/ChoiceModel.h"
 #include "vexa/Widgets/TextCommandButton.h"
+#include "vexa/Widgets/TextToggleButton.h"
 #include "vexa/Window/MessageBox.h"
 
 #include <gtest/gtest.h>
@@ -200,6 +202,18 @@ TEST_F(ModulationEditorTest, TheStageChoiceShowsOneStageAndAddsToIt) {
     EXPECT_FALSE(editor().get_panels()[0]->are_targets_shown());
     EXPECT_TRUE(editor().get_panels()[1]->are_targets_shown());
     EXPECT_EQ(editor().get_list().get_selection(), std::optional<std::size_t>(1));
+
+    // "E" switches the modulator off; the list writes it in the quieter colour.
+    Tonekit::ModulatorList& list = editor().get_list();
+    const Vexa::GdiPlus_Color on = list.get_item_text_color(0);
+    act([&] {
+        editor().get_panels()[0]->get_title_bar().get_enable_button().get_button().set_toggled(
+            false);
+    });
+    m_device->run(); // the switch takes effect with the next block
+    editor().sync();
+    EXPECT_FALSE(editor().get_panels()[0]->get_modulator().is_enabled());
+    EXPECT_NE(list.get_item_text_color(0), on);
 }
 
 // The target chooser offers the device's parameters and later modulators', never the entry's own
