@@ -106,7 +106,7 @@ AssignmentEditorPanel::AssignmentEditorPanel(Device& a_device)
 }
 
 AssignmentEditorPanel::~AssignmentEditorPanel() {
-    if (m_gui && m_device.get_gui() == m_gui)
+    if (m_gui)
         m_gui->remove_refresh_listener(this);
 }
 

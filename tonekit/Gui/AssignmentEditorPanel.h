@@ -56,6 +56,7 @@ public:
     void refresh();
 
     void on_gui_refreshed() override { refresh(); }
+    void on_gui_destroyed() override { m_gui = nullptr; }
 
 private:
     // a_going: parameters it owns (a modulator, with its entries, or an entry) count as gone.

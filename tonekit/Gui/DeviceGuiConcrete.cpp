@@ -45,6 +45,8 @@ DeviceGuiConcrete::DeviceGuiConcrete(Device& a_device)
 DeviceGuiConcrete::~DeviceGuiConcrete() {
     for (DevicePanel* panel : m_panels)
         panel->p_gui_destroyed();
+    for (GuiRefreshListener* listener : std::exchange(m_refresh_listeners, {}))
+        listener->on_gui_destroyed();
     p_forget_hovered();
     // The listener leaves its desktop's list by itself, and only while that list still exists.
 }

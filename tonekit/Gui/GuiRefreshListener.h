@@ -9,6 +9,9 @@ class GuiRefreshListener {
 public:
     virtual ~GuiRefreshListener() = default;
     virtual void on_gui_refreshed() = 0;
+    // The GUI goes before the listener (its children are deleted after it): forget it, and do not
+    // ask it to remove the listener.
+    virtual void on_gui_destroyed() = 0;
 };
 
 } // namespace Tonekit

@@ -44,7 +44,7 @@ unsigned type_of_item(const std::u16string& a_label) {
 } // namespace
 
 ModulationEditor::ModulationEditor(DeviceGuiConcrete& a_gui)
-    : m_gui(a_gui), m_manager(*a_gui.get_device().get_modulation_manager()),
+    : m_gui(&a_gui), m_manager(*a_gui.get_device().get_modulation_manager()),
       m_stage_choice(new Vexa::Choice), m_menu_button(new Vexa::TextCommandButton(u"Menu...")),
       m_list(new ModulatorList), m_scroll(new Vexa::ScrollArea) {
     auto* top = new Vexa::HorizontalLayout;
@@ -93,12 +93,13 @@ ModulationEditor::ModulationEditor(DeviceGuiConcrete& a_gui)
         connect(*signal, this, &ModulationEditor::p_on_entry);
     connect(m_manager.OnEntryMoved, this, &ModulationEditor::p_on_entry_moved);
 
-    m_gui.add_refresh_listener(this);
+    m_gui->add_refresh_listener(this);
     sync();
 }
 
 ModulationEditor::~ModulationEditor() {
-    m_gui.remove_refresh_listener(this);
+    if (m_gui)
+        m_gui->remove_refresh_listener(this);
     if (AssignmentEditorWindow* window = std::exchange(m_assignments, nullptr)) {
         window->close();
         delete window;
@@ -168,7 +169,7 @@ void ModulationEditor::open_assignments() {
     if (!desktop)
         return;
     if (!m_assignments) {
-        m_assignments = open_assignment_editor(*desktop, m_gui.get_device());
+        m_assignments = open_assignment_editor(*desktop, *m_manager.get_device());
         connect(m_assignments->m_on_closed, this, &ModulationEditor::p_on_assignments_closed);
     }
     desktop->activate(m_assignments, true);

@@ -94,6 +94,7 @@ public:
     // Brings the list and the panels in step with the manager; true when anything was rebuilt.
     bool sync();
     void on_gui_refreshed() override;
+    void on_gui_destroyed() override { m_gui = nullptr; }
 
     ModulationManager& get_manager() const noexcept { return m_manager; }
     ModulatorList& get_list() const noexcept { return *m_list; }
@@ -127,7 +128,8 @@ private:
     void p_on_entry(ModulationEvents::EntryEvent& a_event);
     void p_on_entry_moved(ModulationEvents::OnEntryMoved& a_event);
 
-    DeviceGuiConcrete& m_gui;
+    // Null once the GUI went first.
+    DeviceGuiConcrete* m_gui;
     ModulationManager& m_manager;
     ProcessingStage m_stage = ProcessingStage_PRE_NOTE;
     Vexa::Choice* m_stage_choice;
