@@ -273,6 +273,13 @@ void ModulationEditor::p_rebuild() {
         m_list->add_modulator(*modulator, panel->get_title_bar().get_title(),
                               modulator->is_enabled());
     }
+    if (m_panels.empty()) {
+        // Where a first-time user looks for what to do.
+        auto* none = new Vexa::Label(u"No modulators in this stage: \"Menu...\", then "
+                                     u"\"Append\", adds one.");
+        none->set_alignment(Vexa::TextAlignment_CENTER, Vexa::TextAlignment_MIDDLE);
+        box->append(none);
+    }
     // The old panels go with the old box.
     m_scroll->set_content(box);
     if (selection && *selection < m_panels.size())
