@@ -156,6 +156,17 @@ TEST_F(Editors, ChoiceOffersItsOptionsAndWritesTheOneChosen) {
     refresh(*choice);
     choice->get_value_text(text);
     EXPECT_EQ(editor.get_combo_box().get_text(), std::u16string(text.view()));
+
+    // The box shows an option's terser text, the menu the descriptive one, whichever of the
+    // option's name and label that is.
+    auto* lfo =
+        device.modulation().add_modulator(LfoModulator::type_code, ProcessingStage_PRE_NOTE, 1);
+    ParameterGui_Choice sync(lfo->find_parameter(LfoModulator::id_synchronization_type));
+    EXPECT_EQ(sync.get_combo_box().get_text(), u"Seconds");
+    Vexa::ComboBoxItemTreeBuilder sync_tree;
+    sync.do_build_item_tree(sync_tree);
+    EXPECT_EQ(sync_tree.get_items()[0].label,
+              u"Seconds - tempo and song position ignored, cycle duration in seconds");
 }
 
 TEST_F(Editors, IntegerFieldWritesWhatIsTypedAndFollowsTheParameter) {

@@ -13,6 +13,18 @@ P_GenericChoice* require_choice(Parameter* a_parameter) {
     return choice;
 }
 
+// An option has a name and a label; which one is the terse one differs between parameters. The
+// box shows the terse one (it has little room), the menu the descriptive one.
+std::u16string_view short_text(const P_GenericChoice_Option& a_option) {
+    const std::u16string_view name = a_option.m_name.view(), label = a_option.m_label.view();
+    return label.size() < name.size() ? label : name;
+}
+
+std::u16string_view long_text(const P_GenericChoice_Option& a_option) {
+    const std::u16string_view name = a_option.m_name.view(), label = a_option.m_label.view();
+    return label.size() < name.size() ? name : label;
+}
+
 } // namespace
 
 ParameterGui_Choice::ParameterGui_Choice(Parameter* a_parameter)
@@ -38,7 +50,7 @@ void ParameterGui_Choice::update_widget_from_parameter() {
         PG_Choice::update_widget_from_parameter();
         return;
     }
-    get_combo_box().set_text(std::u16string(option->m_name.view()));
+    get_combo_box().set_text(std::u16string(short_text(*option)));
 }
 
 // The menu keeps the tree's nesting, so it is walked group by group rather than flattened.
@@ -55,7 +67,7 @@ void ParameterGui_Choice::p_add_group(P_GenericChoice_Group& a_group,
         }
         case P_GenericChoice_Node::Kind_OPTION: {
             const auto& option = static_cast<const P_GenericChoice_Option&>(*node);
-            a_builder.add_item(std::u16string(option.m_label.view()), option.m_id,
+            a_builder.add_item(std::u16string(long_text(option)), option.m_id,
                                option.m_id == m_choice->get_current_id());
             break;
         }
