@@ -23,7 +23,9 @@
 #include "tonekit/vst/VstHost.h"
 #include "vexa/Application/Application.h"
 #include "vexa/Application/Toolkit.h"
+#include "vexa/Desktop/Desktop.h"
 #include "vexa/Platform/Headless/HeadlessPlatform.h"
+#include "vexa/Widget/UpdateManager.h"
 #include "vexa/Widgets/Label.h"
 #include "vexa/Widgets/TextCommandButton.h"
 #include "vexa/Window/MessageBox.h"
@@ -137,8 +139,10 @@ protected:
     }
     void idle() { dispatch(Vst::effEditIdle); }
     // Chooses the menu's item with this number (separators count).
+    // As the toolkit runs input: nothing is measured or deleted until the command is done.
     void choose_from_menu(unsigned a_item) {
         m_platform->push_popup_menu_answer({{}, a_item});
+        Vexa::UpdateManager::Suspension input(panel().get_desktop()->get_update_manager());
         panel().get_menu_button().activate();
     }
 
@@ -331,6 +335,11 @@ TEST_F(DeviceGuiFrameTest, AboutOpensOneWindowThatCloses) {
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(about->is_opened());
     EXPECT_EQ(about->get_title(), u"About");
+    // Opened from a menu's command, the window takes its size and place once it is measured.
+    const Vexa::Size size = about->get_preferred_size();
+    EXPECT_GT(size.width, 100);
+    EXPECT_EQ(about->get_width(), size.width);
+    EXPECT_EQ(about->get_rect().x, (about->get_desktop()->get_width() - size.width) / 2);
     choose_from_menu(10);
     EXPECT_EQ(panel().get_about_window(), about) << "one at a time";
     about->close();

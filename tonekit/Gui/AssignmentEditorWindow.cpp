@@ -3,8 +3,6 @@
 #include "tonekit/Gui/AssignmentEditorPanel.h"
 #include "vexa/Desktop/Desktop.h"
 
-#include <algorithm>
-
 namespace Tonekit {
 
 namespace {
@@ -19,21 +17,6 @@ AssignmentEditorWindow::AssignmentEditorWindow(Device& a_device)
     m_panel->set_paddings(
         {content_padding, content_padding * 2, content_padding * 2, content_padding});
     set_client(m_panel);
-}
-
-Vexa::Size AssignmentEditorWindow::get_preferred_size() const {
-    const Vexa::WidgetRequestedSizes& sizes = m_panel->get_requested_sizes();
-    return size_for_client(sizes.get_requested_width(), sizes.get_requested_height());
-}
-
-void AssignmentEditorWindow::open_centred(Vexa::Desktop& a_desktop) {
-    open(&a_desktop, Vexa::Modality_MODELESS);
-    a_desktop.flush();
-    const Vexa::Size size = get_preferred_size();
-    const int width = std::min(size.width, a_desktop.get_width());
-    const int height = std::min(size.height, a_desktop.get_height());
-    set_geometry((a_desktop.get_width() - width) / 2, (a_desktop.get_height() - height) / 2, width,
-                 height);
 }
 
 AssignmentEditorWindow* open_assignment_editor(Vexa::Desktop& a_desktop, Device& a_device) {

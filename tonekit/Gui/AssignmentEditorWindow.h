@@ -22,11 +22,6 @@ public:
     explicit AssignmentEditorWindow(Device& a_device);
 
     AssignmentEditorPanel& get_panel() const noexcept { return *m_panel; }
-    // The window size that shows the slots at their requested size.
-    Vexa::Size get_preferred_size() const;
-    // Opens the window modeless in the middle of a_desktop, at its preferred size or the
-    // desktop's where that is smaller.
-    void open_centred(Vexa::Desktop& a_desktop);
 
 private:
     AssignmentEditorPanel* m_panel;

@@ -25,11 +25,6 @@ DeviceAboutWindow::DeviceAboutWindow(Vexa::Widget* a_content)
     set_client(layout);
 }
 
-Vexa::Size DeviceAboutWindow::get_preferred_size() const {
-    const Vexa::WidgetRequestedSizes& sizes = get_client()->get_requested_sizes();
-    return size_for_client(sizes.get_requested_width(), sizes.get_requested_height());
-}
-
 void DeviceAboutWindow::p_on_close(Vexa::CommandButtonEvents::OnAction&) {
     close();
 }

@@ -18,8 +18,6 @@ public:
     explicit DeviceAboutWindow(Vexa::Widget* a_content);
 
     Vexa::Widget* get_content() const noexcept { return m_content; }
-    // The window size that shows the content and the button at their requested sizes.
-    Vexa::Size get_preferred_size() const;
 
 private:
     void p_on_close(Vexa::CommandButtonEvents::OnAction& a_event);

@@ -249,23 +249,6 @@ void DevicePanel::clear_preset() {
 
 // --- About ---------------------------------------------------------------------------------------
 
-namespace {
-
-// Opens a_window in the middle of a_desktop at the size that shows its content, or the desktop's
-// size when that is smaller.
-template <class ToolWindow>
-void open_centred(ToolWindow& a_window, Vexa::Desktop& a_desktop) {
-    a_window.open(&a_desktop, Vexa::Modality_MODELESS);
-    a_desktop.flush();
-    const Vexa::Size size = a_window.get_preferred_size();
-    const int width = std::min(size.width, a_desktop.get_width());
-    const int height = std::min(size.height, a_desktop.get_height());
-    a_window.set_geometry((a_desktop.get_width() - width) / 2,
-                          (a_desktop.get_height() - height) / 2, width, height);
-}
-
-} // namespace
-
 void DevicePanel::open_about() {
     Vexa::Desktop* desktop = get_desktop();
     if (!desktop || !m_gui)
@@ -273,7 +256,7 @@ void DevicePanel::open_about() {
     if (!m_about) {
         m_about = new DeviceAboutWindow(m_gui->create_about_content());
         connect(m_about->m_on_closed, this, &DevicePanel::p_on_about_closed);
-        open_centred(*m_about, *desktop);
+        m_about->open_centred(*desktop);
     }
     desktop->activate(m_about, true);
 }

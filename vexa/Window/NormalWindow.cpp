@@ -4,7 +4,10 @@
 #include "vexa/Window/NormalWindowContents.h"
 #include "vexa/Window/NormalWindowTitleBar.h"
 
+#include "vexa/Desktop/Desktop.h"
+
 #include <algorithm>
+#include <utility>
 
 namespace Vexa {
 
@@ -42,6 +45,43 @@ int NormalWindow::get_title_bar_height() const {
 
 Size NormalWindow::size_for_client(int a_width, int a_height) const {
     return {a_width + 2 * border_width, a_height + 2 * border_width + get_title_bar_height()};
+}
+
+Size NormalWindow::get_preferred_size() const {
+    if (!m_client)
+        return size_for_client(0, 0);
+    const WidgetRequestedSizes& sizes = m_client->get_requested_sizes();
+    return size_for_client(sizes.get_requested_width(), sizes.get_requested_height());
+}
+
+void NormalWindow::open_centred(Desktop& a_desktop) {
+    open(&a_desktop, Modality_MODELESS);
+    a_desktop.flush();
+    if (m_client && m_client->is_queued(WidgetUpdate_MEASURE)) {
+        if (!m_centre_pending)
+            connect(m_client->m_on_sizes_changed, this, &NormalWindow::p_on_client_sizes);
+        m_centre_pending = true;
+        return;
+    }
+    p_centre();
+}
+
+void NormalWindow::p_centre() {
+    Desktop* desktop = get_desktop();
+    if (!desktop)
+        return;
+    const Size size = get_preferred_size();
+    const int width = std::min(size.width, desktop->get_width());
+    const int height = std::min(size.height, desktop->get_height());
+    set_geometry((desktop->get_width() - width) / 2, (desktop->get_height() - height) / 2, width,
+                 height);
+}
+
+// Only the first measure places the window; the user may move and resize it afterwards.
+void NormalWindow::p_on_client_sizes(WidgetEvent&) {
+    if (!std::exchange(m_centre_pending, false))
+        return;
+    p_centre();
 }
 
 void NormalWindow::set_size_limits(Size a_minimum, Size a_maximum) {

@@ -38,6 +38,13 @@ public:
     Widget* get_client() const noexcept { return m_client; }
     // The window size that gives the client area this size.
     Size size_for_client(int a_width, int a_height) const;
+    // The window size that shows the client at its requested size.
+    Size get_preferred_size() const;
+    // Opens the window modeless on a_desktop at its preferred size (the desktop's where that is
+    // smaller), in the middle. Inside an input handler (a menu's command, say) nothing is measured
+    // until the handler is done: the window takes its size and place as soon as its client is
+    // measured.
+    void open_centred(Desktop& a_desktop);
     int get_title_bar_height() const;
 
     void set_movable(bool a_movable) noexcept { m_movable = a_movable; }
@@ -66,12 +73,15 @@ private:
     void p_begin_move(int a_desktop_x, int a_desktop_y);
     void p_move(int a_desktop_x, int a_desktop_y);
     void p_layout();
+    void p_centre();
+    void p_on_client_sizes(WidgetEvent& a_event);
 
     std::u16string m_title;
     NormalWindowTitleBar* m_title_bar;
     NormalWindowContents* m_contents;
     Widget* m_client = nullptr;
     bool m_movable = true;
+    bool m_centre_pending = false;
     Size m_minimum{120, 60};
     Size m_maximum{65536, 65536};
     unsigned m_resize_mask = 0;
