@@ -140,12 +140,8 @@ Vexa::Widget* TheGui::create_about_content() {
 // The chorus's panels keep their height when the host's window grows; the modulation editor takes
 // the rest.
 Panel* TheGui::p_fixed_height(Panel* a_panel) {
-    connect(a_panel->m_on_measure, this, &TheGui::p_keep_requested_height);
+    a_panel->set_adjust_height_to_contents(true);
     return a_panel;
-}
-
-void TheGui::p_keep_requested_height(Vexa::WidgetEvents::OnMeasure& a_event) {
-    a_event.maximum.height = a_event.requested.height;
 }
 
 Tonekit::Parameter* TheGui::p_parameter(std::uint32_t a_id) const {

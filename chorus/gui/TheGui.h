@@ -37,7 +37,6 @@ public:
 
 private:
     Panel* p_fixed_height(Panel* a_panel);
-    void p_keep_requested_height(Vexa::WidgetEvents::OnMeasure& a_event);
     Tonekit::Parameter* p_parameter(std::uint32_t a_id) const;
     Vexa::Widget* p_voice_page(unsigned a_first_voice) const;
     Vexa::Widget* p_voice_editor(unsigned a_row, unsigned a_voice) const;

@@ -80,7 +80,7 @@ DevicePanel::DevicePanel(DeviceGuiConcrete& a_gui)
     append(m_menu_button);
     append(m_parameter_display);
     // "Menu..." keeps its own width; the parameter line takes what the row has left.
-    connect(m_menu_button->m_on_measure, this, &DevicePanel::p_keep_requested_width);
+    m_menu_button->set_adjust_width_to_contents(true);
     connect(m_previous->m_on_action, this, &DevicePanel::p_on_previous);
     connect(m_next->m_on_action, this, &DevicePanel::p_on_next);
     connect(m_menu_button->m_on_action, this, &DevicePanel::p_on_menu);
@@ -113,10 +113,6 @@ void DevicePanel::sync_preset_information() {
 }
 
 // --- arrows --------------------------------------------------------------------------------------
-
-void DevicePanel::p_keep_requested_width(Vexa::WidgetEvents::OnMeasure& a_event) {
-    a_event.maximum.width = a_event.requested.width;
-}
 
 void DevicePanel::p_on_previous(Vexa::CommandButtonEvents::OnAction&) {
     step_preset(-1);

@@ -78,7 +78,6 @@ private:
     void p_on_menu_item(Vexa::SystemMenuItemEvent& a_event);
     void p_on_about_closed(Vexa::WindowEvents::OnClosed& a_event);
     void p_on_settings_closed(Vexa::WindowEvents::OnClosed& a_event);
-    void p_keep_requested_width(Vexa::WidgetEvents::OnMeasure& a_event);
     // Runs a command, showing what it throws in a message box titled "Error".
     template <class Command>
     void p_guarded(Command&& a_command);

@@ -22,12 +22,8 @@ EntryListEntryIndexText::EntryListEntryIndexText(unsigned a_index,
     set_alignment(Vexa::TextAlignment_RIGHT, Vexa::TextAlignment_MIDDLE);
     set_hint(std::make_shared<Vexa::WidgetStaticHint>(u"Show menu"));
     set_accepts(Vexa::InputEventType_MOUSE_DOWN, true);
-}
-
-// The numbers take no more room than they need; the columns of editors share the rest.
-void EntryListEntryIndexText::measure_content(Vexa::WidgetEvents::OnMeasure& a_event) {
-    Label::measure_content(a_event);
-    a_event.maximum.width = a_event.requested.width;
+    // The numbers take no more room than they need; the columns of editors share the rest.
+    set_adjust_width_to_contents(true);
 }
 
 void EntryListEntryIndexText::handle_input(Vexa::InputEvent& a_event) {

@@ -28,7 +28,6 @@ public:
     unsigned get_index() const noexcept { return m_index; }
 
 protected:
-    void measure_content(Vexa::WidgetEvents::OnMeasure& a_event) override;
     void handle_input(Vexa::InputEvent& a_event) override;
 
 private:

@@ -270,13 +270,11 @@ void Filler::p_on_grab_lost(Vexa::WidgetEvent&) {
 // The style manager's behaviour belongs to this class; a sheet loaded later has a registry that
 // has not heard of it yet.
 void Filler::p_follow_style_sheet(bool a_restyle) {
-    const Vexa::Application* application = Vexa::Application::get();
-    const auto sheet = application ? application->get_style_sheet() : nullptr;
-    if (!sheet || sheet == m_installed_sheet.lock())
-        return;
-    m_installed_sheet = sheet;
-    FillerStyleManager::install(sheet->get_registry());
-    if (a_restyle)
+    const bool installed = m_style_follower.follow([](const Vexa::StyleRegistry& a_registry) {
+        FillerStyleManager::install(a_registry);
+        return true;
+    });
+    if (installed && a_restyle)
         request_restyle();
 }
 

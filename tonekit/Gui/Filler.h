@@ -11,6 +11,7 @@
 // [ui-thread] Like every widget.
 
 #include "orvo/Signals/Signal1.h"
+#include "vexa/Application/StyleBehaviourFollower.h"
 #include "vexa/Graphics/GdiPlus_Brush.h"
 #include "vexa/Graphics/GdiPlus_Pen.h"
 #include "vexa/Widget/Widget.h"
@@ -136,7 +137,7 @@ private:
     Vexa::GdiPlus_Pen m_value_pen;
     Vexa::GdiPlus_Pen m_signalling_pen;
     Vexa::GdiPlus_Pen m_nonsignalling_pen;
-    std::weak_ptr<const Vexa::StyleSheet> m_installed_sheet;
+    Vexa::StyleBehaviourFollower m_style_follower;
 };
 
 } // namespace Tonekit

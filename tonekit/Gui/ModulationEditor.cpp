@@ -55,19 +55,17 @@ ModulationEditor::ModulationEditor(DeviceGuiConcrete& a_gui)
     // The row's controls keep their own widths; the space after them takes the rest.
     for (Vexa::Widget* widget :
          std::initializer_list<Vexa::Widget*>{caption, m_stage_choice, m_menu_button}) {
-        connect(widget->m_on_measure, this, &ModulationEditor::p_keep_requested_width);
+        widget->set_adjust_width_to_contents(true);
         top->append(widget);
     }
     top->append(new Vexa::Label);
     // The panels take any height the editor gains.
-    connect(top->m_on_measure, this, &ModulationEditor::p_keep_requested_height);
+    top->set_adjust_height_to_contents(true);
 
     auto* body = new Vexa::HorizontalLayout;
     m_list->set_size_constraint(Vexa::WidgetSizeIndex_MIN_WIDTH, list_width);
     m_list->set_size_constraint(Vexa::WidgetSizeIndex_MAX_WIDTH, list_width);
-    m_list->set_vertically_stretchable(true);
     body->append(m_list);
-    m_scroll->set_horizontally_stretchable(true);
     body->append(m_scroll);
     body->set_vertically_stretchable(true);
 
@@ -123,14 +121,6 @@ void ModulationEditor::set_stage(ProcessingStage a_stage) {
 
 void ModulationEditor::set_minimum_panels_height(int a_height) {
     m_scroll->set_minimum_viewport_height(a_height);
-}
-
-void ModulationEditor::p_keep_requested_width(Vexa::WidgetEvents::OnMeasure& a_event) {
-    a_event.maximum.width = a_event.requested.width;
-}
-
-void ModulationEditor::p_keep_requested_height(Vexa::WidgetEvents::OnMeasure& a_event) {
-    a_event.maximum.height = a_event.requested.height;
 }
 
 // --- commands ------------------------------------------------------------------------------------

@@ -13,6 +13,7 @@
 // [ui-thread] Like every widget.
 
 #include "orvo/Signals/Trackable.h"
+#include "tonekit/Gui/CommandRunner.h"
 #include "tonekit/Gui/GuiRefreshListener.h"
 #include "tonekit/Modulation/ModulationEvents.h"
 #include "tonekit/Modulation/ProcessingStage.h"
@@ -50,8 +51,6 @@ class ModulationEditor : public Vexa::StretchLayout,
                          public Orvo::Trackable,
                          public GuiRefreshListener {
 public:
-    using Runner = std::function<void(const std::function<void()>&)>;
-
     explicit ModulationEditor(DeviceGuiConcrete& a_gui);
     ~ModulationEditor() override;
     const char16_t* get_widget_class() const override { return u"ModulationEditor"; }
@@ -82,7 +81,7 @@ public:
     // The same for a command of a panel or row, which names a modulator or entry: dropped when the
     // shown state was out of date (that panel may stand for something gone).
     void run_on_current_state(const std::function<void()>& a_command);
-    Runner get_runner() {
+    CommandRunner get_runner() {
         return [this](const std::function<void()>& a_command) { run(a_command); };
     }
     // A panel's targets were hidden or shown ("T"); the panel rebuilt for the modulator later
@@ -117,8 +116,6 @@ private:
     void p_on_menu_command(Vexa::SystemMenuItemEvent& a_event);
     void p_on_list_selection(Vexa::ListViewSelectionChangedEvent& a_event);
     void p_on_assignments_closed(Vexa::WindowEvents::OnClosed& a_event);
-    void p_keep_requested_width(Vexa::WidgetEvents::OnMeasure& a_event);
-    void p_keep_requested_height(Vexa::WidgetEvents::OnMeasure& a_event);
 
     void p_on_structure(ModulationEvents::OnCleared&) { p_mark_structure(); }
     void p_on_loaded(ModulationEvents::OnLoaded&) { p_mark_structure(); }

@@ -3,9 +3,8 @@
 // table's columns. LFO entries add their phase group (the start phase group and the phase).
 // [ui-thread]
 
+#include "tonekit/Gui/CommandRunner.h"
 #include "tonekit/Gui/ModulatorGuiColumn.h"
-
-#include <functional>
 
 namespace Vexa {
 class Widget;
@@ -17,9 +16,7 @@ class ModulatorEntry;
 
 class ModulatorEntryGui {
 public:
-    using Runner = std::function<void(const std::function<void()>&)>;
-
-    ModulatorEntryGui(ModulatorEntry& a_entry, Runner a_run)
+    ModulatorEntryGui(ModulatorEntry& a_entry, CommandRunner a_run)
         : m_entry(a_entry), m_run(std::move(a_run)) {}
     virtual ~ModulatorEntryGui() = default;
 
@@ -30,7 +27,7 @@ protected:
     Vexa::Widget* p_editor_of(unsigned a_id) const;
 
     ModulatorEntry& m_entry;
-    Runner m_run;
+    CommandRunner m_run;
 };
 
 class LfoModulatorEntryGui : public ModulatorEntryGui {

@@ -48,13 +48,12 @@ void ModulatorList::set_disabled_text_color(Vexa::GdiPlus_Color a_color) {
 // The style manager's behaviour belongs to this class; a sheet loaded later has a registry that
 // has not heard of it yet.
 void ModulatorList::measure_content(Vexa::WidgetEvents::OnMeasure& a_event) {
-    const Vexa::Application* application = Vexa::Application::get();
-    const auto sheet = application ? application->get_style_sheet() : nullptr;
-    if (sheet && sheet != m_installed_sheet.lock()) {
-        m_installed_sheet = sheet;
-        ModulatorListStyleManager::install(sheet->get_registry());
+    const bool installed = m_style_follower.follow([](const Vexa::StyleRegistry& a_registry) {
+        ModulatorListStyleManager::install(a_registry);
+        return true;
+    });
+    if (installed)
         request_restyle();
-    }
     ListView::measure_content(a_event);
 }
 

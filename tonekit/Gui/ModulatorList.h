@@ -3,6 +3,7 @@
 // off is written in the quieter colour. Choosing a row brings its panel into view.
 // [ui-thread] Like every widget.
 
+#include "vexa/Application/StyleBehaviourFollower.h"
 #include "vexa/Widgets/ListView.h"
 
 #include <memory>
@@ -45,7 +46,7 @@ private:
     std::vector<ModulatorListItem> m_modulators;
     std::optional<Vexa::GdiPlus_Color> m_enabled_color;
     Vexa::GdiPlus_Color m_disabled_color{0xFF808080};
-    std::weak_ptr<const Vexa::StyleSheet> m_installed_sheet;
+    Vexa::StyleBehaviourFollower m_style_follower;
 };
 
 } // namespace Tonekit

@@ -14,41 +14,17 @@
 #include "vexa/Widgets/Label.h"
 
 #include <algorithm>
+#include <array>
 
 namespace Tonekit {
 
 namespace {
 
-constexpr const char16_t* modulator_menu[] = {u"Rename", u"Move up", u"Move down", u"Remove"};
-constexpr const char16_t* entry_menu[] = {u"Move up",        u"Move down",     u"Move to top",
-                                          u"Move to bottom", u"Insert before", u"Insert after",
-                                          u"Remove"};
-
-template <std::size_t N>
-Vexa::SharedRef<Vexa::SystemPopupMenu> menu_of(const char16_t* const (&a_items)[N],
-                                               std::vector<Vexa::SystemMenuItem*>& a_made) {
-    Vexa::SharedRef<Vexa::SystemPopupMenu> menu(new Vexa::SystemPopupMenu);
-    Vexa::SystemMenuGenericBuilder builder;
-    builder.begin(menu.get());
-    for (const char16_t* label : a_items)
-        a_made.push_back(builder.add_command_item(label));
-    builder.end();
-    return menu;
-}
-
-// A caption as wide as its text: the editor beside it takes the rest of the row.
-class Caption : public Vexa::Label {
-public:
-    explicit Caption(const char16_t* a_text) : Label(a_text) {
-        set_alignment(Vexa::TextAlignment_LEFT, Vexa::TextAlignment_MIDDLE);
-    }
-
-protected:
-    void measure_content(Vexa::WidgetEvents::OnMeasure& a_event) override {
-        Label::measure_content(a_event);
-        a_event.maximum.width = a_event.requested.width;
-    }
-};
+constexpr std::array<const char16_t*, 4> modulator_menu = {u"Rename", u"Move up", u"Move down",
+                                                           u"Remove"};
+constexpr std::array<const char16_t*, 7> entry_menu = {
+    u"Move up",       u"Move down",    u"Move to top", u"Move to bottom",
+    u"Insert before", u"Insert after", u"Remove"};
 
 } // namespace
 
@@ -59,7 +35,11 @@ void ModulatorPanelContents::add_control(const char16_t* a_label, Vexa::Widget* 
     const std::size_t column = (m_controls % 2) * 2;
     if (row >= get_row_count())
         insert_rows(row, 1);
-    set_cell(row, column, new Caption(a_label));
+    // As wide as its text: the editor beside it takes the rest of the row.
+    auto* caption = new Vexa::Label(a_label);
+    caption->set_alignment(Vexa::TextAlignment_LEFT, Vexa::TextAlignment_MIDDLE);
+    caption->set_adjust_width_to_contents(true);
+    set_cell(row, column, caption);
     set_cell(row, column + 1, a_editor);
     ++m_controls;
 }
@@ -145,12 +125,20 @@ void ModulatorPanel::rename(std::u16string a_name) {
     });
 }
 
-void ModulatorPanel::open_menu(Vexa::Widget* a_anchor) {
-    std::vector<Vexa::SystemMenuItem*> items;
-    auto menu = menu_of(modulator_menu, items);
-    for (Vexa::SystemMenuItem* item : items)
-        connect(item->m_on_activated, this, &ModulatorPanel::p_on_modulator_menu);
+void ModulatorPanel::p_popup(std::span<const char16_t* const> a_items,
+                             void (ModulatorPanel::*a_chosen)(Vexa::SystemMenuItemEvent&),
+                             Vexa::Widget* a_anchor) {
+    Vexa::SharedRef<Vexa::SystemPopupMenu> menu(new Vexa::SystemPopupMenu);
+    Vexa::SystemMenuGenericBuilder builder;
+    builder.begin(menu.get());
+    for (const char16_t* label : a_items)
+        connect(builder.add_command_item(label)->m_on_activated, this, a_chosen);
+    builder.end();
     menu->popup(a_anchor, Vexa::PopupAlignment_LEFT | Vexa::PopupAlignment_BELOW);
+}
+
+void ModulatorPanel::open_menu(Vexa::Widget* a_anchor) {
+    p_popup(modulator_menu, &ModulatorPanel::p_on_modulator_menu, a_anchor);
 }
 
 void ModulatorPanel::p_on_modulator_menu(Vexa::SystemMenuItemEvent& a_event) {
@@ -177,11 +165,7 @@ void ModulatorPanel::run_modulator_command(std::u16string_view a_item) {
 
 void ModulatorPanel::open_entry_menu(unsigned a_entry, Vexa::Widget* a_anchor) {
     m_menu_entry = a_entry;
-    std::vector<Vexa::SystemMenuItem*> items;
-    auto menu = menu_of(entry_menu, items);
-    for (Vexa::SystemMenuItem* item : items)
-        connect(item->m_on_activated, this, &ModulatorPanel::p_on_entry_menu);
-    menu->popup(a_anchor, Vexa::PopupAlignment_LEFT | Vexa::PopupAlignment_BELOW);
+    p_popup(entry_menu, &ModulatorPanel::p_on_entry_menu, a_anchor);
 }
 
 void ModulatorPanel::p_on_entry_menu(Vexa::SystemMenuItemEvent& a_event) {

@@ -14,6 +14,7 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
 
 namespace Vexa {
@@ -85,6 +86,10 @@ protected:
     Vexa::Widget* p_editor_of(std::uint32_t a_id) const;
 
 private:
+    // A pop-up of a_items under a_anchor; a choice calls a_chosen.
+    void p_popup(std::span<const char16_t* const> a_items,
+                 void (ModulatorPanel::*a_chosen)(Vexa::SystemMenuItemEvent&),
+                 Vexa::Widget* a_anchor);
     void p_on_modulator_menu(Vexa::SystemMenuItemEvent& a_event);
     void p_on_entry_menu(Vexa::SystemMenuItemEvent& a_event);
 

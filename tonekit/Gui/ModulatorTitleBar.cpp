@@ -26,8 +26,6 @@ ModulatorTitleBar::ModulatorTitleBar(ModulatorPanel& a_panel)
       m_targets(new ModulatorTitleBarCommandButton(u"T", u"Show or hide targets")),
       m_add(new ModulatorTitleBarCommandButton(u"+", u"Add target")),
       m_menu(new ModulatorTitleBarCommandButton(u"M", u"Show menu")) {
-    m_text->set_horizontally_stretchable(true);
-    m_entry->set_horizontally_stretchable(true);
     m_entry->hide();
     // As small as the command buttons beside it (the sheet gives those their size).
     for (auto index : {Vexa::WidgetSizeIndex_MIN_WIDTH, Vexa::WidgetSizeIndex_MAX_WIDTH})
@@ -35,10 +33,8 @@ ModulatorTitleBar::ModulatorTitleBar(ModulatorPanel& a_panel)
     append(m_text);
     append(m_entry);
     for (Vexa::Widget* button :
-         std::initializer_list<Vexa::Widget*>{m_enable, m_targets, m_add, m_menu}) {
-        button->set_horizontally_stretchable(false);
+         std::initializer_list<Vexa::Widget*>{m_enable, m_targets, m_add, m_menu})
         append(button);
-    }
     connect(m_targets->m_on_action, this, &ModulatorTitleBar::p_on_targets);
     connect(m_add->m_on_action, this, &ModulatorTitleBar::p_on_add);
     connect(m_menu->m_on_action, this, &ModulatorTitleBar::p_on_menu);

@@ -21,7 +21,7 @@ Parameter* target_of(Parameter* a_modulatee) {
 
 } // namespace
 
-ParameterGui_Target::ParameterGui_Target(ModulatorEntry& a_entry, Runner a_run)
+ParameterGui_Target::ParameterGui_Target(ModulatorEntry& a_entry, CommandRunner a_run)
     : SingleParameterEditor(a_entry.find_parameter(ModulatorEntry::id_modulatee)), m_entry(a_entry),
       m_run(std::move(a_run)) {
     Modulator& modulator = *a_entry.m_modulator;
@@ -49,7 +49,7 @@ void ParameterGui_Target::p_on_chosen(ParameterChoiceEvents::OnParameterChosen& 
     Parameter* chosen = a_event.parameter;
     // The table is rebuilt afterwards, with a new editor showing whichever target the entry has
     // then; this one is left alone from here on.
-    const Runner run = m_run;
+    const CommandRunner run = m_run;
     run([target, chosen] { target->set_value(chosen ? chosen->get_modulatee() : nullptr); });
 }
 

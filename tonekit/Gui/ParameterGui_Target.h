@@ -5,9 +5,8 @@
 // refusal is shown in an "Error" box by the modulation editor.
 // [ui-thread] Like every widget.
 
+#include "tonekit/Gui/CommandRunner.h"
 #include "tonekit/Gui/SingleParameterEditor.h"
-
-#include <functional>
 
 namespace Tonekit {
 
@@ -20,10 +19,8 @@ struct OnParameterChosen;
 
 class ParameterGui_Target : public SingleParameterEditor {
 public:
-    using Runner = std::function<void(const std::function<void()>&)>;
-
     // a_run wraps the change the way the modulation editor runs its commands.
-    ParameterGui_Target(ModulatorEntry& a_entry, Runner a_run);
+    ParameterGui_Target(ModulatorEntry& a_entry, CommandRunner a_run);
 
     ParameterChoice& get_choice() const noexcept { return *m_choice; }
 
@@ -34,7 +31,7 @@ private:
     void p_on_chosen(ParameterChoiceEvents::OnParameterChosen& a_event);
 
     ModulatorEntry& m_entry;
-    Runner m_run;
+    CommandRunner m_run;
     ParameterChoice* m_choice = nullptr;
 };
 

@@ -406,6 +406,11 @@ void Widget::p_measure_now() {
         this, extras, {widget_size_limit, widget_size_limit}, extras, extras};
     measure_content(event);
     m_on_measure.emit(event);
+    // A widget that adjusts to its contents is given no more room than they ask for.
+    if (m_adjust_width)
+        event.maximum.width = event.requested.width;
+    if (m_adjust_height)
+        event.maximum.height = event.requested.height;
     m_measured.set_raw({event.minimum.width, event.maximum.width, event.requested.width,
                         event.minimum.height, event.maximum.height, event.requested.height});
 }

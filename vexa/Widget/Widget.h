@@ -120,6 +120,8 @@ public:
     const WidgetSizeValues& get_size_constraints() const noexcept {
         return m_requested.get_constraints();
     }
+    // A widget that adjusts its width (height) to its contents never takes more than it asks for:
+    // its maximum is its requested size.
     void set_adjust_width_to_contents(bool a_adjust);
     void set_adjust_height_to_contents(bool a_adjust);
     bool is_adjusting_width_to_contents() const noexcept { return m_adjust_width; }

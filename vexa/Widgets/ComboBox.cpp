@@ -77,13 +77,11 @@ void ComboBox::set_arrow_pen(const GdiPlus_Pen& a_pen) {
 // The style manager's behaviour belongs to this class; a sheet loaded later has a registry that
 // has not heard of it yet.
 void ComboBox::p_follow_style_sheet(bool a_restyle) {
-    const Application* application = Application::get();
-    const auto sheet = application ? application->get_style_sheet() : nullptr;
-    if (!sheet || sheet == m_installed_sheet.lock())
-        return;
-    m_installed_sheet = sheet;
-    ComboBoxStyleManager::install(sheet->get_registry());
-    if (a_restyle)
+    const bool installed = m_style_follower.follow([](const StyleRegistry& a_registry) {
+        ComboBoxStyleManager::install(a_registry);
+        return true;
+    });
+    if (installed && a_restyle)
         request_restyle();
 }
 

@@ -8,6 +8,7 @@
 // receives the choice and display_text says what the box shows.
 
 #include "orvo/Signals/Signal1.h"
+#include "vexa/Application/StyleBehaviourFollower.h"
 #include "vexa/Graphics/GdiPlus_Brush.h"
 #include "vexa/Graphics/GdiPlus_Pen.h"
 #include "vexa/Widget/Widget.h"
@@ -92,7 +93,7 @@ private:
     GdiPlus_Pen m_arrow_pen;
     int m_wheel_rest = 0;
     const ComboBoxItemTreeBuilder* m_open_tree = nullptr;
-    std::weak_ptr<const StyleSheet> m_installed_sheet;
+    StyleBehaviourFollower m_style_follower;
 };
 
 } // namespace Vexa

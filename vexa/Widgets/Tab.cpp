@@ -39,14 +39,11 @@ void Tab::set_shown(bool a_shown) {
 }
 
 void Tab::p_follow_style_sheet(bool a_restyle) {
-    const Application* application = Application::get();
-    const auto sheet = application ? application->get_style_sheet() : nullptr;
-    if (!sheet || sheet == m_installed_sheet.lock())
-        return;
-    m_installed_sheet = sheet;
-    LayoutStyleSupport::install(sheet->get_registry(), u"TabBar",
-                                {nullptr, nullptr, &switch_state});
-    if (a_restyle)
+    const bool installed = m_style_follower.follow([](const StyleRegistry& a_registry) {
+        LayoutStyleSupport::install(a_registry, u"TabBar", {nullptr, nullptr, &switch_state});
+        return true;
+    });
+    if (installed && a_restyle)
         request_restyle();
 }
 

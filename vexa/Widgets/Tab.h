@@ -2,6 +2,7 @@
 // One tab of a tab bar: its title, and the "shown" switch that is on while its page is the one
 // shown (the style sheet's cases give the shown tab its look).
 
+#include "vexa/Application/StyleBehaviourFollower.h"
 #include "vexa/Widget/Widget.h"
 
 #include <memory>
@@ -31,7 +32,7 @@ private:
 
     std::u16string m_title;
     bool m_shown = false;
-    std::weak_ptr<const StyleSheet> m_installed_sheet;
+    StyleBehaviourFollower m_style_follower;
 };
 
 } // namespace Vexa
