@@ -364,22 +364,27 @@ void PluginEditor::p_on_desktop_placed(Vexa::WidgetEvent&) {
 }
 
 // The content asks for other sizes: keep the host's window within them.
+// The host's window (else the editor's own) brought within what the GUI can take.
+Vexa::Size PluginEditor::p_fitting_size(Vexa::Size a_size) const {
+    const Vexa::WidgetRequestedSizes& sizes = m_gui->get_requested_sizes();
+    return {std::clamp(a_size.width, sizes.get_minimum_width(), sizes.get_maximum_width()),
+            std::clamp(a_size.height, sizes.get_minimum_height(), sizes.get_maximum_height())};
+}
+
 void PluginEditor::p_on_content_sizes(Vexa::WidgetEvent&) {
     if (!m_window || !m_gui || m_off_screen)
         return;
     const Vexa::WidgetRequestedSizes& sizes = m_gui->get_requested_sizes();
-    const Vexa::Size minimum{sizes.get_minimum_width(), sizes.get_minimum_height()};
-    const Vexa::Size maximum{sizes.get_maximum_width(), sizes.get_maximum_height()};
-    m_window->set_size_limits(minimum, maximum);
+    m_window->set_size_limits({sizes.get_minimum_width(), sizes.get_minimum_height()},
+                              {sizes.get_maximum_width(), sizes.get_maximum_height()});
     Vexa::Size client = m_window->get_client_size();
     if (Vexa::NativeWindow* native = m_window->get_native_window())
         native->get_parent_size(client);
-    const Vexa::Size clamped{std::clamp(client.width, minimum.width, maximum.width),
-                             std::clamp(client.height, minimum.height, maximum.height)};
-    if (clamped == client)
+    const Vexa::Size fitting = p_fitting_size(client);
+    if (fitting == client)
         return;
-    m_adapter.size_window(clamped.width, clamped.height);
-    m_window->set_client_size(clamped.width, clamped.height);
+    m_adapter.size_window(fitting.width, fitting.height);
+    m_window->set_client_size(fitting.width, fitting.height);
 }
 
 // Hosts resize their window without telling the plug-in; a look at its size a few times a second
@@ -394,12 +399,9 @@ void PluginEditor::p_follow_parent() {
     Vexa::Size parent;
     if (!native || !native->get_parent_size(parent))
         return;
-    const Vexa::WidgetRequestedSizes& sizes = m_gui->get_requested_sizes();
-    const Vexa::Size wanted{
-        std::clamp(parent.width, sizes.get_minimum_width(), sizes.get_maximum_width()),
-        std::clamp(parent.height, sizes.get_minimum_height(), sizes.get_maximum_height())};
-    if (wanted != m_window->get_client_size())
-        m_window->set_client_size(wanted.width, wanted.height);
+    const Vexa::Size fitting = p_fitting_size(parent);
+    if (fitting != m_window->get_client_size())
+        m_window->set_client_size(fitting.width, fitting.height);
 }
 
 } // namespace Tonekit

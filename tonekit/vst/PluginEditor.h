@@ -70,6 +70,7 @@ private:
     bool p_write_picture(const char* a_path) const;
     void p_destroy_window();
     void p_on_content_sizes(Vexa::WidgetEvent&);
+    Vexa::Size p_fitting_size(Vexa::Size a_size) const;
     // The host resized its window: the editor takes its size, within the GUI's limits.
     void p_follow_parent();
     void p_on_desktop_placed(Vexa::WidgetEvent&);
