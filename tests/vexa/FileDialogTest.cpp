@@ -71,28 +71,6 @@ protected:
     std::unique_ptr<FileDialog> m_dialog;
 };
 
-TEST_F(FileDialogs, TheKeyboardAloneBrowsesFiltersAndChoosesAFile) {
-    show(FileDialogMode_OPEN);
-    EXPECT_EQ(listing(), "[Pads] Cold.preset Warm.preset ");
-    m_dialog->next_filter();
-    EXPECT_EQ(listing(), "[Pads] Cold.preset notes.txt Warm.preset ");
-    m_dialog->next_filter();
-
-    EXPECT_TRUE(m_dialog->get_listing().get_main().has_focus());
-    press(KeyCode_DOWN);
-    press(KeyCode_ENTER); // into Pads
-    EXPECT_EQ(m_model->get_folder(), folder("Pads"));
-    EXPECT_EQ(listing(), "Soft.preset ");
-    press(KeyCode_BACKSPACE); // up again
-    EXPECT_EQ(m_model->get_folder(), folder());
-    EXPECT_EQ(m_dialog->get_listing().get_selection(), std::optional<std::size_t>(0));
-    type(u"w");
-    EXPECT_EQ(m_dialog->get_name_box().get_text(), Orvo::WString(u"Warm.preset"));
-    press(KeyCode_ENTER);
-    EXPECT_FALSE(m_dialog->is_opened());
-    EXPECT_EQ(m_dialog->get_result(), folder("Warm.preset"));
-}
-
 TEST_F(FileDialogs, SavingOverAFileAsksFirstAndEscapeCancels) {
     show(FileDialogMode_SAVE);
     EXPECT_TRUE(m_dialog->get_name_box().has_focus());

@@ -1,0 +1,50 @@
+#pragma once
+// A device behind the plug-in adapter with its editor open on the headless backend, driven as a
+// host drives it.
+
+#include "tests/vexa/HeadlessToolkit.h"
+#include "tonekit/vst/PluginEditor.h"
+#include "tonekit/vst/VstHost.h"
+
+#include <cstdint>
+#include <memory>
+
+namespace TonekitTest {
+
+class HostedEditor : public VexaTest::HeadlessToolkit {
+protected:
+    void open_editor(std::unique_ptr<Tonekit::Device> a_device) {
+        m_adapter = new Tonekit::VstHost(&host_callback, std::move(a_device),
+                                         &Tonekit::PluginEditor::create);
+        ASSERT_EQ(dispatch(Vst::effEditOpen, 0, 0, reinterpret_cast<void*>(std::uintptr_t(1))), 1);
+    }
+    // The adapter releases the application when it goes.
+    void TearDown() override {
+        if (m_adapter)
+            dispatch(Vst::effClose);
+        else
+            HeadlessToolkit::TearDown();
+    }
+    Vst::IntPtr dispatch(Vst::Int32 a_opcode, Vst::Int32 a_index = 0, Vst::IntPtr a_value = 0,
+                         void* a_pointer = nullptr) {
+        Vst::AEffect* effect = m_adapter->getAeffect();
+        return effect->dispatcher(effect, a_opcode, a_index, a_value, a_pointer, 0.0f);
+    }
+    Tonekit::PluginEditor& plugin_editor() {
+        return *static_cast<Tonekit::PluginEditor*>(m_adapter->getEditor());
+    }
+    template <class Gui>
+    Gui& gui_as() {
+        return *static_cast<Gui*>(plugin_editor().get_gui());
+    }
+
+    Tonekit::VstHost* m_adapter = nullptr;
+
+private:
+    static Vst::IntPtr host_callback(Vst::AEffect*, Vst::Int32 a_opcode, Vst::Int32, Vst::IntPtr,
+                                     void*, float) {
+        return a_opcode == Vst::audioMasterVersion ? 2400 : 0;
+    }
+};
+
+} // namespace TonekitTest
