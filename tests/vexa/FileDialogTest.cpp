@@ -93,18 +93,4 @@ TEST_F(FileDialogs, SavingOverAFileAsksFirstAndEscapeCancels) {
     EXPECT_FALSE(m_dialog->get_result());
 }
 
-TEST_F(FileDialogs, TheEntryPointsTakeQueuedAnswersOnTheHeadlessBackend) {
-    Orvo::Vector<FileDialogFilter> filters;
-    filters.push_back(FileDialogFilter(Orvo::WString(u"Presets (*.preset)"), u"*.preset"));
-    auto* owner = new Widget;
-    open(owner, {0, 0, 10, 10});
-    m_platform->push_file_dialog_answer(u"Cold.preset");
-    EXPECT_EQ(get_open_file_name(owner, u"Load preset", filters, 0, folder().view()),
-              folder("Cold.preset"));
-    m_platform->push_file_dialog_answer(u"Cold");
-    m_platform->push_message_box_answer(MessageBoxResult_YES);
-    EXPECT_EQ(get_save_file_name(owner, u"Save preset", filters, 0, u"preset", folder().view()),
-              folder("Cold.preset"));
-}
-
 } // namespace
