@@ -13,9 +13,14 @@ namespace TonekitTest {
 
 class HostedEditor : public VexaTest::HeadlessToolkit {
 protected:
+    // Hands the device to the adapter, as a host's plug-in would be made; the editor stays closed.
+    void adopt(std::unique_ptr<Tonekit::Device> a_device,
+               Vst::HostCallback a_host = &host_callback) {
+        m_adapter =
+            new Tonekit::VstHost(a_host, std::move(a_device), &Tonekit::PluginEditor::create);
+    }
     void open_editor(std::unique_ptr<Tonekit::Device> a_device) {
-        m_adapter = new Tonekit::VstHost(&host_callback, std::move(a_device),
-                                         &Tonekit::PluginEditor::create);
+        adopt(std::move(a_device));
         ASSERT_EQ(dispatch(Vst::effEditOpen, 0, 0, reinterpret_cast<void*>(std::uintptr_t(1))), 1);
     }
     // The adapter releases the application when it goes.
@@ -26,9 +31,11 @@ protected:
             HeadlessToolkit::TearDown();
     }
     Vst::IntPtr dispatch(Vst::Int32 a_opcode, Vst::Int32 a_index = 0, Vst::IntPtr a_value = 0,
-                         void* a_pointer = nullptr) {
+                         void* a_pointer = nullptr, float a_option = 0.0f) {
         Vst::AEffect* effect = m_adapter->getAeffect();
-        return effect->dispatcher(effect, a_opcode, a_index, a_value, a_pointer, 0.0f);
+        if (a_opcode == Vst::effClose)
+            m_adapter = nullptr;
+        return effect->dispatcher(effect, a_opcode, a_index, a_value, a_pointer, a_option);
     }
     Tonekit::PluginEditor& plugin_editor() {
         return *static_cast<Tonekit::PluginEditor*>(m_adapter->getEditor());
