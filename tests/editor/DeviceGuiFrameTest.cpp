@@ -249,10 +249,7 @@ TEST_F(DeviceGuiFrameTest, TheRefreshPacesItselfAndShowsAHostChunkAtOnce) {
     EXPECT_EQ(gain.m_shown, std::vector<float>{0.5f});
     EXPECT_TRUE(gui().m_shape->m_shown.empty()) << "only what changed";
 
-    void* chunk = nullptr;
-    const auto size = Vst::Int32(dispatch(Vst::effGetChunk, 0, 0, &chunk));
-    const std::vector<unsigned char> saved(static_cast<unsigned char*>(chunk),
-                                           static_cast<unsigned char*>(chunk) + size);
+    const std::vector<char> saved = get_chunk();
     m_device->m_gain->set_normalized_value(0.9f);
     gain.m_shown.clear();
     m_device->get_gui_refresh_queue().freeze();
@@ -264,7 +261,7 @@ TEST_F(DeviceGuiFrameTest, TheRefreshPacesItselfAndShowsAHostChunkAtOnce) {
 
     gain.m_shown.clear();
     m_platform->advance_time(10);
-    dispatch(Vst::effSetChunk, 0, size, const_cast<unsigned char*>(saved.data()));
+    set_chunk(saved);
     idle(); // 10 ms after the last refresh, but the chunk's unfreeze lets it run at once
     ASSERT_FALSE(gain.m_shown.empty());
     EXPECT_FLOAT_EQ(gain.m_shown.back(), 0.5f);

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace TonekitTest {
 
@@ -36,6 +37,14 @@ protected:
         if (a_opcode == Vst::effClose)
             m_adapter = nullptr;
         return effect->dispatcher(effect, a_opcode, a_index, a_value, a_pointer, a_option);
+    }
+    std::vector<char> get_chunk() {
+        void* data = nullptr;
+        const auto size = dispatch(Vst::effGetChunk, 0, 0, &data);
+        return std::vector<char>(static_cast<char*>(data), static_cast<char*>(data) + size);
+    }
+    void set_chunk(std::vector<char> a_chunk) {
+        dispatch(Vst::effSetChunk, 0, Vst::IntPtr(a_chunk.size()), a_chunk.data());
     }
     Tonekit::PluginEditor& plugin_editor() {
         return *static_cast<Tonekit::PluginEditor*>(m_adapter->getEditor());

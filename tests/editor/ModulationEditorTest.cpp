@@ -232,15 +232,10 @@ TEST_F(ModulationEditorTest, TheTargetChooserRoutesTheEntryWithinTheOrderRule) {
 TEST_F(ModulationEditorTest, ModulatorsReplacedBehindItsBackAreFollowed) {
     choose(editor().get_menu_button(), append_lfo);
     act([&] { editor().get_panels()[0]->add_target(); });
-    std::vector<char> chunk;
-    {
-        void* data = nullptr;
-        const auto size = dispatch(Vst::effGetChunk, 0, 0, &data);
-        chunk.assign(static_cast<char*>(data), static_cast<char*>(data) + size);
-    }
+    const std::vector<char> chunk = get_chunk();
     choose(editor().get_menu_button(), prepend_lfo);
     choose(editor().get_menu_button(), append_xy);
-    dispatch(Vst::effSetChunk, 0, Vst::IntPtr(chunk.size()), chunk.data());
+    set_chunk(chunk);
     EXPECT_EQ(manager().get_modulator_count(), 1u);
     dispatch(Vst::effEditIdle);
     dispatch(Vst::effEditIdle);
@@ -259,24 +254,17 @@ TEST_F(ModulationEditorTest, ModulatorsReplacedBehindItsBackAreFollowed) {
 // Hosts load chunks from a thread of their own while the editor's thread keeps it going: the
 // panels of the modulators each load replaces must never be painted or rebuilt half way.
 TEST_F(ModulationEditorTest, ChunksLoadedFromAnotherThreadWhileTheEditorIdles) {
-    const auto chunk_now = [&] {
-        void* data = nullptr;
-        const auto size = dispatch(Vst::effGetChunk, 0, 0, &data);
-        return std::vector<char>(static_cast<char*>(data), static_cast<char*>(data) + size);
-    };
-    const std::vector<char> empty = chunk_now();
+    const std::vector<char> empty = get_chunk();
     choose(editor().get_menu_button(), append_lfo);
     choose(editor().get_menu_button(), append_xy);
     for (Tonekit::ModulatorPanel* panel : editor().get_panels())
         act([&] { panel->add_target(); });
-    const std::vector<char> full = chunk_now();
+    const std::vector<char> full = get_chunk();
 
     std::atomic<bool> done{false};
     std::thread host([&] {
-        for (int load = 0; load < 200; ++load) {
-            std::vector<char> chunk = load % 2 ? empty : full;
-            dispatch(Vst::effSetChunk, 0, Vst::IntPtr(chunk.size()), chunk.data());
-        }
+        for (int load = 0; load < 200; ++load)
+            set_chunk(load % 2 ? empty : full);
         done = true;
     });
     while (!done)
