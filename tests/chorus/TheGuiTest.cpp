@@ -8,7 +8,7 @@
 #include "chorus/gui/TheEffectWithEditor.h"
 #include "orvo/Core/FourCc.h"
 #include "orvo/Core/Utf.h"
-#include "tests/vexa/HeadlessToolkit.h"
+#include "tests/editor/HostedEditor.h"
 #include "tonekit/Devices/DeviceProgram.h"
 #include "tonekit/Devices/ProcessRequest.h"
 #include "tonekit/Gui/ModulationEditor.h"
@@ -21,8 +21,6 @@
 #include "tonekit/Modulation/ModulationManager.h"
 #include "tonekit/Parameters/Parameter.h"
 #include "tonekit/Parameters/ParameterCollection.h"
-#include "tonekit/vst/PluginEditor.h"
-#include "tonekit/vst/VstHost.h"
 #include "vexa/Application/Application.h"
 #include "vexa/Application/Toolkit.h"
 #include "vexa/Desktop/Desktop.h"
@@ -46,11 +44,6 @@ namespace {
 
 using tolvanchorus::ChorusParameterBuilder;
 
-Vst::IntPtr host_callback(Vst::AEffect*, Vst::Int32 a_opcode, Vst::Int32, Vst::IntPtr, void*,
-                          float) {
-    return a_opcode == Vst::audioMasterVersion ? 2400 : 0;
-}
-
 // Every parameter editor inside a widget, in tree order.
 void collect_editors(Vexa::Widget* a_widget, std::vector<Tonekit::SingleParameterEditor*>& a_out) {
     if (auto* editor = dynamic_cast<Tonekit::SingleParameterEditor*>(a_widget)) {
@@ -65,7 +58,7 @@ std::string id_text(std::uint32_t a_id) {
     return Orvo::to_utf8(Orvo::four_cc_text(a_id).view());
 }
 
-class ChorusEditor : public VexaTest::HeadlessToolkit {
+class ChorusEditor : public TonekitTest::HostedEditor {
 protected:
     void SetUp() override {
         setenv("XDG_DATA_HOME", m_folder.path().c_str(), 1);
@@ -75,20 +68,9 @@ protected:
         m_effect->initialize();
         m_effect->setSampleRate(48000.0f);
         tolvanchorus::load_style_sheet_at_start(*m_effect);
-        m_adapter =
-            new Tonekit::VstHost(host_callback, std::move(effect), &Tonekit::PluginEditor::create);
-        ASSERT_EQ(dispatch(Vst::effEditOpen, reinterpret_cast<void*>(std::uintptr_t(1))), 1);
+        open_editor(std::move(effect));
     }
-    // The adapter releases the application when it goes.
-    void TearDown() override { dispatch(Vst::effClose); }
-    Vst::IntPtr dispatch(Vst::Int32 a_opcode, void* a_pointer = nullptr) {
-        Vst::AEffect* effect = m_adapter->getAeffect();
-        return effect->dispatcher(effect, a_opcode, 0, 0, a_pointer, 0.0f);
-    }
-    tolvanchorus::TheGui& gui() {
-        return *static_cast<tolvanchorus::TheGui*>(
-            static_cast<Tonekit::PluginEditor*>(m_adapter->getEditor())->get_gui());
-    }
+    tolvanchorus::TheGui& gui() { return gui_as<tolvanchorus::TheGui>(); }
     Tonekit::Parameter* parameter(std::uint32_t a_id) {
         return m_effect->get_program()->get_collection().find(a_id);
     }
@@ -111,7 +93,6 @@ protected:
 
     TestSupport::TemporaryFolder m_folder;
     tolvanchorus::TheEffectWithEditor* m_effect = nullptr;
-    Tonekit::VstHost* m_adapter = nullptr;
 };
 
 TEST_F(ChorusEditor, EverySettingHasOneEditorExceptThoseOnlyModulatorsAndHostsReach) {
@@ -180,7 +161,7 @@ TEST_F(ChorusEditor, TheHintOfARestingMouseShowsTheSettingReadably) {
     collect_editors(gui().get_voice_tabs().get_page(0), editors);
     Tonekit::SingleParameterEditor& delay = *editors[2 * 4 + 2 * 4]; // after the pairs and gains
     ASSERT_EQ(delay.get_parameter()->get_id(), ChorusParameterBuilder::voice_id("Del", 0));
-    auto& editor = *static_cast<Tonekit::PluginEditor*>(m_adapter->getEditor());
+    auto& editor = plugin_editor();
     const Vexa::Rect bar = delay.get_rect_in_desktop();
     Vexa::NativeEvent move;
     move.type = Vexa::NativeEventType::mouse_move;
@@ -232,8 +213,7 @@ TEST_F(ChorusEditor, TheModulationPanelsTakeTheHeightTheWindowGains) {
     for (std::size_t i = 0; i < 3; ++i)
         chorus_heights.push_back(panels[i]->get_height());
     const int viewport = area.get_viewport().height;
-    Vexa::SystemWindow& window =
-        *static_cast<Tonekit::PluginEditor*>(m_adapter->getEditor())->get_window();
+    Vexa::SystemWindow& window = *plugin_editor().get_window();
     const Vexa::Size size = window.get_client_size();
     window.set_client_size(size.width, size.height + 300);
     dispatch(Vst::effEditIdle);

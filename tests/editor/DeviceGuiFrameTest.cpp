@@ -1,8 +1,8 @@
 // The device GUI frame on the headless backend, inside a real editor: the preset panel over a
 // temporary preset folder, the menu's commands, the variations menu and the GUI refresh.
 
+#include "tests/editor/HostedEditor.h"
 #include "tests/tonekit/TestDevice.h"
-#include "tests/vexa/HeadlessToolkit.h"
 #include "tonekit/Devices/DeviceGlobalSettings.h"
 #include "tonekit/Devices/DeviceInstanceSettings.h"
 #include "tonekit/Devices/PresetFolder.h"
@@ -19,8 +19,6 @@
 #include "tonekit/Gui/SingleParameterEditor.h"
 #include "tonekit/ParameterTypes/P_RetriggeringKeyChannel.h"
 #include "tonekit/ParameterTypes/P_RetriggeringKeyIndex.h"
-#include "tonekit/vst/PluginEditor.h"
-#include "tonekit/vst/VstHost.h"
 #include "vexa/Application/Application.h"
 #include "vexa/Application/Toolkit.h"
 #include "vexa/Desktop/Desktop.h"
@@ -85,20 +83,8 @@ public:
     PlainParameter* m_shape = nullptr;
 };
 
-Vst::IntPtr host_callback(Vst::AEffect*, Vst::Int32 a_opcode, Vst::Int32, Vst::IntPtr, void*,
-                          float) {
-    return a_opcode == Vst::audioMasterVersion ? 2400 : 0;
-}
-
-class DeviceGuiFrameTest : public VexaTest::HeadlessToolkit {
+class DeviceGuiFrameTest : public TonekitTest::HostedEditor {
 protected:
-    // The adapter releases the application when it goes.
-    void TearDown() override {
-        if (m_adapter)
-            dispatch(Vst::effClose);
-        else
-            HeadlessToolkit::TearDown();
-    }
     // Presets named by their paths below the preset folder, written before the device starts.
     void make(std::initializer_list<const char*> a_presets = {}) {
         for (const char* preset : a_presets) {
@@ -114,20 +100,10 @@ protected:
         auto device = std::make_unique<FrameDevice>(m_folder.path());
         m_device = device.get();
         m_device->initialize();
-        m_adapter =
-            new Tonekit::VstHost(host_callback, std::move(device), &Tonekit::PluginEditor::create);
-        ASSERT_EQ(dispatch(Vst::effEditOpen, 0, 0, reinterpret_cast<void*>(std::uintptr_t(1))), 1);
-    }
-    Vst::IntPtr dispatch(Vst::Int32 a_opcode, Vst::Int32 a_index = 0, Vst::IntPtr a_value = 0,
-                         void* a_pointer = nullptr) {
-        Vst::AEffect* effect = m_adapter->getAeffect();
-        return effect->dispatcher(effect, a_opcode, a_index, a_value, a_pointer, 0.0f);
+        open_editor(std::move(device));
     }
     std::filesystem::path presets_path() const { return m_folder.path() / "Presets"; }
-    FrameGui& gui() {
-        return *static_cast<FrameGui*>(
-            static_cast<Tonekit::PluginEditor*>(m_adapter->getEditor())->get_gui());
-    }
+    FrameGui& gui() { return gui_as<FrameGui>(); }
     Tonekit::DevicePanel& panel() { return *gui().m_panel; }
     Tonekit::PresetManager& presets() { return *m_device->get_preset_manager(); }
     std::u16string current_name() { return std::u16string(presets().get_current_preset_name()); }
@@ -178,7 +154,6 @@ protected:
 
     TonekitTest::TemporaryFolder m_folder;
     FrameDevice* m_device = nullptr;
-    Tonekit::VstHost* m_adapter = nullptr;
 };
 
 // The flat list is Pads/warm (0), a (1), b (2): subfolders first.
@@ -274,10 +249,7 @@ TEST_F(DeviceGuiFrameTest, TheRefreshPacesItselfAndShowsAHostChunkAtOnce) {
     EXPECT_EQ(gain.m_shown, std::vector<float>{0.5f});
     EXPECT_TRUE(gui().m_shape->m_shown.empty()) << "only what changed";
 
-    void* chunk = nullptr;
-    const auto size = Vst::Int32(dispatch(Vst::effGetChunk, 0, 0, &chunk));
-    const std::vector<unsigned char> saved(static_cast<unsigned char*>(chunk),
-                                           static_cast<unsigned char*>(chunk) + size);
+    const std::vector<char> saved = get_chunk();
     m_device->m_gain->set_normalized_value(0.9f);
     gain.m_shown.clear();
     m_device->get_gui_refresh_queue().freeze();
@@ -289,7 +261,7 @@ TEST_F(DeviceGuiFrameTest, TheRefreshPacesItselfAndShowsAHostChunkAtOnce) {
 
     gain.m_shown.clear();
     m_platform->advance_time(10);
-    dispatch(Vst::effSetChunk, 0, size, const_cast<unsigned char*>(saved.data()));
+    set_chunk(saved);
     idle(); // 10 ms after the last refresh, but the chunk's unfreeze lets it run at once
     ASSERT_FALSE(gain.m_shown.empty());
     EXPECT_FLOAT_EQ(gain.m_shown.back(), 0.5f);
@@ -300,8 +272,7 @@ TEST_F(DeviceGuiFrameTest, TheRefreshPacesItselfAndShowsAHostChunkAtOnce) {
 TEST_F(DeviceGuiFrameTest, TheMouseFindsTheEditorForTheLineAndOnlyVariedOnesOfferAMenu) {
     make();
     idle(); // the GUI starts following the desktop's input
-    auto* editor = static_cast<Tonekit::PluginEditor*>(m_adapter->getEditor());
-    Vexa::NativeWindow& window = *editor->get_window()->get_native_window();
+    Vexa::NativeWindow& window = *plugin_editor().get_window()->get_native_window();
     const auto mouse = [&](Vexa::NativeEventType a_type, const Vexa::Widget& a_over, int a_button) {
         const Vexa::Rect rect = a_over.get_rect_in_desktop();
         Vexa::NativeEvent event;

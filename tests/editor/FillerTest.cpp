@@ -2,6 +2,7 @@
 // move it.
 
 #include "tonekit/Gui/Filler.h"
+#include "tests/support/Listen.h"
 #include "tests/vexa/WidgetInputFixture.h"
 #include "vexa/Desktop/Desktop.h"
 #include "vexa/Widget/InputListener.h"
@@ -31,21 +32,12 @@ protected:
         m_filler->set_value_indicator_pen(Vexa::GdiPlus_Pen(marker, 1));
         // As the sheet gives it: a repaint starts from the bar's own background.
         m_filler->set_background(Vexa::GdiPlus_Brush(Vexa::GdiPlus_Color(0xFF000000)));
-        m_filler->m_on_drag_begin.connect(
-            new Orvo::MethodSlot1<void(Tonekit::FillerEvents::OnDrag&), FillerTest>(
-                this, &FillerTest::on_begin));
-        m_filler->m_on_value_changed.connect(
-            new Orvo::MethodSlot1<void(Tonekit::FillerEvents::OnValueChanged&), FillerTest>(
-                this, &FillerTest::on_value));
-        m_filler->m_on_drag_end.connect(
-            new Orvo::MethodSlot1<void(Tonekit::FillerEvents::OnDrag&), FillerTest>(
-                this, &FillerTest::on_end));
+        TestSupport::listen(m_filler->m_on_drag_begin, [this](auto&) { m_log.push_back("begin"); });
+        TestSupport::listen(m_filler->m_on_value_changed, [this](auto& a_event) {
+            m_log.push_back(a_event.from_parameter ? "parameter" : "user");
+        });
+        TestSupport::listen(m_filler->m_on_drag_end, [this](auto&) { m_log.push_back("end"); });
         open(m_filler, bar);
-    }
-    void on_begin(Tonekit::FillerEvents::OnDrag&) { m_log.push_back("begin"); }
-    void on_end(Tonekit::FillerEvents::OnDrag&) { m_log.push_back("end"); }
-    void on_value(Tonekit::FillerEvents::OnValueChanged& a_event) {
-        m_log.push_back(a_event.from_parameter ? "parameter" : "user");
     }
     void button(NativeEventType a_type, int a_x, int a_y, int a_button, bool a_double = false) {
         Vexa::NativeEvent event =
@@ -155,27 +147,21 @@ TEST_F(FillerTest, LeftPressWhileAnotherButtonIsHeldStartsNoDrag) {
     EXPECT_TRUE(m_log.empty());
 }
 
-struct UpCounter {
-    void count(Vexa::InputEvent& a_event) { ups += a_event.button == 2; }
-    int ups = 0;
-};
-
 // The device GUI hears right releases no widget took through a listener after the widgets.
 TEST_F(FillerTest, RightClickOnABarAtRestIsLeftForTheGuiButNotDuringADrag) {
-    UpCounter parent;
+    int ups = 0;
     Vexa::InputListener listener(Vexa::InputListenerScope_AFTER);
-    listener.get_signal(Vexa::InputEventType_MOUSE_UP)
-        .connect(
-            new Orvo::MethodSlot1<void(Vexa::InputEvent&), UpCounter>(&parent, &UpCounter::count));
+    TestSupport::listen(listener.get_signal(Vexa::InputEventType_MOUSE_UP),
+                        [&](Vexa::InputEvent& a_event) { ups += a_event.button == 2; });
     m_system->get_desktop()->add_input_listener(&listener);
     button(NativeEventType::button_down, 20, 20, 2);
     button(NativeEventType::button_up, 20, 20, 2);
-    EXPECT_EQ(parent.ups, 1) << "the device GUI opens its variations menu";
+    EXPECT_EQ(ups, 1) << "the device GUI opens its variations menu";
     button(NativeEventType::button_down, 20, 20, 1);
     button(NativeEventType::button_down, 20, 20, 2);
     button(NativeEventType::button_up, 20, 20, 1);
     button(NativeEventType::button_up, 20, 20, 2);
-    EXPECT_EQ(parent.ups, 1) << "the fine drag's right button is the bar's";
+    EXPECT_EQ(ups, 1) << "the fine drag's right button is the bar's";
 }
 
 TEST_F(FillerTest, LosingTheMouseGrabEndsTheDrag) {
@@ -219,11 +205,6 @@ TEST_F(FillerTest, WheelStepsByTheStepWhateverTheDeltaAndNeverDuringADrag) {
     EXPECT_EQ(m_filler->get_value(), 0.75f);
 }
 
-struct Counter {
-    void count(Tonekit::FillerEvents::OnValueChanged&) { ++emitted; }
-    int emitted = 0;
-};
-
 TEST(FillerRules, SetValueClampsSnapsNearZeroGoingDownAndIgnoresTheSameValue) {
     const struct {
         float from, to, expected;
@@ -236,13 +217,11 @@ TEST(FillerRules, SetValueClampsSnapsNearZeroGoingDownAndIgnoresTheSameValue) {
     for (const auto& c : cases) {
         Filler filler;
         filler.set_value(c.from, true);
-        Counter counter;
-        filler.m_on_value_changed.connect(
-            new Orvo::MethodSlot1<void(Tonekit::FillerEvents::OnValueChanged&), Counter>(
-                &counter, &Counter::count));
+        int emitted = 0;
+        TestSupport::listen(filler.m_on_value_changed, [&](auto&) { ++emitted; });
         filler.set_value(c.to, false);
         EXPECT_EQ(filler.get_value(), c.expected) << c.from << " -> " << c.to;
-        EXPECT_EQ(counter.emitted, c.emits ? 1 : 0) << c.from << " -> " << c.to;
+        EXPECT_EQ(emitted, c.emits ? 1 : 0) << c.from << " -> " << c.to;
     }
 }
 

@@ -2,9 +2,9 @@
 // modulation manager, the refusals it shows, the stage choice, and state replaced behind its back.
 
 #include "tonekit/Gui/ModulationEditor.h"
+#include "tests/editor/HostedEditor.h"
 #include "tests/support/FailureMessage.h"
 #include "tests/tonekit/ModulationTestDevice.h"
-#include "tests/vexa/HeadlessToolkit.h"
 #include "tonekit/Gui/DeviceGuiConcrete.h"
 #include "tonekit/Gui/EntryListGridLayout.h"
 #include "tonekit/Gui/ModulatorList.h"
@@ -15,8 +15,6 @@
 #include "tonekit/Gui/ParameterGui_ToggleButton.h"
 #include "tonekit/Modulation/LfoModulator.h"
 #include "tonekit/Modulation/XyModulator.h"
-#include "tonekit/vst/PluginEditor.h"
-#include "tonekit/vst/VstHost.h"
 #include "vexa/Desktop/Desktop.h"
 #include "vexa/Platform/Headless/HeadlessPlatform.h"
 #include "vexa/Widget/UpdateManager.h"
@@ -55,32 +53,16 @@ public:
     Tonekit::DeviceGui* create_gui_object() override { return new ModulationGui(*this); }
 };
 
-Vst::IntPtr host_callback(Vst::AEffect*, Vst::Int32 a_opcode, Vst::Int32, Vst::IntPtr, void*,
-                          float) {
-    return a_opcode == Vst::audioMasterVersion ? 2400 : 0;
-}
-
-class ModulationEditorTest : public VexaTest::HeadlessToolkit {
+class ModulationEditorTest : public TonekitTest::HostedEditor {
 protected:
     void SetUp() override {
         HeadlessToolkit::SetUp();
         auto device = std::make_unique<GuiDevice>(m_folder.path());
         m_device = device.get();
         m_device->initialize();
-        m_adapter =
-            new Tonekit::VstHost(host_callback, std::move(device), &Tonekit::PluginEditor::create);
-        ASSERT_EQ(dispatch(Vst::effEditOpen, 0, 0, reinterpret_cast<void*>(std::uintptr_t(1))), 1);
+        open_editor(std::move(device));
     }
-    void TearDown() override { dispatch(Vst::effClose); }
-    Vst::IntPtr dispatch(Vst::Int32 a_opcode, Vst::Int32 a_index = 0, Vst::IntPtr a_value = 0,
-                         void* a_pointer = nullptr) {
-        Vst::AEffect* effect = m_adapter->getAeffect();
-        return effect->dispatcher(effect, a_opcode, a_index, a_value, a_pointer, 0.0f);
-    }
-    ModulationEditor& editor() {
-        auto* gui = static_cast<Tonekit::PluginEditor*>(m_adapter->getEditor())->get_gui();
-        return *static_cast<ModulationGui*>(gui)->m_editor;
-    }
+    ModulationEditor& editor() { return *gui_as<ModulationGui>().m_editor; }
     Tonekit::ModulationManager& manager() { return m_device->modulation(); }
     // Chooses item a_item of the next pop-up menu (counted from 1 through the submenus, separators
     // included) by pressing a_button.
@@ -115,7 +97,6 @@ protected:
 
     TonekitTest::TemporaryFolder m_folder;
     GuiDevice* m_device = nullptr;
-    Tonekit::VstHost* m_adapter = nullptr;
 };
 
 // The "Menu..." items in pop-up order: Append (1) XY (2) LFO (3), Prepend (4) XY (5) LFO (6),
@@ -251,15 +232,10 @@ TEST_F(ModulationEditorTest, TheTargetChooserRoutesTheEntryWithinTheOrderRule) {
 TEST_F(ModulationEditorTest, ModulatorsReplacedBehindItsBackAreFollowed) {
     choose(editor().get_menu_button(), append_lfo);
     act([&] { editor().get_panels()[0]->add_target(); });
-    std::vector<char> chunk;
-    {
-        void* data = nullptr;
-        const auto size = dispatch(Vst::effGetChunk, 0, 0, &data);
-        chunk.assign(static_cast<char*>(data), static_cast<char*>(data) + size);
-    }
+    const std::vector<char> chunk = get_chunk();
     choose(editor().get_menu_button(), prepend_lfo);
     choose(editor().get_menu_button(), append_xy);
-    dispatch(Vst::effSetChunk, 0, Vst::IntPtr(chunk.size()), chunk.data());
+    set_chunk(chunk);
     EXPECT_EQ(manager().get_modulator_count(), 1u);
     dispatch(Vst::effEditIdle);
     dispatch(Vst::effEditIdle);
@@ -278,24 +254,17 @@ TEST_F(ModulationEditorTest, ModulatorsReplacedBehindItsBackAreFollowed) {
 // Hosts load chunks from a thread of their own while the editor's thread keeps it going: the
 // panels of the modulators each load replaces must never be painted or rebuilt half way.
 TEST_F(ModulationEditorTest, ChunksLoadedFromAnotherThreadWhileTheEditorIdles) {
-    const auto chunk_now = [&] {
-        void* data = nullptr;
-        const auto size = dispatch(Vst::effGetChunk, 0, 0, &data);
-        return std::vector<char>(static_cast<char*>(data), static_cast<char*>(data) + size);
-    };
-    const std::vector<char> empty = chunk_now();
+    const std::vector<char> empty = get_chunk();
     choose(editor().get_menu_button(), append_lfo);
     choose(editor().get_menu_button(), append_xy);
     for (Tonekit::ModulatorPanel* panel : editor().get_panels())
         act([&] { panel->add_target(); });
-    const std::vector<char> full = chunk_now();
+    const std::vector<char> full = get_chunk();
 
     std::atomic<bool> done{false};
     std::thread host([&] {
-        for (int load = 0; load < 200; ++load) {
-            std::vector<char> chunk = load % 2 ? empty : full;
-            dispatch(Vst::effSetChunk, 0, Vst::IntPtr(chunk.size()), chunk.data());
-        }
+        for (int load = 0; load < 200; ++load)
+            set_chunk(load % 2 ? empty : full);
         done = true;
     });
     while (!done)

@@ -1,6 +1,7 @@
 // The parameter editors over a device with modulators, on the headless backend: what reaches the
 // host during a drag, how each editor writes and follows its parameter, and the modulation marks.
 
+#include "tests/support/Listen.h"
 #include "tests/tonekit/ModulationTestDevice.h"
 #include "tests/vexa/WidgetInputFixture.h"
 #include "tonekit/Devices/Host.h"
@@ -195,26 +196,18 @@ TEST_F(Editors, RetriggerReasonOffersNoneAnyAndTheEightDefinitions) {
     EXPECT_EQ(labels, u"None Any* 1 2 3 4 5 6 7 8 ");
 }
 
-struct ChosenRecorder {
-    void on_chosen(ParameterChoiceEvents::OnParameterChosen& a_event) {
-        chosen.push_back(a_event.parameter);
-    }
-    std::vector<Parameter*> chosen;
-};
-
 TEST_F(Editors, ParameterChoiceListsTheOfferedModulatorParametersAndAssigns) {
     const unsigned filter = ParameterIterator::Filter_OFFERED_FOR_SLOT_ASSIGNMENT;
     ParameterChoice choice(device, filter, ParameterIterator::Walk_MODULATORS);
-    ChosenRecorder recorder;
-    choice.m_on_parameter_chosen.connect(
-        new Orvo::MethodSlot1<void(ParameterChoiceEvents::OnParameterChosen&), ChosenRecorder>(
-            &recorder, &ChosenRecorder::on_chosen));
+    std::vector<Parameter*> chosen;
+    TestSupport::listen(choice.m_on_parameter_chosen,
+                        [&](auto& a_event) { chosen.push_back(a_event.parameter); });
     EXPECT_EQ(choice.get_text(), u"None");
     choice.step_selection(1); // from "None" to the first parameter
-    ASSERT_EQ(recorder.chosen.size(), 1u);
-    ASSERT_NE(recorder.chosen[0], nullptr);
-    EXPECT_TRUE(recorder.chosen[0]->m_offered_for_slot_assignment);
-    EXPECT_EQ(choice.get_parameter(), recorder.chosen[0]);
+    ASSERT_EQ(chosen.size(), 1u);
+    ASSERT_NE(chosen[0], nullptr);
+    EXPECT_TRUE(chosen[0]->m_offered_for_slot_assignment);
+    EXPECT_EQ(choice.get_parameter(), chosen[0]);
     EXPECT_NE(choice.get_text().find(u"/"), std::u16string::npos) << "the modulator's path";
 
     device.modulation().remove_modulator(xy);

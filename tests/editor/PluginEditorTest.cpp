@@ -3,8 +3,8 @@
 
 #include "tonekit/vst/PluginEditor.h"
 #include "tests/editor/EditorTestDevice.h"
+#include "tests/editor/HostedEditor.h"
 #include "tonekit/Gui/DeviceGuiCriticalError.h"
-#include "tonekit/vst/VstHost.h"
 #include "vexa/Application/Application.h"
 #include "vexa/Application/Toolkit.h"
 #include "vexa/Platform/Headless/HeadlessPlatform.h"
@@ -23,8 +23,8 @@ using EditorTest::TestGui;
 
 std::vector<Vexa::Size> s_size_requests;
 
-Vst::IntPtr host_callback(Vst::AEffect*, Vst::Int32 a_opcode, Vst::Int32 a_index,
-                          Vst::IntPtr a_value, void*, float) {
+Vst::IntPtr sizing_host(Vst::AEffect*, Vst::Int32 a_opcode, Vst::Int32 a_index, Vst::IntPtr a_value,
+                        void*, float) {
     if (a_opcode == Vst::audioMasterVersion)
         return 2400;
     if (a_opcode == Vst::audioMasterSizeWindow) {
@@ -36,19 +36,11 @@ Vst::IntPtr host_callback(Vst::AEffect*, Vst::Int32 a_opcode, Vst::Int32 a_index
 
 void* const parent = reinterpret_cast<void*>(std::uintptr_t(0x4242));
 
-class PluginEditorTest : public testing::Test {
+class PluginEditorTest : public TonekitTest::HostedEditor {
 protected:
     void SetUp() override {
         s_size_requests.clear();
-        Vexa::Application::acquire();
-        Vexa::Toolkit::install(std::make_unique<Vexa::HeadlessPlatform>());
-    }
-    // The adapter releases the application when it goes.
-    void TearDown() override {
-        if (m_adapter)
-            dispatch(Vst::effClose);
-        else
-            Vexa::Application::release();
+        HostedEditor::SetUp();
     }
     void make(bool a_with_gui = true, bool a_critical = false) {
         auto device = std::make_unique<EditorTestDevice>(m_folder.path());
@@ -57,20 +49,10 @@ protected:
         m_device->initialize();
         if (a_critical)
             m_device->set_critical_error(Orvo::WString(u"Couldn't load style sheet."));
-        m_adapter =
-            new Tonekit::VstHost(host_callback, std::move(device), &Tonekit::PluginEditor::create);
+        adopt(std::move(device), &sizing_host);
     }
-    Vst::IntPtr dispatch(Vst::Int32 a_opcode, Vst::Int32 a_index = 0, Vst::IntPtr a_value = 0,
-                         void* a_pointer = nullptr, float a_option = 0.0f) {
-        Vst::AEffect* effect = m_adapter->getAeffect();
-        if (a_opcode == Vst::effClose)
-            m_adapter = nullptr;
-        return effect->dispatcher(effect, a_opcode, a_index, a_value, a_pointer, a_option);
-    }
-    Tonekit::PluginEditor& editor() {
-        return *static_cast<Tonekit::PluginEditor*>(m_adapter->getEditor());
-    }
-    TestGui& gui() { return *static_cast<TestGui*>(editor().get_gui()); }
+    Tonekit::PluginEditor& editor() { return plugin_editor(); }
+    TestGui& gui() { return gui_as<TestGui>(); }
     Vexa::HeadlessWindow& native() {
         return *static_cast<Vexa::HeadlessWindow*>(editor().get_window()->get_native_window());
     }
@@ -82,7 +64,6 @@ protected:
 
     TonekitTest::TemporaryFolder m_folder;
     EditorTestDevice* m_device = nullptr;
-    Tonekit::VstHost* m_adapter = nullptr;
 };
 
 // getRect is 0 x 0 before open and the content's requested size after; opening twice makes one

@@ -137,35 +137,13 @@ TEST(Placement, FollowsEachModesFormula) {
 
 namespace {
 
-struct FinishingCase {
-    Tonekit::ModulationMapping m_mapping;
-    Kernels::OutOfRange m_out_of_range;
-    bool m_top_open;
-    bool m_bottom_open;
-    Tonekit::ExponentialPrecision m_precision;
-};
-
-Kernels::FinishingChoice choice_of(const FinishingCase& a_case) {
-    Kernels::FinishingChoice choice;
-    choice.m_mapping = a_case.m_mapping;
-    choice.m_out_of_range = a_case.m_out_of_range;
-    choice.m_top_open = a_case.m_top_open;
-    choice.m_bottom_open = a_case.m_bottom_open;
-    choice.m_precision = a_case.m_precision;
-    return choice;
-}
-
 // The bounded value of an identity target.
 float bounded(Kernels::OutOfRange a_out_of_range, bool a_top_open, bool a_bottom_open,
               float a_value) {
-    Kernels::FinishingChoice choice;
-    choice.m_mapping = Tonekit::ModulationMapping_IDENTITY;
-    choice.m_out_of_range = a_out_of_range;
-    choice.m_top_open = a_top_open;
-    choice.m_bottom_open = a_bottom_open;
     Block in, start, span, scale, out;
     in.fill(a_value);
-    Kernels::finishing(choice)(in.m, start.m, span.m, scale.m, out.m);
+    Kernels::finishing({Tonekit::ModulationMapping_IDENTITY, a_out_of_range, a_top_open,
+                        a_bottom_open})(in.m, start.m, span.m, scale.m, out.m);
     return out.m[7];
 }
 
@@ -183,10 +161,10 @@ TEST(Finishing, VectorAndScalarFormsAgreeForEveryChoice) {
             for (unsigned sides = 0; sides < 4; ++sides)
                 for (auto precision :
                      {ExponentialPrecision_APPROXIMATE, ExponentialPrecision_EXACT}) {
-                    const FinishingCase test{mapping, out_of_range, (sides & 1) != 0,
-                                             (sides & 2) != 0, precision};
-                    const auto vector = Kernels::finishing(choice_of(test));
-                    const auto scalar = Kernels::finishing_scalar(choice_of(test));
+                    const Kernels::FinishingChoice choice{mapping, out_of_range, (sides & 1) != 0,
+                                                          (sides & 2) != 0, precision};
+                    const auto vector = Kernels::finishing(choice);
+                    const auto scalar = Kernels::finishing_scalar(choice);
                     ASSERT_NE(vector, nullptr);
                     ASSERT_NE(scalar, nullptr);
                     Block start, span, scale;
@@ -265,10 +243,8 @@ TEST(Finishing, Mappings) {
     start.fill(20.0f);
     span.fill(100.0f);
     scale.fill(10.0f);
-    Kernels::FinishingChoice choice;
-    choice.m_top_open = true;
-    choice.m_bottom_open = true;
-    choice.m_mapping = ModulationMapping_LINEAR;
+    Kernels::FinishingChoice choice{ModulationMapping_LINEAR, Kernels::OutOfRange_CLAMP, true,
+                                    true};
     Kernels::finishing(choice)(in.m, start.m, span.m, scale.m, out.m);
     for (unsigned i = 0; i < 16; ++i)
         EXPECT_FLOAT_EQ(out.m[i], 20.0f + in.m[i] * 100.0f);

@@ -1,5 +1,7 @@
 #include "WidgetInputFixture.h"
 
+#include "tests/support/Listen.h"
+
 #include "orvo/Core/Exception.h"
 #include "vexa/Graphics/Painter.h"
 #include "vexa/Widgets/DecimalEdit.h"
@@ -109,16 +111,8 @@ TEST_F(EntryWidget, ValidationActionsDecideWhatTheExitCommitsAndReports) {
     };
     int action = 0;
     std::vector<bool> reports;
-    struct Slots {
-        int* action;
-        std::vector<bool>* reports;
-        void validate(EntryEvents::OnValidate& e) { e.action = *action; }
-        void exit(EntryEvents::OnExit& e) { reports->push_back(e.changed); }
-    } slots{&action, &reports};
-    m_entry->m_on_validate.connect(
-        new Orvo::MethodSlot1<void(EntryEvents::OnValidate&), Slots>(&slots, &Slots::validate));
-    m_entry->m_on_exit.connect(
-        new Orvo::MethodSlot1<void(EntryEvents::OnExit&), Slots>(&slots, &Slots::exit));
+    TestSupport::listen(m_entry->m_on_validate, [&](auto& e) { e.action = action; });
+    TestSupport::listen(m_entry->m_on_exit, [&](auto& e) { reports.push_back(e.changed); });
     for (const Case& c : cases) {
         SCOPED_TRACE(c.action);
         m_entry->set_text(u"12");
@@ -190,12 +184,7 @@ TEST_F(EntryWidget, NumericEntriesRefuseOtherCharactersAndRestoreOutOfRangeValue
     m_window->add_child(integer);
     integer->set_geometry(10, 50, 100, 24);
     std::vector<long long> changes;
-    struct Slot {
-        std::vector<long long>* changes;
-        void on(IntegerEntryChangedEvent& e) { changes->push_back(e.value); }
-    } slot{&changes};
-    integer->m_on_value_changed.connect(
-        new Orvo::MethodSlot1<void(IntegerEntryChangedEvent&), Slot>(&slot, &Slot::on));
+    TestSupport::listen(integer->m_on_value_changed, [&](auto& e) { changes.push_back(e.value); });
     integer->get_entry().set_focus(FocusReason_PROGRAM);
     struct Case {
         const char16_t* typed;

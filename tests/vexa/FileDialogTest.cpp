@@ -71,28 +71,6 @@ protected:
     std::unique_ptr<FileDialog> m_dialog;
 };
 
-TEST_F(FileDialogs, TheKeyboardAloneBrowsesFiltersAndChoosesAFile) {
-    show(FileDialogMode_OPEN);
-    EXPECT_EQ(listing(), "[Pads] Cold.preset Warm.preset ");
-    m_dialog->next_filter();
-    EXPECT_EQ(listing(), "[Pads] Cold.preset notes.txt Warm.preset ");
-    m_dialog->next_filter();
-
-    EXPECT_TRUE(m_dialog->get_listing().get_main().has_focus());
-    press(KeyCode_DOWN);
-    press(KeyCode_ENTER); // into Pads
-    EXPECT_EQ(m_model->get_folder(), folder("Pads"));
-    EXPECT_EQ(listing(), "Soft.preset ");
-    press(KeyCode_BACKSPACE); // up again
-    EXPECT_EQ(m_model->get_folder(), folder());
-    EXPECT_EQ(m_dialog->get_listing().get_selection(), std::optional<std::size_t>(0));
-    type(u"w");
-    EXPECT_EQ(m_dialog->get_name_box().get_text(), Orvo::WString(u"Warm.preset"));
-    press(KeyCode_ENTER);
-    EXPECT_FALSE(m_dialog->is_opened());
-    EXPECT_EQ(m_dialog->get_result(), folder("Warm.preset"));
-}
-
 TEST_F(FileDialogs, SavingOverAFileAsksFirstAndEscapeCancels) {
     show(FileDialogMode_SAVE);
     EXPECT_TRUE(m_dialog->get_name_box().has_focus());
@@ -113,20 +91,6 @@ TEST_F(FileDialogs, SavingOverAFileAsksFirstAndEscapeCancels) {
     press(KeyCode_ESCAPE);
     EXPECT_FALSE(m_dialog->is_opened());
     EXPECT_FALSE(m_dialog->get_result());
-}
-
-TEST_F(FileDialogs, TheEntryPointsTakeQueuedAnswersOnTheHeadlessBackend) {
-    Orvo::Vector<FileDialogFilter> filters;
-    filters.push_back(FileDialogFilter(Orvo::WString(u"Presets (*.preset)"), u"*.preset"));
-    auto* owner = new Widget;
-    open(owner, {0, 0, 10, 10});
-    m_platform->push_file_dialog_answer(u"Cold.preset");
-    EXPECT_EQ(get_open_file_name(owner, u"Load preset", filters, 0, folder().view()),
-              folder("Cold.preset"));
-    m_platform->push_file_dialog_answer(u"Cold");
-    m_platform->push_message_box_answer(MessageBoxResult_YES);
-    EXPECT_EQ(get_save_file_name(owner, u"Save preset", filters, 0, u"preset", folder().view()),
-              folder("Cold.preset"));
 }
 
 } // namespace

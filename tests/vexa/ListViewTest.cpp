@@ -1,6 +1,7 @@
 #include "WidgetInputFixture.h"
 
 #include "orvo/Core/Exception.h"
+#include "tests/support/Listen.h"
 #include "vexa/Widgets/ListView.h"
 #include "vexa/Widgets/ListViewMain.h"
 
@@ -21,24 +22,15 @@ protected:
             m_list->add_item(name);
         const int rows = 5 * m_list->get_row_height() + 2 + 2; // frame and paddings
         open(m_list, {10, 10, 200, rows});
-        m_list->m_on_selection_changed.connect(
-            new Orvo::MethodSlot1<void(ListViewSelectionChangedEvent&), ListViews>(
-                this, &ListViews::on_selection));
-        m_list->m_on_item_activated.connect(
-            new Orvo::MethodSlot1<void(ListViewEvents::OnItemActivated&), ListViews>(
-                this, &ListViews::on_activated));
-        m_list->m_on_item_mouse_down.connect(
-            new Orvo::MethodSlot1<void(ListViewEvents::OnItemMouseDown&), ListViews>(
-                this, &ListViews::on_mouse_down));
-    }
-    void on_selection(ListViewSelectionChangedEvent& e) {
-        m_log.push_back("selected " + (e.selection ? std::to_string(*e.selection) : "none"));
-    }
-    void on_activated(ListViewEvents::OnItemActivated& e) {
-        m_log.push_back("activated " + std::to_string(e.index));
-    }
-    void on_mouse_down(ListViewEvents::OnItemMouseDown& e) {
-        m_log.push_back("down " + std::to_string(e.index));
+        TestSupport::listen(m_list->m_on_selection_changed, [this](auto& e) {
+            m_log.push_back("selected " + (e.selection ? std::to_string(*e.selection) : "none"));
+        });
+        TestSupport::listen(m_list->m_on_item_activated, [this](auto& e) {
+            m_log.push_back("activated " + std::to_string(e.index));
+        });
+        TestSupport::listen(m_list->m_on_item_mouse_down, [this](auto& e) {
+            m_log.push_back("down " + std::to_string(e.index));
+        });
     }
     std::string names() const {
         std::string s;

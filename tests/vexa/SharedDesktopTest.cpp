@@ -6,6 +6,7 @@
 
 #include "orvo/Core/Exception.h"
 #include "orvo/Signals/MethodSlot1.h"
+#include "tests/support/Listen.h"
 #include "vexa/Window/NormalWindow.h"
 
 using namespace Vexa;
@@ -76,15 +77,11 @@ TEST_P(Desktops, KeysGoToTheFocusAndOnlyUnconsumedKeysType) {
 
 TEST_P(Desktops, OpeningClosingAndActivationKeepTheOrders) {
     std::vector<Window*> closed;
-    struct Recorder {
-        std::vector<Window*>* list;
-        void on_closed(WindowEvents::OnClosed& a_event) { list->push_back(a_event.window); }
-    } recorder{&closed};
     Window bottom, top, sub_a, sub_b;
     for (Window* window : {&bottom, &top, &sub_a, &sub_b}) {
         window->set_geometry(0, 0, 20, 20);
-        window->m_on_closed.connect(new Orvo::MethodSlot1<void(WindowEvents::OnClosed&), Recorder>(
-            &recorder, &Recorder::on_closed));
+        TestSupport::listen(window->m_on_closed,
+                            [&](auto& a_event) { closed.push_back(a_event.window); });
     }
     bottom.open(m_desktop, Modality_MODELESS);
     top.open(m_desktop, Modality_MODELESS);
@@ -162,16 +159,11 @@ TEST_P(Desktops, NormalWindowsCloseFromTheirButtonUnlessTheOwnerSaysNo) {
     EXPECT_EQ(m_system->get_back_buffer().get_pixel(30, close_y),
               StockObjects::accent); // active bar
 
-    struct Veto {
-        bool allow = false;
-        void on_query(NormalWindowEvents::OnCloseQuery& a_query) { a_query.close = allow; }
-    } veto;
-    window.m_on_close_query.connect(
-        new Orvo::MethodSlot1<void(NormalWindowEvents::OnCloseQuery&), Veto>(&veto,
-                                                                             &Veto::on_query));
+    bool allow = false;
+    TestSupport::listen(window.m_on_close_query, [&](auto& a_query) { a_query.close = allow; });
     click(close_x, close_y);
     EXPECT_TRUE(window.is_opened());
-    veto.allow = true;
+    allow = true;
     click(close_x, close_y);
     EXPECT_FALSE(window.is_opened());
 }

@@ -4,6 +4,8 @@
 
 #include "DesktopFixture.h"
 
+#include "tests/support/Listen.h"
+
 #include "vexa/Graphics/Painter.h"
 #include "vexa/Widgets/ArrowCommandButton.h"
 #include "vexa/Widgets/CheckBox.h"
@@ -45,22 +47,6 @@ constexpr std::u16string_view sheet =
 
 unsigned background(const Widget& a_widget) {
     return a_widget.get_frame().background.get_color().get_argb() & 0xFFFFFF;
-}
-
-struct Counter {
-    int count = 0;
-    int last_tick = -1;
-    void on_action(CommandButtonEvents::OnAction& a_event) {
-        ++count;
-        last_tick = a_event.repeat_tick;
-    }
-    void on_toggled(ToggleButtonEvents::OnToggled&) { ++count; }
-    void on_checked(CheckBoxEvents::OnChanged&) { ++count; }
-};
-
-template <class E>
-void count(Orvo::Signal1<E&>& a_signal, Counter& a_counter, void (Counter::*a_method)(E&)) {
-    a_signal.connect(new Orvo::MethodSlot1<void(E&), Counter>(&a_counter, a_method));
 }
 
 class StandardWidgets : public Desktops {
@@ -123,74 +109,77 @@ TEST_P(StandardWidgets, MeasureTheirContentsPlusTheBoxExtras) {
 }
 
 TEST_P(StandardWidgets, SwitchesRestyleWhilePushedToggledAndChecked) {
-    Counter actions, toggles, checks;
+    int actions = 0, toggles = 0, checks = 0;
     auto* button = place(new TextCommandButton(u"Go"), {10, 10, 80, 30});
-    count(button->m_on_action, actions, &Counter::on_action);
+    TestSupport::listen(button->m_on_action, [&](auto&) { ++actions; });
     EXPECT_EQ(background(*button), 0x111111u);
     send_mouse(NativeEventType::button_down, 20, 20);
     EXPECT_TRUE(button->is_pushed());
     EXPECT_EQ(background(*button), 0x222222u);
     EXPECT_EQ(button->get_contents_rect().x, button->get_content_rect().x + 2);
     EXPECT_EQ(button->get_contents_rect().y, button->get_content_rect().y + 3);
-    EXPECT_EQ(actions.count, 0);
+    EXPECT_EQ(actions, 0);
     send_mouse(NativeEventType::mouse_move, 150, 150); // slid off: up again
     EXPECT_EQ(background(*button), 0x111111u);
     send_mouse(NativeEventType::mouse_move, 20, 20);
     send_mouse(NativeEventType::button_up, 20, 20);
-    EXPECT_EQ(actions.count, 1);
+    EXPECT_EQ(actions, 1);
     EXPECT_EQ(background(*button), 0x111111u);
     // Released away from it: no action.
     send_mouse(NativeEventType::button_down, 20, 20);
     send_mouse(NativeEventType::mouse_move, 150, 150);
     send_mouse(NativeEventType::button_up, 150, 150);
-    EXPECT_EQ(actions.count, 1);
+    EXPECT_EQ(actions, 1);
 
     auto* toggle = place(new TextToggleButton(u"On"), {10, 50, 80, 30});
-    count(toggle->m_on_toggled, toggles, &Counter::on_toggled);
+    TestSupport::listen(toggle->m_on_toggled, [&](auto&) { ++toggles; });
     click(20, 60);
     EXPECT_TRUE(toggle->is_toggled());
     EXPECT_EQ(background(*toggle), 0x333333u);
     EXPECT_EQ(toggle->get_contents_rect().x, toggle->get_content_rect().x + 1);
     click(20, 60);
     EXPECT_FALSE(toggle->is_toggled());
-    EXPECT_EQ(toggles.count, 2);
+    EXPECT_EQ(toggles, 2);
 
     auto* box = place(new CheckBox, {10, 90, 20, 20});
-    count(box->m_on_changed, checks, &Counter::on_checked);
+    TestSupport::listen(box->m_on_changed, [&](auto&) { ++checks; });
     EXPECT_EQ(box->get_crossmark_padding(), 5);
     click(15, 95);
     EXPECT_TRUE(box->is_checked());
     EXPECT_EQ(background(*box), 0x444444u);
     box->set_checked(true); // no change, no signal
-    EXPECT_EQ(checks.count, 1);
+    EXPECT_EQ(checks, 1);
 }
 
 TEST_P(StandardWidgets, ARepeatingButtonTicksAfterTheDelayThenAtTheInterval) {
-    Counter actions;
+    int actions = 0, last_tick = -1;
     auto* button = place(new TextCommandButton(u"+"), {10, 10, 40, 30});
     button->set_repeating(true);
-    count(button->m_on_action, actions, &Counter::on_action);
+    TestSupport::listen(button->m_on_action, [&](auto& a_event) {
+        ++actions;
+        last_tick = a_event.repeat_tick;
+    });
     const unsigned delay = button->get_initial_delay(), interval = button->get_repeat_interval();
     send_mouse(NativeEventType::button_down, 20, 20);
-    EXPECT_EQ(actions.count, 1); // at once
+    EXPECT_EQ(actions, 1); // at once
     m_headless->advance_time(delay - 1);
-    EXPECT_EQ(actions.count, 1);
+    EXPECT_EQ(actions, 1);
     m_headless->advance_time(1);
-    EXPECT_EQ(actions.count, 2);
+    EXPECT_EQ(actions, 2);
     m_headless->advance_time(3 * interval);
-    EXPECT_EQ(actions.count, 5);
-    EXPECT_EQ(actions.last_tick, 4);
+    EXPECT_EQ(actions, 5);
+    EXPECT_EQ(last_tick, 4);
     EXPECT_EQ(button->get_repeat_tick_count(), 4);
     send_mouse(NativeEventType::mouse_move, 200, 150); // off the button: held, silent
     m_headless->advance_time(5 * interval);
-    EXPECT_EQ(actions.count, 5);
+    EXPECT_EQ(actions, 5);
     send_mouse(NativeEventType::mouse_move, 20, 20);
     m_headless->advance_time(interval);
-    EXPECT_EQ(actions.count, 6);
+    EXPECT_EQ(actions, 6);
     send_mouse(NativeEventType::button_up, 20, 20);
-    EXPECT_EQ(actions.count, 6); // a repeating button acted on the press, not the release
+    EXPECT_EQ(actions, 6); // a repeating button acted on the press, not the release
     m_headless->advance_time(10 * interval);
-    EXPECT_EQ(actions.count, 6);
+    EXPECT_EQ(actions, 6);
     EXPECT_EQ(m_headless->get_timer_count(), 0u);
 }
 
@@ -273,29 +262,29 @@ TEST_P(StandardWidgets, AScrollBarMovesByDragTroughButtonsAndWheelWithinItsRange
 }
 
 TEST_P(StandardWidgets, FocusedButtonsActOnSpaceAndEnter) {
-    Counter actions, toggles;
+    int actions = 0, toggles = 0;
     auto* button = place(new TextCommandButton(u"Go"), {10, 10, 80, 30});
-    count(button->m_on_action, actions, &Counter::on_action);
+    TestSupport::listen(button->m_on_action, [&](auto&) { ++actions; });
     ASSERT_TRUE(button->set_focus(FocusReason_PROGRAM));
     key(NativeEventType::key_down, KeyCode_SPACE);
     EXPECT_TRUE(button->is_pushed());
     EXPECT_EQ(background(*button), 0x222222u);
-    EXPECT_EQ(actions.count, 0);
+    EXPECT_EQ(actions, 0);
     key(NativeEventType::key_up, KeyCode_SPACE);
     EXPECT_FALSE(button->is_pushed());
-    EXPECT_EQ(actions.count, 1);
+    EXPECT_EQ(actions, 1);
     key(NativeEventType::key_down, KeyCode_ENTER);
-    EXPECT_EQ(actions.count, 2);
+    EXPECT_EQ(actions, 2);
     // Space held while the focus moves away: it comes up without acting.
     auto* toggle = place(new TextToggleButton(u"On"), {10, 50, 80, 30});
-    count(toggle->m_on_toggled, toggles, &Counter::on_toggled);
+    TestSupport::listen(toggle->m_on_toggled, [&](auto&) { ++toggles; });
     key(NativeEventType::key_down, KeyCode_SPACE);
     ASSERT_TRUE(toggle->set_focus(FocusReason_PROGRAM));
     EXPECT_FALSE(button->is_pushed());
-    EXPECT_EQ(actions.count, 2);
+    EXPECT_EQ(actions, 2);
     key(NativeEventType::key_down, KeyCode_SPACE);
     EXPECT_TRUE(toggle->is_toggled());
-    EXPECT_EQ(toggles.count, 1);
+    EXPECT_EQ(toggles, 1);
 }
 
 } // namespace

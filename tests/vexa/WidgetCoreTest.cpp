@@ -4,6 +4,7 @@
 #include "DesktopFixture.h"
 #include "HeadlessToolkit.h"
 #include "tests/support/AllocationCounter.h"
+#include "tests/support/Listen.h"
 
 #include "orvo/Core/Exception.h"
 #include "vexa/Styles/StyleValue_Typed.h"
@@ -113,13 +114,7 @@ TEST_P(Desktops, APipelineRestylesThenMeasuresDeepestFirstThenPlacesThenPaints) 
 
     // Setting the same geometry twice changes it once; a size below the minimum is raised.
     int changes = 0;
-    struct Counter {
-        int& count;
-        void on(WidgetEvents::OnGeometryChanged&) { ++count; }
-    } counter{changes};
-    inner->m_on_geometry_changed.connect(
-        new Orvo::MethodSlot1<void(WidgetEvents::OnGeometryChanged&), Counter>(&counter,
-                                                                               &Counter::on));
+    TestSupport::listen(inner->m_on_geometry_changed, [&](auto&) { ++changes; });
     inner->set_geometry(5, 5, 10, 10);
     inner->set_geometry(5, 5, 10, 10);
     EXPECT_EQ(changes, 1);
@@ -149,12 +144,7 @@ TEST_P(Desktops, ADestroyedWidgetLeavesEveryQueueAndItsSlotsAreNeverCalledAgain)
     target->connect(model.m_on_changed, target, &Target::on_changed);
     window.add_child(target);
     bool destroyed = false;
-    struct Flag {
-        bool& flag;
-        void on(WidgetEvent&) { flag = true; }
-    } flag{destroyed};
-    target->m_on_destroyed.connect(
-        new Orvo::MethodSlot1<void(WidgetEvent&), Flag>(&flag, &Flag::on));
+    TestSupport::listen(target->m_on_destroyed, [&](auto&) { destroyed = true; });
 
     {
         Desktop::UpdateSuspender suspender(*m_desktop);
@@ -300,12 +290,7 @@ TEST_P(Desktops, AClickFocusesByPolicyAndUnknownReasonsFail) {
     focusable->set_focus_policy(FocusPolicy_CLICK);
     window.add_child(focusable);
     int reason = -1;
-    struct Seen {
-        int& reason;
-        void on(WidgetEvents::OnFocusIn& a_event) { reason = a_event.reason; }
-    } seen{reason};
-    focusable->m_on_focus_in.connect(
-        new Orvo::MethodSlot1<void(WidgetEvents::OnFocusIn&), Seen>(&seen, &Seen::on));
+    TestSupport::listen(focusable->m_on_focus_in, [&](auto& a_event) { reason = a_event.reason; });
 
     click(75, 75);
     EXPECT_TRUE(focusable->has_focus());
@@ -313,12 +298,7 @@ TEST_P(Desktops, AClickFocusesByPolicyAndUnknownReasonsFail) {
     EXPECT_FALSE(probe->can_focus(FocusReason_CLICK));
     EXPECT_FALSE(probe->can_focus(FocusReason_TAB));
     int lost = 0;
-    struct Lost {
-        int& count;
-        void on(WidgetEvents::OnFocusOut&) { ++count; }
-    } lost_counter{lost};
-    focusable->m_on_focus_out.connect(
-        new Orvo::MethodSlot1<void(WidgetEvents::OnFocusOut&), Lost>(&lost_counter, &Lost::on));
+    TestSupport::listen(focusable->m_on_focus_out, [&](auto&) { ++lost; });
     EXPECT_TRUE(probe->set_focus(FocusReason_PROGRAM));
     EXPECT_FALSE(focusable->has_focus());
     EXPECT_EQ(lost, 1);

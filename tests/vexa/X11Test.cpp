@@ -7,11 +7,9 @@
 
 #include "DesktopFixture.h"
 
-#include "orvo/Signals/MethodSlot1.h"
+#include "tests/support/Listen.h"
 #include "vexa/Application/Application.h"
 #include "vexa/Application/Toolkit.h"
-#include "vexa/Menus/SystemMenuGenericBuilder.h"
-#include "vexa/Menus/SystemPopupMenu.h"
 #include "vexa/Platform/X11/X11Platform.h"
 #include "vexa/Widgets/Entry.h"
 #include "vexa/Window/MessageBox.h"
@@ -169,19 +167,12 @@ INSTANTIATE_TEST_SUITE_P(Kinds, X11Windows, testing::Values(false, true), [](con
     return a_info.param ? "ChildOfForeignParent" : "TopLevel";
 });
 
-struct Closer {
-    SystemWindow* window;
-    void on_tick(TimerTickEvent&) { window->close(); }
-};
-
 TEST_F(X11Toolkit, ADialogRunsItsModalLoopOnTheRealClockAboveItsOwner) {
     SystemWindow owner(nullptr, 0);
     owner.show(Modality_MODELESS);
     SystemWindow dialog(&owner, 0);
     Timer timer(&dialog);
-    Closer closer{&dialog};
-    timer.get_tick_signal().connect(
-        new Orvo::MethodSlot1<void(TimerTickEvent&), Closer>(&closer, &Closer::on_tick));
+    TestSupport::listen(timer.get_tick_signal(), [&](auto&) { dialog.close(); });
     timer.start(30, true);
     // A dialog stays above its owner; a popup is placed by the toolkit, not the window manager.
     ::Window transient_for = 0;
@@ -199,16 +190,6 @@ TEST_F(X11Toolkit, ADialogRunsItsModalLoopOnTheRealClockAboveItsOwner) {
     EXPECT_TRUE(owner.is_enabled());
 }
 
-struct EnterPresser {
-    void on_tick(TimerTickEvent&) {
-        // The newest shown window is the box; another client presses Enter in it.
-        const auto id = SystemWindow::get_shown_windows().back()->get_native_window()->get_id();
-        const std::string command = "xdotool key --window " + std::to_string(id) + " Return";
-        pressed = std::system(command.c_str()) == 0;
-    }
-    bool pressed = false;
-};
-
 TEST_F(X11Toolkit, AMessageBoxWaitsForItsAnswerOverAnOpenWindow) {
     if (std::system("command -v xdotool >/dev/null 2>&1") != 0)
         GTEST_SKIP() << "no xdotool";
@@ -216,68 +197,18 @@ TEST_F(X11Toolkit, AMessageBoxWaitsForItsAnswerOverAnOpenWindow) {
     owner.set_client_size(300, 200);
     owner.show(Modality_MODELESS);
     Timer timer(&owner);
-    EnterPresser presser;
-    timer.get_tick_signal().connect(new Orvo::MethodSlot1<void(TimerTickEvent&), EnterPresser>(
-        &presser, &EnterPresser::on_tick));
+    bool pressed = false;
+    TestSupport::listen(timer.get_tick_signal(), [&](auto&) {
+        // The newest shown window is the box; another client presses Enter in it.
+        const auto id = SystemWindow::get_shown_windows().back()->get_native_window()->get_id();
+        const std::string command = "xdotool key --window " + std::to_string(id) + " Return";
+        pressed = std::system(command.c_str()) == 0;
+    });
     timer.start(200, true);
     EXPECT_EQ(message_box_question(owner.get_desktop(), u"Preset", u"Overwrite it?"),
               MessageBoxResult_YES);
-    EXPECT_TRUE(presser.pressed);
+    EXPECT_TRUE(pressed);
     EXPECT_EQ(SystemWindow::get_shown_windows().size(), 1u);
-}
-
-// Another client types into the open menu (the keyboard grab sends it there) or clicks beside it.
-struct MenuUser {
-    Display* host = nullptr;
-    const char* keys = nullptr;
-    bool grabbed_by_menu = false;
-    std::string chosen;
-    void on_tick(TimerTickEvent&) {
-        grabbed_by_menu = XGrabPointer(host, DefaultRootWindow(host), False, 0, GrabModeAsync,
-                                       GrabModeAsync, None, None, CurrentTime) == AlreadyGrabbed;
-        pressed = std::system((std::string("xdotool ") + keys).c_str()) == 0;
-    }
-    void on_item(SystemMenuItemEvent& a_event) {
-        chosen = std::string(a_event.item->get_label().begin(), a_event.item->get_label().end());
-    }
-    bool pressed = false;
-};
-
-TEST_F(X11Toolkit, APopupMenuGrabsTheInputAndAnswersKeysAndClicksOutside) {
-    if (std::system("command -v xdotool >/dev/null 2>&1") != 0)
-        GTEST_SKIP() << "no xdotool";
-    SystemWindow owner(nullptr, 0);
-    owner.set_client_size(300, 200);
-    owner.show(Modality_MODELESS);
-    SharedRef<SystemPopupMenu> menu(new SystemPopupMenu);
-    SystemMenuGenericBuilder builder;
-    builder.begin(menu.get());
-    SystemMenuItem* items[] = {builder.add_command_item(u"One"), builder.add_command_item(u"Two")};
-    builder.end();
-    MenuUser user;
-    user.host = m_host;
-    for (SystemMenuItem* item : items)
-        item->m_on_activated.connect(
-            new Orvo::MethodSlot1<void(SystemMenuItemEvent&), MenuUser>(&user, &MenuUser::on_item));
-    Timer timer(&owner);
-    timer.get_tick_signal().connect(
-        new Orvo::MethodSlot1<void(TimerTickEvent&), MenuUser>(&user, &MenuUser::on_tick));
-    for (const char* keys : {"key Down Down Return", "mousemove 0 0 click 1"}) {
-        user.keys = keys;
-        user.chosen.clear();
-        user.pressed = user.grabbed_by_menu = false;
-        timer.start(200, true);
-        const bool activated = menu->popup(owner.get_desktop());
-        EXPECT_TRUE(user.pressed) << keys;
-        EXPECT_TRUE(user.grabbed_by_menu) << keys;
-        EXPECT_EQ(activated, keys[0] == 'k') << keys;
-        EXPECT_EQ(user.chosen, keys[0] == 'k' ? "Two" : "") << keys;
-    }
-    // The grab went with the menu.
-    EXPECT_EQ(XGrabPointer(m_host, DefaultRootWindow(m_host), False, 0, GrabModeAsync,
-                           GrabModeAsync, None, None, CurrentTime),
-              GrabSuccess);
-    XUngrabPointer(m_host, CurrentTime);
 }
 
 // Another client that owns the CLIPBOARD selection with a text and hands it out as UTF-8, on a

@@ -95,19 +95,6 @@ TEST_F(Layouts, ChildrenGetTheirRectangles) {
          {0, 0, 5, 5},
          {10, 63},
          {{0, 0, 10, 30}, {0, 33, 10, 30}}},
-        {"a border layout",
-         [](std::vector<Widget*>& a_children) {
-             auto* border = new BorderLayout;
-             border->set_spaces({2, 2, 3, 3});
-             a_children = {box(10, 999, 12, 12), box(40, 40, 10, 999), box(20, 999, 20, 999)};
-             border->set_widget(BorderLayoutRegion_TOP, a_children[0]);
-             border->set_widget(BorderLayoutRegion_LEFT, a_children[1]);
-             border->set_widget(BorderLayoutRegion_CENTER, a_children[2]);
-             return border;
-         },
-         {0, 0, 150, 100},
-         {63, 34},
-         {{0, 0, 150, 12}, {0, 14, 40, 86}, {43, 14, 107, 86}}},
         {"a stretch layout follows its child",
          [](std::vector<Widget*>& a_children) {
              auto* stretch = new StretchLayout;

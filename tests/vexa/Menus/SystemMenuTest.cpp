@@ -5,7 +5,7 @@
 #include "vexa/Menus/SystemMenuSubmenuItem.h"
 #include "vexa/Menus/SystemPopupMenu.h"
 
-#include "orvo/Signals/MethodSlot1.h"
+#include "tests/support/Listen.h"
 
 #include <gtest/gtest.h>
 
@@ -67,8 +67,7 @@ struct Recorder {
                       (a_event.item->is_checked() ? " (checked)" : ""));
     }
     void watch(SystemMenuItem* a_item) {
-        a_item->m_on_activated.connect(new Orvo::MethodSlot1<void(SystemMenuItemEvent&), Recorder>(
-            this, &Recorder::on_activated));
+        TestSupport::listen(a_item->m_on_activated, [this](auto& e) { on_activated(e); });
     }
 };
 

@@ -1,7 +1,7 @@
 #include "../HeadlessToolkit.h"
 
 #include "orvo/Core/Exception.h"
-#include "orvo/Signals/MethodSlot1.h"
+#include "tests/support/Listen.h"
 #include "vexa/Graphics/Painter.h"
 #include "vexa/Widgets/Choice.h"
 #include "vexa/Window/Window.h"
@@ -41,13 +41,7 @@ public:
         return a_box;
     }
     void connect_chosen(ComboBox* a_box) {
-        a_box->m_on_item_chosen.connect(
-            new Orvo::MethodSlot1<void(ComboBoxEvent&), ComboBoxes>(this, &ComboBoxes::on_chosen));
-    }
-    void on_chosen(ComboBoxEvent& a_event) { m_chosen.push_back(a_event.id); }
-    void on_added(ChoiceModelEvents::OnItemAdded& a_event) { m_added.push_back(a_event.index); }
-    void on_selected(ChoiceModelEvent& a_event) {
-        m_selections.push_back(a_event.has_selection ? a_event.index : 99);
+        TestSupport::listen(a_box->m_on_item_chosen, [this](auto& e) { m_chosen.push_back(e.id); });
     }
     void send(const NativeEvent& a_event) {
         m_platform->send(*m_system->get_native_window(), a_event);
@@ -165,11 +159,10 @@ TEST_F(ComboBoxes, KeysAndWheelStepThroughTheItemsAndStopAtTheEnds) {
 
 TEST_F(ComboBoxes, ChoiceModelContracts) {
     ChoiceModel model;
-    model.m_on_item_added.connect(
-        new Orvo::MethodSlot1<void(ChoiceModelEvents::OnItemAdded&), ComboBoxes>(
-            this, &ComboBoxes::on_added));
-    model.m_on_selection_changed.connect(
-        new Orvo::MethodSlot1<void(ChoiceModelEvent&), ComboBoxes>(this, &ComboBoxes::on_selected));
+    TestSupport::listen(model.m_on_item_added, [this](auto& e) { m_added.push_back(e.index); });
+    TestSupport::listen(model.m_on_selection_changed, [this](auto& e) {
+        m_selections.push_back(e.has_selection ? e.index : 99);
+    });
     EXPECT_EQ(failure([&] { model.get_selected_item(); }), u"m_has_selection");
     EXPECT_EQ(failure([&] { model.get_selected_item_index(); }), u"m_has_selection");
     EXPECT_EQ(failure([&] { model.select_item(0); }), u"a_index < m_items.size()");

@@ -1,7 +1,7 @@
 #include "../HeadlessToolkit.h"
 
 #include "orvo/Core/Exception.h"
-#include "orvo/Signals/MethodSlot1.h"
+#include "tests/support/Listen.h"
 #include "vexa/Desktop/Desktop.h"
 #include "vexa/GuiBuilder/GuiBuilder.h"
 #include "vexa/Layouts/HorizontalLayout.h"
@@ -32,7 +32,6 @@ public:
             u"  end subclass;\n"
             u"end class;\n");
     }
-    void on_selection(TabsEvent& a_event) { m_selections.push_back(a_event.index); }
     void press(unsigned a_virtual_key) {
         m_platform->send(*m_system->get_native_window(), key(T::key_down, a_virtual_key));
     }
@@ -60,8 +59,8 @@ TEST_F(TabsTest, ClicksAndKeysSwitchPagesAndTheShownTab) {
         tabs->add_tab(title, new Widget);
     m_board->add_child(tabs);
     tabs->set_geometry(0, 0, 300, 200);
-    tabs->m_on_selection_changed.connect(
-        new Orvo::MethodSlot1<void(TabsEvent&), TabsTest>(this, &TabsTest::on_selection));
+    TestSupport::listen(tabs->m_on_selection_changed,
+                        [this](auto& a_event) { m_selections.push_back(a_event.index); });
     EXPECT_EQ(state(*tabs), "PS-.-.");
     const Rect second = tabs->get_tab(1)->get_rect(); // in the bar, at the top of the tabs
     click(*m_system, second.x + second.width / 2, second.y + second.height / 2);
