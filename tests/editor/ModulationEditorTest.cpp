@@ -229,21 +229,10 @@ TEST_F(ModulationEditorTest, TheTargetChooserRoutesTheEntryWithinTheOrderRule) {
 
 // A chunk loaded by the host replaces the modulators the panels show; the editor follows at its
 // next refresh, and no panel reaches a parameter of the old modulators meanwhile.
-TEST_F(ModulationEditorTest, ModulatorsReplacedBehindItsBackAreFollowed) {
+TEST_F(ModulationEditorTest, APanelOfAModulatorRemovedElsewhereActsOnNothing) {
     choose(editor().get_menu_button(), append_lfo);
-    act([&] { editor().get_panels()[0]->add_target(); });
-    const std::vector<char> chunk = get_chunk();
-    choose(editor().get_menu_button(), prepend_lfo);
-    choose(editor().get_menu_button(), append_xy);
-    set_chunk(chunk);
-    EXPECT_EQ(manager().get_modulator_count(), 1u);
-    dispatch(Vst::effEditIdle);
-    dispatch(Vst::effEditIdle);
-    editor().sync();
-    expect_in_step("after the chunk");
-
-    // A modulator removed elsewhere (not through the editor): its panel's commands are dropped
-    // until the editor has caught up.
+    // Its panel's commands are dropped until the editor has caught up (chunks loaded behind its
+    // back are followed in the thread test below).
     Tonekit::ModulatorPanel* stale = editor().get_panels()[0];
     manager().remove_modulator(manager().get_modulator(0));
     act([&] { stale->add_target(); });

@@ -103,19 +103,4 @@ TEST_F(ScrollAreas, TheContentIsNeitherPaintedNorHitOutsideTheViewport) {
     }
 }
 
-TEST_F(ScrollAreas, AWidgetAskedForIsShownOnceTheLayoutsHavePlacedIt) {
-    auto* column = new VerticalLayout;
-    for (int i = 0; i < 3; ++i)
-        column->append(tall(40));
-    m_area->set_content(column);
-    Widget* added = tall(40);
-    {
-        // As in an input handler: nothing is placed until the dispatch ends.
-        Desktop::UpdateSuspender suspender(*m_board->get_desktop());
-        column->append(added);
-        m_area->scroll_to_show(*added);
-    }
-    EXPECT_EQ(added->get_rect_in_window().bottom(), 10 + 10 + 100);
-}
-
 } // namespace
